@@ -1,0 +1,101 @@
+#include "PlotData.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+// Every graph, set and point slot of the store filled, as a producer would write it.
+std::string FullStoreText() {
+    std::string text;
+    char szLine[64];
+    for (int g = 0; g < MAX_GRAPHS; ++g) {
+        text += "@WITH G" + std::to_string(g) + "\n@subtitle \"graph " + std::to_string(g) + "\"\n";
+        for (int s = 0; s < MAX_SETS; ++s) {
+            text +=
+                "@S" + std::to_string(s) + "\n@legend string \"set " + std::to_string(s) + "\"\n";
+            for (int p = 0; p < MAX_POINTS; ++p) {
+                std::snprintf(szLine, sizeof szLine, "%.10g %.10g\n", 2451545.0 + p * 0.125,
+                              1000.0 * s + p * 0.731);
+                text += szLine;
+            }
+            text += "&\n";
+        }
+    }
+    return text;
+}
+
+// 100 MB of point lines, nearly all beyond the 1000 slots of set 0.
+const std::filesystem::path& LargeFile() {
+    static const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "verlo-bench-100mb.dat";
+    constexpr std::uintmax_t nTarget = 100u * 1000u * 1000u;
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) != nTarget) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        const std::string strLine = "2451545.123456 1234.5678\n";
+        std::string block;
+        while (block.size() < 1 << 20)
+            block += strLine;
+        std::uintmax_t nWritten = 0;
+        out << "@S0\n";
+        nWritten += 4;
+        while (nWritten + block.size() <= nTarget) {
+            out << block;
+            nWritten += block.size();
+        }
+        out << std::string(nTarget - nWritten - 1, '1') << '\n';
+    }
+    return path;
+}
+
+void BM_ReadFullStore(benchmark::State& state) {
+    std::string text = FullStoreText();
+    for (auto _ : state) {
+        auto pData = std::make_unique<CPlotData>();
+        FILE* pStream = fmemopen(text.data(), text.size(), "r");
+        pData->ReadFromStream(pStream);
+        std::fclose(pStream);
+        benchmark::DoNotOptimize(pData->GetMaxY(9));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_ReadFullStore)->Unit(benchmark::kMillisecond);
+
+void BM_ReadLinesBeyondLimits100MB(benchmark::State& state) {
+    const auto& path = LargeFile();
+    for (auto _ : state) {
+        auto pData = std::make_unique<CPlotData>();
+        pData->ReadFromFile(path.string());
+        benchmark::DoNotOptimize(pData->GetReadReport().nPointsDropped);
+    }
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * std::filesystem::file_size(path)));
+}
+BENCHMARK(BM_ReadLinesBeyondLimits100MB)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The floor: the system's own line counter over the same file, timed as a whole process.
+void BM_WcLines100MB(benchmark::State& state) {
+    const std::string strCommand = "wc -l '" + LargeFile().string() + "' > /dev/null";
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        if (std::system(strCommand.c_str()) != 0)
+            state.SkipWithError("wc failed");
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * std::filesystem::file_size(LargeFile())));
+}
+BENCHMARK(BM_WcLines100MB)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,203 @@
+#include "PlotData.h"
+
+#include "LocaleScope.h"
+#include "TextLineReader.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+namespace {
+
+// The keyword table in the order the keywords are tried; the entry number is the line kind.
+struct SKeyword {
+    int nEntry;
+    const char* pszText;
+    std::size_t nLength;
+};
+
+constexpr int KEYWORD_HOLD = 6;
+constexpr int KEYWORD_SUBTITLE = 5;
+constexpr int KEYWORD_LEGEND = 4;
+constexpr int KEYWORD_SET = 3;
+constexpr int KEYWORD_GRAPH = 2;
+
+constexpr SKeyword KEYWORDS[] = {
+    {KEYWORD_HOLD, "--HOLD--", 8},
+    {KEYWORD_SUBTITLE, "@subtitle ", 10},
+    {KEYWORD_LEGEND, "@legend string ", 15},
+    {KEYWORD_SET, "@S", 2},
+    {KEYWORD_GRAPH, "@WITH G", 7},
+    {1, "@ ", 2},
+    {0, "@", 1},
+};
+
+bool IsCSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// atoi as the C library reads it, except that a value beyond the range of int is held
+// at the nearest end instead of being undefined.
+int ReadInteger(const char* psz) {
+    while (IsCSpace(*psz))
+        ++psz;
+    bool bNegative = *psz == '-';
+    if (*psz == '-' || *psz == '+')
+        ++psz;
+    long long nValue = 0;
+    constexpr long long nLimit = static_cast<long long>(INT_MAX) + 1;
+    for (; *psz >= '0' && *psz <= '9'; ++psz) {
+        if (nValue < nLimit)
+            nValue = nValue * 10 + (*psz - '0');
+    }
+    if (bNegative)
+        return nValue >= nLimit ? INT_MIN : static_cast<int>(-nValue);
+    return nValue >= nLimit ? INT_MAX : static_cast<int>(nValue);
+}
+
+bool InGraphRange(int nGraph) {
+    return nGraph >= 0 && nGraph < MAX_GRAPHS;
+}
+bool InSetRange(int nSet) {
+    return nSet >= 0 && nSet < MAX_SETS;
+}
+
+} // namespace
+
+CPlotData::CPlotData() : m_dX{}, m_dY{}, m_nPoints{}, m_nSets{}, m_dMaxY{}, m_pStream(nullptr) {}
+
+CPlotData::~CPlotData() = default;
+
+std::string CPlotData::GetSubtitle(int nGraph) const {
+    return InGraphRange(nGraph) ? m_strSubtitle[nGraph] : std::string();
+}
+
+std::string CPlotData::GetLegend(int nGraph, int nSet) const {
+    return InGraphRange(nGraph) && InSetRange(nSet) ? m_strLegend[nGraph * MAX_SETS + nSet]
+                                                    : std::string();
+}
+
+void CPlotData::ReadFromFile(std::string strPath) {
+    m_pStream = std::fopen(strPath.c_str(), "r");
+    if (!m_pStream) {
+        m_report.bOpenFailed = true;
+        m_report.nOpenError = errno;
+        return;
+    }
+    ParseStream();
+    std::fclose(m_pStream);
+    m_pStream = nullptr;
+}
+
+void CPlotData::ReadFromStdin() {
+    ReadFromStream(stdin);
+}
+
+void CPlotData::ReadFromStream(FILE* pStream) {
+    m_pStream = pStream;
+    ParseStream();
+    m_pStream = nullptr;
+}
+
+std::string CPlotData::GetQuotedText(const char* pszRest) {
+    const char* pszOpen = std::strchr(pszRest, '"');
+    if (!pszOpen)
+        return std::string();
+    const char* pszClose = std::strchr(pszOpen + 1, '"');
+    if (!pszClose)
+        return std::string(pszOpen + 1);
+    return std::string(pszOpen + 1, pszClose);
+}
+
+void CPlotData::ParseStream() {
+    CLocaleScope classicNumbers;
+    CTextLineReader reader(m_pStream);
+    char szLine[CTextLineReader::LINE_BUFFER_SIZE];
+    std::size_t nRead = 0;
+    m_nCurGraph = 0;
+    m_nCurSet = 0;
+    m_nCount = 0;
+    while (reader.ReadLine(szLine, nRead)) {
+        // The line is a C string: a NUL byte ends what it says, as it would for strncmp.
+        std::size_t nLength = std::strlen(szLine);
+        const SKeyword* pMatch = nullptr;
+        for (const SKeyword& keyword : KEYWORDS) {
+            if (std::strncmp(szLine, keyword.pszText, keyword.nLength) == 0) {
+                pMatch = &keyword;
+                break;
+            }
+        }
+        if (pMatch) {
+            if (nLength != pMatch->nLength)
+                HandleKeyword(pMatch->nEntry, szLine + pMatch->nLength);
+        } else if (szLine[0] == '&') {
+            HandleSetTerminator();
+        } else {
+            HandlePointLine(szLine);
+        }
+    }
+    if (reader.Failed()) {
+        m_report.bReadFailed = true;
+        m_report.nReadError = reader.Error();
+    }
+}
+
+void CPlotData::HandleKeyword(int nEntry, const char* pszRest) {
+    switch (nEntry) {
+    case KEYWORD_GRAPH:
+        m_nCurGraph = ReadInteger(pszRest);
+        if (!InGraphRange(m_nCurGraph))
+            ++m_report.nGraphsDropped;
+        break;
+    case KEYWORD_SET:
+        m_nCurSet = ReadInteger(pszRest);
+        if (!InSetRange(m_nCurSet))
+            ++m_report.nSetsDropped;
+        else if (InGraphRange(m_nCurGraph) && m_nCurSet >= m_nSets[m_nCurGraph])
+            m_nSets[m_nCurGraph] = m_nCurSet + 1;
+        break;
+    case KEYWORD_LEGEND:
+        if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet))
+            m_strLegend[m_nCurGraph * MAX_SETS + m_nCurSet] = GetQuotedText(pszRest);
+        else
+            ++m_report.nTextsDropped;
+        break;
+    case KEYWORD_SUBTITLE:
+        if (InGraphRange(m_nCurGraph))
+            m_strSubtitle[m_nCurGraph] = GetQuotedText(pszRest);
+        else
+            ++m_report.nTextsDropped;
+        break;
+    default:
+        break;
+    }
+}
+
+void CPlotData::HandlePointLine(const char* pszLine) {
+    // Saturating: past two thousand million lines without "&" every slot is out of range
+    // anyway, and a wrapped count would turn negative.
+    int nSlot = m_nCount;
+    if (m_nCount < INT_MAX)
+        ++m_nCount;
+    if (!InGraphRange(m_nCurGraph) || !InSetRange(m_nCurSet) || nSlot >= MAX_POINTS) {
+        ++m_report.nPointsDropped;
+        return;
+    }
+    double& dX = m_dX[m_nCurGraph][m_nCurSet][nSlot];
+    double& dY = m_dY[m_nCurGraph][m_nCurSet][nSlot];
+    double dReadX = 0.0;
+    double dReadY = 0.0;
+    int nValues = std::sscanf(pszLine, "%lf%lf", &dReadX, &dReadY);
+    if (nValues >= 1)
+        dX = dReadX;
+    if (nValues >= 2)
+        dY = dReadY;
+    if (dY > m_dMaxY[m_nCurGraph])
+        m_dMaxY[m_nCurGraph] = dY;
+}
+
+void CPlotData::HandleSetTerminator() {
+    if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet))
+        m_nPoints[m_nCurGraph][m_nCurSet] = m_nCount < MAX_POINTS ? m_nCount : MAX_POINTS;
+    m_nCount = 0;
+}

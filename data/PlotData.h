@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ReadReport.h"
+
+#include <cstdio>
+#include <string>
+
+constexpr int MAX_GRAPHS = 10;
+constexpr int MAX_SETS = 5;
+constexpr int MAX_POINTS = 1000;
+
+// The fixed-size store of one graph data text: everything lives inside the object,
+// nothing is allocated per point. Filled once by one of the Read operations, then read.
+class CPlotData {
+public:
+    CPlotData();
+    ~CPlotData();
+    CPlotData(const CPlotData&) = delete;
+    CPlotData& operator=(const CPlotData&) = delete;
+
+    // The numeric accessors check nothing: the caller keeps its indices within the limits.
+    double GetX(int nGraph, int nSet, int nPoint) const { return m_dX[nGraph][nSet][nPoint]; }
+    double GetY(int nGraph, int nSet, int nPoint) const { return m_dY[nGraph][nSet][nPoint]; }
+    int GetPointCount(int nGraph, int nSet) const { return m_nPoints[nGraph][nSet]; }
+    int GetSetCount(int nGraph) const { return m_nSets[nGraph]; }
+    double GetMaxY(int nGraph) const { return m_dMaxY[nGraph]; }
+
+    // The text accessors answer an empty text for any index outside the limits.
+    std::string GetSubtitle(int nGraph) const;
+    std::string GetLegend(int nGraph, int nSet) const;
+
+    void ReadFromFile(std::string strPath);
+    void ReadFromStdin();
+    // Reads an already open stream to its end; the caller keeps ownership of it.
+    void ReadFromStream(FILE* pStream);
+
+    static std::string GetQuotedText(const char* pszRest);
+
+    // What the last read could not open, could not read, or had to drop.
+    const CReadReport& GetReadReport() const { return m_report; }
+
+private:
+    void ParseStream();
+    void HandleKeyword(int nEntry, const char* pszRest);
+    void HandlePointLine(const char* pszLine);
+    void HandleSetTerminator();
+
+    std::string m_strSubtitle[MAX_GRAPHS];
+    std::string m_strLegend[MAX_GRAPHS * MAX_SETS];
+    double m_dX[MAX_GRAPHS][MAX_SETS][MAX_POINTS];
+    double m_dY[MAX_GRAPHS][MAX_SETS][MAX_POINTS];
+    int m_nPoints[MAX_GRAPHS][MAX_SETS];
+    int m_nSets[MAX_GRAPHS];
+    double m_dMaxY[MAX_GRAPHS];
+    FILE* m_pStream;
+
+    // Reader state, valid only while a read runs.
+    int m_nCurGraph = 0;
+    int m_nCurSet = 0;
+    int m_nCount = 0;
+
+    CReadReport m_report;
+};

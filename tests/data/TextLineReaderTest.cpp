@@ -1,0 +1,76 @@
+#include "TextLineReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The reference: translate every CR LF pair to LF first, then cut pieces as fgets does.
+std::vector<std::string> ReferencePieces(const std::string& raw) {
+    std::string text;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')
+            continue;
+        text += raw[i];
+    }
+    std::vector<std::string> pieces;
+    std::string piece;
+    for (char c : text) {
+        piece += c;
+        if (c == '\n' || piece.size() == CTextLineReader::LINE_BUFFER_SIZE - 1) {
+            pieces.push_back(piece);
+            piece.clear();
+        }
+    }
+    if (!piece.empty())
+        pieces.push_back(piece);
+    return pieces;
+}
+
+std::vector<std::string> ReaderPieces(std::string raw) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pStream(fmemopen(raw.data(), raw.size(), "r"),
+                                                  &std::fclose);
+    CTextLineReader reader(pStream.get());
+    std::vector<std::string> pieces;
+    char szLine[CTextLineReader::LINE_BUFFER_SIZE];
+    std::size_t nLength = 0;
+    while (reader.ReadLine(szLine, nLength)) {
+        EXPECT_EQ(szLine[nLength], '\0');
+        pieces.emplace_back(szLine, nLength);
+    }
+    EXPECT_FALSE(reader.Failed());
+    return pieces;
+}
+
+TEST(TextLineReader, MatchesTranslateThenFgetsAcrossBufferRefills) {
+    std::mt19937 random(20261206);
+    const char alphabet[] = {'a', '1', ' ', '\r', '\n', '\0', '\r'};
+    for (int round = 0; round < 20; ++round) {
+        std::string raw;
+        // Several buffer refills' worth, with line lengths around the piece size.
+        while (raw.size() < 200 * 1024) {
+            std::size_t nLength = random() % 1100 + (random() % 4 == 0 ? 1000 : 0);
+            for (std::size_t i = 0; i < nLength; ++i)
+                raw += alphabet[random() % sizeof alphabet];
+            raw += random() % 2 ? "\r\n" : "\n";
+        }
+        ASSERT_EQ(ReaderPieces(raw), ReferencePieces(raw)) << "round " << round;
+    }
+}
+
+TEST(TextLineReader, EdgeInputs) {
+    EXPECT_EQ(ReaderPieces("no newline"), std::vector<std::string>{"no newline"});
+    EXPECT_EQ(ReaderPieces("\r"), std::vector<std::string>{"\r"});
+    EXPECT_EQ(ReaderPieces("\r\r\n"), std::vector<std::string>{"\r\n"});
+    EXPECT_EQ(ReaderPieces(std::string(1022, 'x') + "\r\n"),
+              std::vector<std::string>{std::string(1022, 'x') + "\n"});
+    EXPECT_EQ(ReaderPieces(std::string(1023, 'x') + "\r\n"),
+              (std::vector<std::string>{std::string(1023, 'x'), "\n"}));
+}
+
+} // namespace

@@ -1,0 +1,34 @@
+#include "PlotData.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+// Feeds arbitrary bytes to the reader and checks the store's invariants afterwards.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pStream(
+        nSize ? fmemopen(const_cast<std::uint8_t*>(pData), nSize, "r") : std::tmpfile(),
+        &std::fclose);
+    if (!pStream)
+        return 0;
+    auto pStore = std::make_unique<CPlotData>();
+    pStore->ReadFromStream(pStream.get());
+    for (int g = 0; g < MAX_GRAPHS; ++g) {
+        if (pStore->GetSetCount(g) < 0 || pStore->GetSetCount(g) > MAX_SETS ||
+            !(pStore->GetMaxY(g) >= 0.0))
+            std::abort();
+        for (int s = 0; s < MAX_SETS; ++s) {
+            int nPoints = pStore->GetPointCount(g, s);
+            if (nPoints < 0 || nPoints > MAX_POINTS)
+                std::abort();
+            for (int p = 0; p < nPoints; ++p) {
+                double dY = pStore->GetY(g, s, p);
+                if (dY > pStore->GetMaxY(g))
+                    std::abort();
+            }
+        }
+    }
+    return 0;
+}
