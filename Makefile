@@ -33,13 +33,16 @@ test: build build-asan
 
 bench: build
 	$(BUILD)/bench/reader_bench
+	$(BUILD)/bench/chart_bench
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLO_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus/reader
-	$(FUZZ_BUILD)/tests/fuzz/reader_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
-		$(FUZZ_BUILD)/corpus/reader tests/fuzz/corpus/reader
+	for target in reader savedstate; do \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
+		$(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
+			$(FUZZ_BUILD)/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,270 @@
+#include "ChartAutomation.h"
+
+#include "TChart.h"
+
+namespace {
+
+enum class EObject {
+    Chart,
+    Axes,
+    Axis,
+    AxisLabels,
+    AxisTitle,
+    Series,
+    SeriesPointer,
+    Legend,
+    Header,
+    HeaderLines
+};
+enum class EWhichAxis { Left, Bottom };
+
+// One object of the chart: which part of the document it stands for. Parts are addressed by
+// kind and index, never by pointer, so that series added later cannot leave them dangling.
+class CChartObject : public IDispatch {
+public:
+    CChartObject(std::shared_ptr<CChartDocument> pDocument, EObject kind, int nIndex = 0)
+        : m_pDocument(std::move(pDocument)), m_kind(kind), m_nIndex(nIndex) {}
+    virtual ~CChartObject() = default;
+
+    unsigned long AddRef() override { return ++m_nRefs; }
+    unsigned long Release() override {
+        unsigned long nLeft = --m_nRefs;
+        if (nLeft == 0)
+            delete this;
+        return nLeft;
+    }
+    HRESULT Invoke(DISPID dispid, WORD wFlags, const DISPPARAMS& params, COleVariant* pResult,
+                   EXCEPINFO* pExcepInfo) override;
+
+private:
+    HRESULT InvokeChart(DISPID dispid, WORD wFlags, const DISPPARAMS& params, COleVariant* pResult);
+    HRESULT InvokeAxis(DISPID dispid, WORD wFlags, const DISPPARAMS& params, COleVariant* pResult);
+    HRESULT InvokeSeries(DISPID dispid, WORD wFlags, const DISPPARAMS& params,
+                         COleVariant* pResult);
+    HRESULT InvokeHeaderLines(DISPID dispid, WORD wFlags, const DISPPARAMS& params);
+
+    HRESULT Yield(COleVariant* pResult, EObject kind, int nIndex = 0) const;
+    SChartModel& Model() { return m_pDocument->Model(); }
+    SChartAxis& Axis() {
+        return static_cast<EWhichAxis>(m_nIndex) == EWhichAxis::Left ? Model().left
+                                                                     : Model().bottom;
+    }
+
+    std::shared_ptr<CChartDocument> m_pDocument;
+    EObject m_kind;
+    int m_nIndex;
+    unsigned long m_nRefs = 1;
+};
+
+bool IsPut(WORD wFlags) {
+    return wFlags == DISPATCH_PROPERTYPUT;
+}
+bool IsGet(WORD wFlags) {
+    return (wFlags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)) != 0;
+}
+
+// The argument at nIndex converted to vt; a missing or unconvertible argument fails the call.
+HRESULT Argument(const DISPPARAMS& params, std::size_t nIndex, VARTYPE vt, COleVariant& value) {
+    if (nIndex >= params.args.size())
+        return DISP_E_BADPARAMCOUNT;
+    return VariantChangeType(value, params.args[nIndex], vt);
+}
+
+// A put of a single value: converts it and hands it to apply.
+template <class Apply> HRESULT PutValue(const DISPPARAMS& params, VARTYPE vt, Apply apply) {
+    if (params.args.size() != 1)
+        return DISP_E_BADPARAMCOUNT;
+    COleVariant value;
+    HRESULT hr = Argument(params, 0, vt, value);
+    if (SUCCEEDED(hr))
+        apply(value);
+    return hr;
+}
+
+HRESULT CChartObject::Yield(COleVariant* pResult, EObject kind, int nIndex) const {
+    if (pResult)
+        *pResult =
+            COleVariant(static_cast<IDispatch*>(new CChartObject(m_pDocument, kind, nIndex)));
+    return S_OK;
+}
+
+HRESULT CChartObject::Invoke(DISPID dispid, WORD wFlags, const DISPPARAMS& params,
+                             COleVariant* pResult, EXCEPINFO*) {
+    HRESULT hr = DISP_E_MEMBERNOTFOUND;
+    switch (m_kind) {
+    case EObject::Chart:
+        hr = InvokeChart(dispid, wFlags, params, pResult);
+        break;
+    case EObject::Axes:
+        if (IsGet(wFlags) && dispid == CChartAxes::DISPID_LEFT)
+            return Yield(pResult, EObject::Axis, static_cast<int>(EWhichAxis::Left));
+        if (IsGet(wFlags) && dispid == CChartAxes::DISPID_BOTTOM)
+            return Yield(pResult, EObject::Axis, static_cast<int>(EWhichAxis::Bottom));
+        return DISP_E_MEMBERNOTFOUND;
+    case EObject::Axis:
+        hr = InvokeAxis(dispid, wFlags, params, pResult);
+        break;
+    case EObject::AxisLabels:
+        if (IsPut(wFlags) && dispid == CChartAxisPart::DISPID_VALUE_16)
+            hr = PutValue(params, VT_I4,
+                          [&](const COleVariant& v) { Axis().nLabelSeparation = v.GetLong(); });
+        break;
+    case EObject::AxisTitle:
+        if (IsPut(wFlags) && dispid == CChartAxisTitle::DISPID_CAPTION)
+            hr = PutValue(params, VT_BSTR,
+                          [&](const COleVariant& v) { Axis().strTitle = v.GetString(); });
+        break;
+    case EObject::Series:
+        hr = InvokeSeries(dispid, wFlags, params, pResult);
+        break;
+    case EObject::SeriesPointer:
+        if (IsPut(wFlags) && dispid == CChartSeriesPart::DISPID_FLAG_2)
+            hr = PutValue(params, VT_BOOL, [&](const COleVariant& v) {
+                Model().series.at(m_nIndex).bPointsVisible = v.GetBool() != VARIANT_FALSE;
+            });
+        break;
+    case EObject::Legend:
+        if (IsPut(wFlags) && dispid == CChartLegend::DISPID_FLAG_17)
+            hr = PutValue(params, VT_BOOL, [&](const COleVariant& v) {
+                Model().bLegendVisible = v.GetBool() != VARIANT_FALSE;
+            });
+        break;
+    case EObject::Header:
+        if (IsGet(wFlags) && dispid == CChartHeader::DISPID_STRINGS)
+            return Yield(pResult, EObject::HeaderLines);
+        return DISP_E_MEMBERNOTFOUND;
+    case EObject::HeaderLines:
+        hr = InvokeHeaderLines(dispid, wFlags, params);
+        break;
+    }
+    // Puts, and the methods that add series and points, change the chart.
+    bool bLookup = m_kind == EObject::Chart && dispid == CTChart::DISPID_SERIES;
+    if (SUCCEEDED(hr) && (IsPut(wFlags) || (wFlags == DISPATCH_METHOD && !bLookup)))
+        m_pDocument->Changed();
+    return hr;
+}
+
+HRESULT CChartObject::InvokeChart(DISPID dispid, WORD wFlags, const DISPPARAMS& params,
+                                  COleVariant* pResult) {
+    if (wFlags == DISPATCH_PROPERTYGET) {
+        switch (dispid) {
+        case CTChart::DISPID_AXES:
+            return Yield(pResult, EObject::Axes);
+        case CTChart::DISPID_LEGEND:
+            return Yield(pResult, EObject::Legend);
+        case CTChart::DISPID_HEADER:
+            return Yield(pResult, EObject::Header);
+        default:
+            return DISP_E_MEMBERNOTFOUND;
+        }
+    }
+    COleVariant value;
+    HRESULT hr = Argument(params, 0, VT_I4, value);
+    if (FAILED(hr))
+        return hr;
+    auto& series = Model().series;
+    if (dispid == CTChart::DISPID_ADD_SERIES) {
+        // Kind 0 is the line series, the only kind this chart draws.
+        if (value.GetLong() != 0)
+            return E_INVALIDARG;
+        series.emplace_back();
+        if (pResult)
+            *pResult = COleVariant(static_cast<LONG>(series.size() - 1));
+        return S_OK;
+    }
+    if (dispid == CTChart::DISPID_SERIES) {
+        LONG nIndex = value.GetLong();
+        if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= series.size()) {
+            if (pResult)
+                *pResult = COleVariant(static_cast<IDispatch*>(nullptr));
+            return S_OK;
+        }
+        return Yield(pResult, EObject::Series, nIndex);
+    }
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT CChartObject::InvokeAxis(DISPID dispid, WORD wFlags, const DISPPARAMS& params,
+                                 COleVariant* pResult) {
+    if (wFlags == DISPATCH_PROPERTYGET) {
+        if (dispid == CChartAxis::DISPID_PART_11)
+            return Yield(pResult, EObject::AxisLabels, m_nIndex);
+        if (dispid == CChartAxis::DISPID_TITLE)
+            return Yield(pResult, EObject::AxisTitle, m_nIndex);
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    if (!IsPut(wFlags))
+        return DISP_E_MEMBERNOTFOUND;
+    SChartAxis& axis = Axis();
+    switch (dispid) {
+    case CChartAxis::DISPID_FLAG_2:
+        return PutValue(params, VT_BOOL, [&](const COleVariant& v) {
+            axis.bAutomaticMaximum = v.GetBool() != VARIANT_FALSE;
+        });
+    case CChartAxis::DISPID_FLAG_3:
+        return PutValue(params, VT_BOOL, [&](const COleVariant& v) {
+            axis.bAutomaticMinimum = v.GetBool() != VARIANT_FALSE;
+        });
+    case CChartAxis::DISPID_VALUE_19:
+        return PutValue(params, VT_R8,
+                        [&](const COleVariant& v) { axis.dMaximum = v.GetDouble(); });
+    case CChartAxis::DISPID_VALUE_20:
+        return PutValue(params, VT_R8,
+                        [&](const COleVariant& v) { axis.dMinimum = v.GetDouble(); });
+    case CChartAxis::DISPID_DATE_TIME_LABELS:
+        return PutValue(params, VT_BOOL, [&](const COleVariant& v) {
+            axis.bDateTime = v.GetBool() != VARIANT_FALSE;
+        });
+    default:
+        return DISP_E_MEMBERNOTFOUND;
+    }
+}
+
+HRESULT CChartObject::InvokeSeries(DISPID dispid, WORD wFlags, const DISPPARAMS& params,
+                                   COleVariant* pResult) {
+    SChartSeries& series = Model().series.at(m_nIndex);
+    if (wFlags == DISPATCH_PROPERTYGET && dispid == CChartSeries::DISPID_PART_43)
+        return Yield(pResult, EObject::SeriesPointer, m_nIndex);
+    if (IsPut(wFlags) && dispid == CChartSeries::DISPID_TITLE)
+        return PutValue(params, VT_BSTR,
+                        [&](const COleVariant& v) { series.strTitle = v.GetString(); });
+    if (wFlags != DISPATCH_METHOD || dispid != CChartSeries::DISPID_ADD_XY)
+        return DISP_E_MEMBERNOTFOUND;
+    if (params.args.size() != 4)
+        return DISP_E_BADPARAMCOUNT;
+    COleVariant x, y, label, colour;
+    for (HRESULT hr : {Argument(params, 0, VT_R8, x), Argument(params, 1, VT_R8, y),
+                       Argument(params, 2, VT_BSTR, label), Argument(params, 3, VT_I4, colour)}) {
+        if (FAILED(hr))
+            return hr;
+    }
+    series.points.push_back({x.GetDouble(), y.GetDouble(), label.GetString(),
+                             static_cast<std::uint32_t>(colour.GetLong())});
+    if (pResult)
+        *pResult = COleVariant(static_cast<LONG>(series.points.size() - 1));
+    return S_OK;
+}
+
+HRESULT CChartObject::InvokeHeaderLines(DISPID dispid, WORD wFlags, const DISPPARAMS& params) {
+    if (!IsPut(wFlags) || dispid != CChartStrings::DISPID_ITEM)
+        return DISP_E_MEMBERNOTFOUND;
+    if (params.args.size() != 2)
+        return DISP_E_BADPARAMCOUNT;
+    COleVariant index, text;
+    HRESULT hr = Argument(params, 0, VT_I4, index);
+    if (SUCCEEDED(hr))
+        hr = Argument(params, 1, VT_BSTR, text);
+    if (FAILED(hr))
+        return hr;
+    auto& lines = Model().header;
+    if (index.GetLong() < 0 || static_cast<std::size_t>(index.GetLong()) >= lines.size())
+        return DISP_E_BADINDEX;
+    lines[index.GetLong()] = text.GetString();
+    return S_OK;
+}
+
+} // namespace
+
+LPDISPATCH CreateChartDispatch(std::shared_ptr<CChartDocument> pDocument) {
+    return new CChartObject(std::move(pDocument), EObject::Chart);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ChartModel.h"
+#include "Dispatch.h"
+
+#include <memory>
+
+// The chart component's automation face: the chart object that answers the chart contract.
+// The caller owns the one reference returned. Every object handed out keeps the document
+// alive for as long as someone holds it.
+LPDISPATCH CreateChartDispatch(std::shared_ptr<CChartDocument> pDocument);

@@ -1,0 +1,40 @@
+#include "ChartControl.h"
+
+#include "ChartAutomation.h"
+#include "ChartView.h"
+#include "SavedState.h"
+
+namespace {
+constexpr DISPID EVENT_DRAWN = 3;
+}
+
+std::unique_ptr<CChartControl> CChartControl::Create(QWidget* pParent, const std::uint8_t* pInit,
+                                                     std::size_t nInitSize, int nControlId,
+                                                     std::string& strError) {
+    auto pDocument = std::make_shared<CChartDocument>();
+    if (!LoadChartStateFromDialogInit(pInit, nInitSize, nControlId, pDocument->Model(), strError))
+        return nullptr;
+    return std::unique_ptr<CChartControl>(new CChartControl(std::move(pDocument), pParent));
+}
+
+CChartControl::CChartControl(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent)
+    : m_pDocument(std::move(pDocument)), m_pDispatch(CreateChartDispatch(m_pDocument)),
+      m_pView(new CChartView(m_pDocument, pParent)) {
+    const SChartModel& model = m_pDocument->Model();
+    if (model.nWidth > 0 && model.nHeight > 0)
+        m_pView->resize(model.nWidth, model.nHeight);
+}
+
+CChartControl::~CChartControl() {
+    m_pDispatch->Release();
+    // A view without a parent is ours to delete; a child goes with its parent.
+    if (m_pView && !m_pView->parent())
+        delete m_pView;
+}
+
+void CChartControl::SetEventSink(std::function<void(DISPID)> onEvent) {
+    m_pView->SetDrawnListener([onEvent = std::move(onEvent)] {
+        if (onEvent)
+            onEvent(EVENT_DRAWN);
+    });
+}

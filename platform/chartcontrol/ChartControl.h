@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ChartModel.h"
+#include "Dispatch.h"
+
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class CChartView;
+class QWidget;
+
+// The chart component as a dialog hosts it: a document, its automation object and the
+// widget that draws it, created from the dialog's saved state for the control.
+class CChartControl {
+public:
+    // Null, with the reason in strError, when the saved state cannot be loaded.
+    static std::unique_ptr<CChartControl> Create(QWidget* pParent, const std::uint8_t* pInit,
+                                                 std::size_t nInitSize, int nControlId,
+                                                 std::string& strError);
+    ~CChartControl();
+    CChartControl(const CChartControl&) = delete;
+    CChartControl& operator=(const CChartControl&) = delete;
+
+    // The chart object; the control keeps its own reference.
+    LPDISPATCH GetDispatch() const { return m_pDispatch; }
+    CChartView* View() const { return m_pView; }
+    const SChartModel& Model() const { return m_pDocument->Model(); }
+
+    // Events the control fires, by dispatch id: 3 after each complete drawing.
+    void SetEventSink(std::function<void(DISPID)> onEvent);
+
+private:
+    CChartControl(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent);
+
+    std::shared_ptr<CChartDocument> m_pDocument;
+    LPDISPATCH m_pDispatch;
+    QPointer<CChartView> m_pView;
+};

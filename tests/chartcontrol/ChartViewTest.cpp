@@ -1,0 +1,202 @@
+#include "ChartView.h"
+#include "ChartControl.h"
+#include "ChartExport.h"
+#include "ChartJson.h"
+#include "PlotDialogInit.h"
+#include "TChart.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int IDC_CHART = 1000;
+const QColor BLUE(0, 114, 178);
+const QColor ORANGE(230, 159, 0);
+
+// A control as the dialog creates it, with the chart window bound to it.
+class ChartViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string strError;
+        m_pControl = CChartControl::Create(nullptr, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE,
+                                           IDC_CHART, strError);
+        ASSERT_TRUE(m_pControl) << strError;
+        m_chart.AttachControlSite(m_pControl->GetDispatch());
+    }
+    void TearDown() override { m_chart.DetachControlSite(); }
+
+    // Two series over January 2026 (automation dates from 46023), the bottom axis dated.
+    void AddDatedSeries() {
+        for (LONG s = 0; s < 2; ++s) {
+            m_chart.AddSeries(0);
+            for (int d = 0; d < 31; ++d)
+                m_chart.GetSeries(s).AddXY(46023.5 + d, 10.0 * (s + 1) + std::sin(d), "",
+                                           0x20000000);
+            m_chart.GetSeries(s).SetTitle(s == 0 ? "north" : "south");
+        }
+        m_chart.GetAxes().GetBottom().SetDateTimeLabels(TRUE);
+    }
+
+    int CountPixelsNear(const QImage& image, const QColor& colour) const {
+        int nCount = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (std::abs(pixel.red() - colour.red()) +
+                        std::abs(pixel.green() - colour.green()) +
+                        std::abs(pixel.blue() - colour.blue()) <
+                    40)
+                    ++nCount;
+            }
+        }
+        return nCount;
+    }
+
+    std::unique_ptr<CChartControl> m_pControl;
+    CTChart m_chart;
+};
+
+TEST_F(ChartViewTest, DrawsTheSeriesInTheirColoursWithDateLabels) {
+    AddDatedSeries();
+    CChartView& view = *m_pControl->View();
+    view.SyncFromModel();
+    const QImage image = view.toPixmap(555, 449).toImage();
+    EXPECT_EQ(image.size(), QSize(555, 449));
+    EXPECT_GT(CountPixelsNear(image, BLUE), 200);
+    EXPECT_GT(CountPixelsNear(image, ORANGE), 200);
+
+    ASSERT_TRUE(view.xAxis->ticker().dynamicCast<QCPAxisTickerDateTime>());
+    const QVector<QString> labels = view.xAxis->tickVectorLabels();
+    ASSERT_FALSE(labels.isEmpty());
+    for (const QString& strLabel : labels)
+        EXPECT_TRUE(strLabel.contains(QLatin1String("Jan")) ||
+                    strLabel.contains(QLatin1String("Feb")))
+            << strLabel.toStdString();
+    EXPECT_EQ(view.legend->itemCount(), 2);
+    EXPECT_EQ(view.graph(1)->name(), QStringLiteral("south"));
+}
+
+TEST_F(ChartViewTest, HeaderComesFromTheSavedStateUntilReplaced) {
+    CChartView& view = *m_pControl->View();
+    view.SyncFromModel();
+    auto* pHeader = qobject_cast<QCPTextElement*>(view.plotLayout()->element(0, 0));
+    ASSERT_TRUE(pHeader);
+    EXPECT_EQ(pHeader->text(), QStringLiteral("TeeChart"));
+    m_chart.GetHeader().GetStrings().SetItem(0, COleVariant("Run \xE9"));
+    view.SyncFromModel();
+    EXPECT_EQ(pHeader->text(), QStringLiteral("Run \u00E9"));
+    m_chart.GetHeader().GetStrings().SetItem(0, COleVariant(""));
+    view.SyncFromModel();
+    EXPECT_FALSE(qobject_cast<QCPTextElement*>(view.plotLayout()->element(0, 0)));
+}
+
+TEST_F(ChartViewTest, HoveringAPointDescribesItAndResetReturnsTheFirstView) {
+    AddDatedSeries();
+    CChartView& view = *m_pControl->View();
+    view.SyncFromModel();
+    view.replot();
+    const QCPGraphData& first = *view.graph(0)->data()->constBegin();
+    const QPoint pos(qRound(view.xAxis->coordToPixel(first.key)) + 2,
+                     qRound(view.yAxis->coordToPixel(first.value)) - 1);
+    int nSeries = -1;
+    int nPoint = -1;
+    ASSERT_TRUE(view.PointNear(pos, nSeries, nPoint));
+    EXPECT_EQ(nSeries, 0);
+    EXPECT_EQ(view.DescribePoint(nSeries, nPoint),
+              QStringLiteral("north\nx: 1 Jan 2026 12:00:00\ny: 10"));
+    EXPECT_FALSE(view.PointNear(QPoint(2, 2), nSeries, nPoint));
+
+    const QCPRange initial = view.xAxis->range();
+    view.xAxis->setRange(initial.lower + 5, initial.lower + 6);
+    view.ResetView();
+    EXPECT_EQ(view.xAxis->range(), initial);
+}
+
+TEST_F(ChartViewTest, DegenerateContentFallsBackToADrawableRange) {
+    const double inf = std::numeric_limits<double>::infinity();
+    CChartView& view = *m_pControl->View();
+    const struct {
+        double dMin, dMax;
+    } ranges[] = {{0.0, 0.0}, {0.0, inf}, {-1e308, 1e308}, {std::nan(""), 1.0}};
+    m_chart.AddSeries(0);
+    for (double dY : {std::nan(""), inf, -inf, 3.0})
+        m_chart.GetSeries(0).AddXY(1.0, dY, "", 0x20000000);
+    m_chart.GetSeries(0).AddXY(inf, 1.0, "", 0x20000000);
+    for (const auto& range : ranges) {
+        CChartAxis left = m_chart.GetAxes().GetLeft();
+        left.SetFlag2(FALSE);
+        left.SetFlag3(FALSE);
+        left.SetValue19(range.dMax);
+        left.SetValue20(range.dMin);
+        view.SyncFromModel();
+        EXPECT_FALSE(view.toPixmap(300, 200).isNull());
+        EXPECT_TRUE(QCPRange::validRange(view.yAxis->range())) << range.dMin << " " << range.dMax;
+        EXPECT_TRUE(QCPRange::validRange(view.xAxis->range()));
+    }
+}
+
+TEST(ChartViewEmpty, NoSeriesAtAllStillDraws) {
+    auto pDocument = std::make_shared<CChartDocument>();
+    CChartView view(pDocument);
+    view.SyncFromModel();
+    EXPECT_FALSE(view.toPixmap(200, 150).isNull());
+    EXPECT_EQ(view.graphCount(), 0);
+    EXPECT_FALSE(view.legend->visible());
+}
+
+TEST_F(ChartViewTest, ExportsPicturesAndContentByExtension) {
+    AddDatedSeries();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QString strError;
+    const struct {
+        const char* pszName;
+        QByteArray start;
+    } kinds[] = {{"chart.png", "\x89PNG"},
+                 {"chart.svg", "<?xml"},
+                 {"chart.pdf", "%PDF"},
+                 {"chart.JSON", "{\"width\":555,\"height\":449"}};
+    for (const auto& kind : kinds) {
+        const QString strPath = folder.filePath(QLatin1String(kind.pszName));
+        ASSERT_TRUE(ExportChart(*m_pControl->View(), m_pControl->Model(), strPath, strError))
+            << kind.pszName << ": " << strError.toStdString();
+        QFile file(strPath);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().startsWith(kind.start)) << kind.pszName;
+    }
+    EXPECT_EQ(QImage(folder.filePath(QStringLiteral("chart.png"))).size(), QSize(555, 449));
+    QFile json(folder.filePath(QStringLiteral("chart.JSON")));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    EXPECT_EQ(json.readAll().toStdString(), ChartToJson(m_pControl->Model()));
+
+    EXPECT_FALSE(
+        ExportChart(*m_pControl->View(), m_pControl->Model(), folder.filePath("x.gif"), strError));
+    EXPECT_TRUE(strError.contains(QLatin1String(".png, .svg, .pdf or .json")));
+    EXPECT_FALSE(ExportChart(*m_pControl->View(), m_pControl->Model(),
+                             folder.filePath("missing/x.png"), strError));
+    EXPECT_TRUE(strError.contains(QLatin1String("no such folder"))) << strError.toStdString();
+}
+
+TEST(ChartControlCreation, ADamagedSavedStateCreatesNothing) {
+    std::string strError;
+    EXPECT_FALSE(CChartControl::Create(nullptr, PLOT_DIALOG_INIT, 100, IDC_CHART, strError));
+    EXPECT_FALSE(strError.empty());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Widget tests run headless unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
