@@ -75,8 +75,6 @@ CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pPare
 
     m_pHeader = new QCPTextElement(this, QString(), QFont(font.family(), 11, QFont::Bold));
     m_pHeader->setMargins(QMargins(8, 8, 8, 2));
-    plotLayout()->insertRow(0);
-    plotLayout()->addElement(0, 0, m_pHeader);
 
     const QPen axisPen(QColor(110, 110, 110));
     for (QCPAxis* pAxis : {xAxis, yAxis, xAxis2, yAxis2}) {
@@ -95,10 +93,14 @@ CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pPare
         pAxis->setTickLabels(false);
         pAxis->grid()->setVisible(false);
     }
+    // The legend sits in a row of its own under the plot, so that it never hides a line.
     legend->setFont(font);
-    legend->setBrush(QColor(255, 255, 255, 225));
-    legend->setBorderPen(QPen(QColor(200, 200, 200)));
-    axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignRight);
+    legend->setBrush(Qt::NoBrush);
+    legend->setBorderPen(Qt::NoPen);
+    legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    legend->setColumnSpacing(16);
+    axisRect()->insetLayout()->take(legend);
+    legend->setVisible(false);
 
     connect(this, &QCustomPlot::afterReplot, this, [this] {
         if (m_onDrawn)
@@ -156,17 +158,8 @@ void CChartView::SyncFromModel() {
     QStringList header;
     for (const std::string& strLine : model.header)
         header << Text(strLine);
-    const bool bHeader = !header.join(QString()).isEmpty();
     m_pHeader->setText(header.join(QLatin1Char('\n')));
-    if (bHeader != plotLayout()->hasElement(0, 0)) {
-        if (bHeader) {
-            plotLayout()->insertRow(0);
-            plotLayout()->addElement(0, 0, m_pHeader);
-        } else {
-            plotLayout()->take(m_pHeader);
-            plotLayout()->simplify();
-        }
-    }
+    ShowInLayout(m_pHeader, !header.join(QString()).isEmpty(), true);
 
     const bool bDates = model.bottom.bDateTime;
     double (*toX)(double) = bDates ? &AutomationDateToUnixSeconds : &Identity;
@@ -197,7 +190,9 @@ void CChartView::SyncFromModel() {
         }
         pGraph->data()->set(data, false);
     }
-    legend->setVisible(model.bLegendVisible && !model.series.empty());
+    const bool bLegend = model.bLegendVisible && !model.series.empty();
+    legend->setVisible(bLegend);
+    ShowInLayout(legend, bLegend, false);
 
     const SAxisRange xRange = ResolveAxisRange(model.bottom, xExtent, toX);
     const SAxisRange yRange = ResolveAxisRange(model.left, yExtent, &Identity);
@@ -206,6 +201,22 @@ void CChartView::SyncFromModel() {
     ApplyAxis(xAxis, model.bottom, m_initialX);
     ApplyAxis(yAxis, model.left, m_initialY);
     replot();
+}
+
+void CChartView::ShowInLayout(QCPLayoutElement* pElement, bool bShow, bool bAtTop) {
+    const bool bShown = pElement->layout() == plotLayout();
+    if (bShow == bShown)
+        return;
+    if (!bShow) {
+        plotLayout()->take(pElement);
+        plotLayout()->simplify();
+    } else if (bAtTop) {
+        plotLayout()->insertRow(0);
+        plotLayout()->addElement(0, 0, pElement);
+    } else {
+        plotLayout()->addElement(plotLayout()->rowCount(), 0, pElement);
+        plotLayout()->setRowStretchFactor(plotLayout()->rowCount() - 1, 0.001);
+    }
 }
 
 void CChartView::ApplyAxis(QCPAxis* pAxis, const SChartAxis& axis, const QCPRange& range) {

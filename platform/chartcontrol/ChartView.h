@@ -43,6 +43,8 @@ protected:
 
 private:
     void ScheduleSync();
+    // Puts a layout element above or below the plot, or takes it out.
+    void ShowInLayout(QCPLayoutElement* pElement, bool bShow, bool bAtTop);
     void ApplyAxis(QCPAxis* pAxis, const SChartAxis& axis, const QCPRange& range);
     void ApplyLabelGap(QCPAxis* pAxis, const SChartAxis& axis);
     void BuildActions();

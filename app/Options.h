@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ArgumentList.h"
+
+#include <string>
+
+// The options the viewer takes beyond its data source. They are taken out of the argument
+// list before the data-source rules look at the rest.
+struct SOptions {
+    bool bHelp = false;    // "--help" as the only argument
+    bool bVersion = false; // "--version" as the only argument
+    bool bExport = false;
+    std::string strExportPath; // "--export FILE", wherever it stands
+    std::string strError;      // what is wrong with the options; empty when nothing
+};
+
+SOptions ExtractOptions(CArgumentList& args);
+
+// What --help prints.
+extern const char* const HELP_TEXT;

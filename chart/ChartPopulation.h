@@ -1,0 +1,13 @@
+#pragma once
+
+#include "PlotData.h"
+#include "TChart.h"
+
+// Shows graph 0 of the store on the chart: one series per set with its legend text as title,
+// x values above 200000 as the dates of those Julian Dates, the "Value" axis from 0.0 to the
+// scale maximum, the single-set legend setting and the subtitle as header line 0.
+// Failures of the chart's calls are not caught here: the caller reports them.
+void PopulateChart(const CTChart& chart, const CPlotData& data);
+
+// The smallest power of ten with an exponent in whole tenths that is not below dMaxY.
+double ScaleMaximum(double dMaxY);

@@ -1,0 +1,214 @@
+#include "PlotDlg.h"
+
+#include "AboutDlg.h"
+#include "ChartControl.h"
+#include "ChartExport.h"
+#include "ChartPopulation.h"
+#include "ChartView.h"
+#include "DataSource.h"
+#include "DialogUnits.h"
+#include "ExitStatus.h"
+#include "Icons.h"
+#include "Messages.h"
+#include "PlotData.h"
+#include "PlotDialogInit.h"
+#include "ProcessArguments.h"
+#include "ReadProblems.h"
+#include "Resource.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+CPlotDlg::CPlotDlg(QWidget* pParent) : CPlotDlg(pParent, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE) {}
+
+CPlotDlg::CPlotDlg(QWidget* pParent, const std::uint8_t* pInit, std::size_t nInitSize)
+    : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      m_hIcon(PlotIcon()), m_pInit(pInit), m_nInitSize(nInitSize) {}
+
+// The chart control's window goes with the dialog's; the control's own parts go here.
+CPlotDlg::~CPlotDlg() {
+    m_chart.DetachControlSite();
+}
+
+bool CPlotDlg::CreateControls() {
+    setWindowTitle(QStringLiteral("Differences Graph"));
+    const QSize size = DialogUnitsToPixels(0, 0, 437, 290).size();
+    resize(size);
+    // No layout: maximising the window leaves every control where it is.
+    setMinimumSize(size);
+
+    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk->setGeometry(DialogUnitsToPixels(380, 7, 50, 16));
+    m_pOk->setDefault(true);
+    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
+    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel->setGeometry(DialogUnitsToPixels(380, 25, 50, 16));
+    m_pCancel->hide();
+    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    std::string strError;
+    m_pChartControl = CChartControl::Create(this, m_pInit, m_nInitSize, IDC_CHART, strError);
+    if (!m_pChartControl) {
+        std::fprintf(stderr, "%s: cannot create the chart: %s\n", ProgramName().c_str(),
+                     strError.c_str());
+        return false;
+    }
+    m_pChartControl->View()->setGeometry(DialogUnitsToPixels(7, 7, 370, 276));
+    m_pChartControl->SetEventSink([this](DISPID dispid) {
+        if (dispid == CTChart::DISPID_EVENT_3)
+            OnChartEvent();
+    });
+    return true;
+}
+
+void CPlotDlg::DoDataExchange() {
+    m_chart.AttachControlSite(m_pChartControl->GetDispatch());
+}
+
+bool CPlotDlg::RunInitDialog() {
+    // Where the framework reports a failure inside the dialog's initialisation: the dialog
+    // still opens, with the chart as far as it got.
+    try {
+        OnInitDialog();
+        return true;
+    } catch (const CException& e) {
+        ReportException(this, e, m_bHeadless);
+    } catch (const std::bad_alloc&) {
+        ReportException(this, CMemoryException(), m_bHeadless);
+    }
+    return false;
+}
+
+int CPlotDlg::DoModal() {
+    if (!CreateControls())
+        return -1;
+    RunInitDialog();
+    m_pOk->setFocus();
+    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+int CPlotDlg::ExportTo(const std::string& strPath) {
+    m_bHeadless = true;
+    if (!CreateControls())
+        return EXIT_NO_CHART;
+    if (!RunInitDialog())
+        return EXIT_NOT_WRITTEN;
+    QString strError;
+    if (!ExportChart(*m_pChartControl->View(), m_pChartControl->Model(),
+                     QString::fromStdString(strPath), strError)) {
+        std::fprintf(stderr, "%s: %s\n", ProgramName().c_str(), strError.toStdString().c_str());
+        return EXIT_NOT_WRITTEN;
+    }
+    return EXIT_SUCCESS;
+}
+
+BOOL CPlotDlg::OnInitDialog() {
+    DoDataExchange();
+    BuildSystemMenu();
+    setWindowIcon(m_hIcon);
+
+    const CArgumentList& args = GetProcessArguments();
+    // About 800 KB: kept off the stack.
+    auto pData = std::make_unique<CPlotData>();
+    const SDataSource source = ChooseDataSource(args);
+    switch (source.kind) {
+    case SDataSource::EKind::Pipe:
+        pData->ReadFromStdin();
+        break;
+    case SDataSource::EKind::Usage:
+        ShowUsageMessage(m_bHeadless);
+        std::exit(EXIT_USAGE);
+    case SDataSource::EKind::File:
+        pData->ReadFromFile(source.strPath);
+        break;
+    }
+    for (const std::string& strLine :
+         DescribeReadProblems(pData->GetReadReport(), source, ProgramName()))
+        std::fprintf(stderr, "%s\n", strLine.c_str());
+
+    PopulateChart(*pData);
+    return TRUE;
+}
+
+void CPlotDlg::PopulateChart(const CPlotData& data) {
+    ::PopulateChart(m_chart, data);
+}
+
+void CPlotDlg::BuildSystemMenu() {
+    // The window manager's own menu cannot take entries from a program, so the dialog
+    // keeps one of its own: Alt+Space, or a right-click beside the chart.
+    m_pSystemMenu = new QMenu(this);
+    const struct {
+        const char* pszText;
+        unsigned nCommand;
+    } commands[] = {{"&Restore", SC_RESTORE},
+                    {"Mi&nimize", SC_MINIMIZE},
+                    {"Ma&ximize", SC_MAXIMIZE},
+                    {"&Close\tAlt+F4", SC_CLOSE}};
+    for (const auto& command : commands) {
+        QAction* pAction = m_pSystemMenu->addAction(QString::fromLatin1(command.pszText));
+        pAction->setData(command.nCommand);
+    }
+    const QString strAbout = QString::fromLatin1(LoadResourceString(IDS_ABOUTBOX));
+    if (!strAbout.isEmpty()) {
+        m_pSystemMenu->addSeparator();
+        m_pSystemMenu->addAction(strAbout)->setData(IDM_ABOUTBOX);
+    }
+    connect(m_pSystemMenu, &QMenu::triggered, this,
+            [this](QAction* pAction) { OnSysCommand(pAction->data().toUInt(), 0); });
+    connect(m_pSystemMenu, &QMenu::aboutToShow, this, [this] {
+        for (QAction* pAction : m_pSystemMenu->actions()) {
+            const unsigned nCommand = pAction->data().toUInt();
+            if (nCommand == SC_RESTORE)
+                pAction->setEnabled(isMaximized() || isMinimized());
+            else if (nCommand == SC_MAXIMIZE)
+                pAction->setEnabled(!isMaximized());
+        }
+    });
+    auto* pMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(pMenuKey, &QShortcut::activated, this,
+            [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    auto* pCloseKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    connect(pCloseKey, &QShortcut::activated, this, [this] { OnSysCommand(SC_CLOSE, 0); });
+}
+
+void CPlotDlg::ShowSystemMenu(const QPoint& globalPos) {
+    m_pSystemMenu->popup(globalPos);
+}
+
+void CPlotDlg::contextMenuEvent(QContextMenuEvent* pEvent) {
+    ShowSystemMenu(pEvent->globalPos());
+}
+
+void CPlotDlg::OnSysCommand(unsigned nID, long) {
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout(this);
+        dlgAbout.DoModal();
+        return;
+    }
+    switch (nID & 0xFFF0) {
+    case SC_MINIMIZE:
+        showMinimized();
+        break;
+    case SC_MAXIMIZE:
+        showMaximized();
+        break;
+    case SC_RESTORE:
+        showNormal();
+        break;
+    case SC_CLOSE:
+        reject();
+        break;
+    default:
+        break;
+    }
+}
+
+void CPlotDlg::OnChartEvent() {}
