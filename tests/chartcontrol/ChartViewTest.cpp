@@ -5,7 +5,6 @@
 #include "PlotDialogInit.h"
 #include "TChart.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -191,12 +190,3 @@ TEST(ChartControlCreation, ADamagedSavedStateCreatesNothing) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Widget tests run headless unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,0 +1,171 @@
+#include "PlotDlg.h"
+#include "AboutDlg.h"
+#include "ChartControl.h"
+#include "ChartView.h"
+#include "PlotDialogInit.h"
+#include "ProcessArguments.h"
+#include "Resource.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const char* const EXAMPLE = VERLO_SOURCE_DIR "/examples/differences.dat";
+
+// Runs check on the next turn of the event loop, inside whatever modal loop is running then.
+void WhenIdle(std::function<void()> check) {
+    QTimer::singleShot(0, qApp, std::move(check));
+}
+
+class PlotDlgTest : public testing::Test {
+protected:
+    void SetUp() override { SetProcessArguments(CArgumentList{{"verlo", EXAMPLE}}); }
+};
+
+TEST_F(PlotDlgTest, ControlsSitAtTheirTemplatePlaces) {
+    CPlotDlg dlg;
+    bool bChecked = false;
+    WhenIdle([&] {
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Differences Graph"));
+        EXPECT_EQ(dlg.size(), QSize(656, 471));
+        EXPECT_FALSE(dlg.windowIcon().isNull());
+        EXPECT_EQ(dlg.ChartControl()->View()->geometry(), QRect(11, 11, 555, 449));
+        const auto buttons = dlg.findChildren<QPushButton*>();
+        ASSERT_EQ(buttons.size(), 2);
+        EXPECT_EQ(buttons[0]->text(), QStringLiteral("OK"));
+        EXPECT_EQ(buttons[0]->geometry(), QRect(570, 11, 75, 26));
+        EXPECT_TRUE(buttons[0]->isDefault());
+        EXPECT_FALSE(buttons[1]->isVisible());
+        EXPECT_EQ(dlg.focusWidget(), buttons[0]);
+
+        dlg.showMaximized();
+        EXPECT_EQ(dlg.ChartControl()->View()->geometry(), QRect(11, 11, 555, 449));
+        bChecked = true;
+        dlg.accept();
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(bChecked);
+}
+
+TEST_F(PlotDlgTest, InitialisationShowsGraphZeroOfTheFile) {
+    CPlotDlg dlg;
+    WhenIdle([&] { dlg.reject(); });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    const SChartModel& model = dlg.ChartControl()->Model();
+    ASSERT_EQ(model.series.size(), 3u);
+    EXPECT_EQ(model.series[0].strTitle, "Receiver A (roof)");
+    EXPECT_EQ(model.header.at(0), "Clock differences against the reference, Q1 2026");
+    EXPECT_TRUE(model.bottom.bDateTime);
+    EXPECT_EQ(model.bottom.strTitle, "Date");
+}
+
+TEST_F(PlotDlgTest, SystemMenuEndsWithTheAboutEntry) {
+    CPlotDlg dlg;
+    WhenIdle([&] {
+        const auto actions = dlg.SystemMenu()->actions();
+        ASSERT_EQ(actions.size(), 6);
+        EXPECT_TRUE(actions[4]->isSeparator());
+        EXPECT_EQ(actions[5]->text(), QStringLiteral("&About Verlo..."));
+        EXPECT_EQ(actions[5]->data().toUInt(), IDM_ABOUTBOX);
+        dlg.accept();
+    });
+    dlg.DoModal();
+}
+
+TEST_F(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
+    CPlotDlg dlg;
+    WhenIdle([&] {
+        for (unsigned nID : {0x0010u, 0x0015u, 0x001Fu, 0x0020u, 0x0000u}) {
+            QString strOpened;
+            WhenIdle([&] {
+                if (QWidget* pModal = QApplication::activeModalWidget(); pModal && pModal != &dlg) {
+                    strOpened = pModal->windowTitle();
+                    pModal->close();
+                }
+            });
+            dlg.OnSysCommand(nID, 0);
+            QApplication::processEvents();
+            const bool bAbout = (nID & 0xFFF0) == IDM_ABOUTBOX;
+            EXPECT_EQ(strOpened, bAbout ? QStringLiteral("About Verlo") : QString()) << nID;
+            EXPECT_TRUE(dlg.isVisible());
+        }
+        dlg.OnSysCommand(SC_CLOSE, 0);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+TEST(AboutDlgTest, ShowsIconNameAndOk) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Verlo"));
+    EXPECT_EQ(about.size(), QSize(353, 89));
+    QStringList texts;
+    for (const QLabel* pLabel : about.findChildren<QLabel*>()) {
+        if (!pLabel->pixmap().isNull())
+            texts << QStringLiteral("<icon>");
+        else
+            texts << pLabel->text();
+    }
+    EXPECT_EQ(texts.at(0), QStringLiteral("<icon>"));
+    EXPECT_EQ(texts.at(1), QStringLiteral("Verlo Version 1.0"));
+    EXPECT_TRUE(texts.at(2).contains(QStringLiteral("2026")));
+    const auto buttons = about.findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_TRUE(buttons[0]->isDefault());
+}
+
+TEST_F(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
+    CPlotDlg dlg(nullptr, PLOT_DIALOG_INIT, 100);
+    EXPECT_EQ(dlg.DoModal(), -1);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.ChartControl(), nullptr);
+}
+
+// A chart failure inside the initialisation is reported, then the dialog opens all the same.
+class CFailingDlg : public CPlotDlg {
+public:
+    explicit CFailingDlg(std::string strDescription)
+        : m_strDescription(std::move(strDescription)) {}
+    BOOL OnInitDialog() override {
+        CPlotDlg::OnInitDialog();
+        throw COleDispatchException(1, E_FAIL, "Chart", m_strDescription);
+    }
+
+private:
+    std::string m_strDescription;
+};
+
+TEST_F(PlotDlgTest, AChartFailureIsReportedAndTheDialogStillOpens) {
+    for (const auto& [strDescription, strShown] :
+         {std::pair<std::string, QString>{"Series lost", QStringLiteral("Series lost")},
+          {"", QStringLiteral("Unspecified error")}}) {
+        CFailingDlg dlg(strDescription);
+        QString strReported;
+        bool bDialogOpened = false;
+        WhenIdle([&] {
+            auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(pBox);
+            EXPECT_EQ(pBox->icon(), QMessageBox::Critical);
+            strReported = pBox->text();
+            EXPECT_FALSE(dlg.isVisible());
+            WhenIdle([&] {
+                bDialogOpened = dlg.isVisible();
+                dlg.accept();
+            });
+            pBox->accept();
+        });
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(strReported, strShown);
+        EXPECT_TRUE(bDialogOpened);
+    }
+}
+
+} // namespace
