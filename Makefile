@@ -25,7 +25,12 @@ build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/verlo $(EXAMPLE)
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		$(BUILD)/verlo $(EXAMPLE); \
+	else \
+		$(BUILD)/verlo $(EXAMPLE) --export $(BUILD)/differences.png && \
+		echo "No display here: the chart of $(EXAMPLE) is in $(BUILD)/differences.png"; \
+	fi
 
 test: build build-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

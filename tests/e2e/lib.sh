@@ -1,0 +1,74 @@
+# Shared by the end-to-end tests: a private X server and ways to look at and poke the real
+# viewer in it. Source it; VERLO must name the binary under test.
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d)
+XVFB_PID=""
+cleanup() {
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts Xvfb on a free display and points DISPLAY at it.
+start_x() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display" 2>/dev/null &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$E2E_TMP/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+# The id of a visible window with exactly this name, waiting up to $2 seconds (default 10).
+wait_window() {
+    local name=$1 limit=${2:-10} id
+    for _ in $(seq $((limit * 20))); do
+        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+has_window() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# Gives the window the keyboard and types the keys (no window manager runs here).
+press() {
+    local id=$1
+    shift
+    xdotool windowfocus --sync "$id" key --delay 50 "$@"
+}
+
+# Waits for the background process to end (up to $2 seconds) and sets STATUS to its exit
+# status, or to "timeout". Runs in this shell: only it may wait for its own children.
+wait_exit() {
+    local pid=$1 limit=${2:-10}
+    STATUS=timeout
+    for _ in $(seq $((limit * 20))); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            STATUS=0
+            wait "$pid" || STATUS=$?
+            return 0
+        fi
+        sleep 0.05
+    done
+    kill "$pid" 2>/dev/null || true
+}
+
+# How many pixels of the image lie within a few percent of the colour.
+pixels_like() {
+    convert "$1" -fuzz 8% -fill black +opaque "$2" -fill white -opaque "$2" \
+        -format '%[fx:round(mean*w*h)]' info:
+}
