@@ -37,8 +37,10 @@ test: build build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
+	EXTRA_PACKAGES="grace gnuplot-x11" scripts/install-deps
 	$(BUILD)/bench/reader_bench
 	$(BUILD)/bench/chart_bench
+	bench/startup/run-startup.sh $(BUILD) 15
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLO_FUZZ=ON
