@@ -23,21 +23,24 @@ std::vector<std::string> DescribeReadProblems(const CReadReport& report, const S
     if (report.bReadFailed)
         lines.push_back(strPrefix + "cannot read " + strInput + ": " +
                         std::strerror(report.nReadError));
-    if (report.nPointsDropped)
-        lines.push_back(strPrefix + "dropped " +
-                        Plural(report.nPointsDropped, "point line", "point lines") +
-                        " beyond the limits (graphs 0-9, sets 0-4, 1000 points a set)");
-    if (report.nSetsDropped)
-        lines.push_back(strPrefix + "dropped " +
-                        Plural(report.nSetsDropped, "\"@S\" line", "\"@S\" lines") +
-                        " naming a set outside 0-4");
-    if (report.nGraphsDropped)
-        lines.push_back(strPrefix + "dropped " +
-                        Plural(report.nGraphsDropped, "\"@WITH G\" line", "\"@WITH G\" lines") +
-                        " naming a graph outside 0-9");
-    if (report.nTextsDropped)
-        lines.push_back(strPrefix + "dropped " +
-                        Plural(report.nTextsDropped, "subtitle or legend", "subtitles or legends") +
-                        " of a graph or set outside the limits");
+    const struct {
+        long long nCount;
+        const char* pszOne;
+        const char* pszMany;
+        const char* pszWhy;
+    } drops[] = {
+        {report.nPointsDropped, "point line", "point lines",
+         " beyond the limits (graphs 0-9, sets 0-4, 1000 points a set)"},
+        {report.nSetsDropped, "\"@S\" line", "\"@S\" lines", " naming a set outside 0-4"},
+        {report.nGraphsDropped, "\"@WITH G\" line", "\"@WITH G\" lines",
+         " naming a graph outside 0-9"},
+        {report.nTextsDropped, "subtitle or legend", "subtitles or legends",
+         " of a graph or set outside the limits"},
+    };
+    for (const auto& drop : drops) {
+        if (drop.nCount)
+            lines.push_back(strPrefix + "dropped " +
+                            Plural(drop.nCount, drop.pszOne, drop.pszMany) + drop.pszWhy);
+    }
     return lines;
 }

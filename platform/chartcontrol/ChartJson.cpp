@@ -43,40 +43,56 @@ void AppendString(std::string& out, const std::string& strBytes) {
     out += '"';
 }
 
-void AppendBool(std::string& out, bool bValue) {
+void AppendValue(std::string& out, bool bValue) {
     out += bValue ? "true" : "false";
+}
+void AppendValue(std::string& out, double dValue) {
+    AppendNumber(out, dValue);
+}
+void AppendValue(std::string& out, int nValue) {
+    out += std::to_string(nValue);
+}
+void AppendValue(std::string& out, const std::string& strText) {
+    AppendString(out, strText);
+}
+
+// ,"name":value (without the comma for the first field of an object).
+template <class T> void AppendField(std::string& out, const char* pszName, const T& value) {
+    if (out.back() != '{')
+        out += ',';
+    out += '"';
+    out += pszName;
+    out += "\":";
+    AppendValue(out, value);
 }
 
 void AppendAxis(std::string& out, const SChartAxis& axis) {
-    out += "{\"title\":";
-    AppendString(out, axis.strTitle);
-    out += ",\"dateTime\":";
-    AppendBool(out, axis.bDateTime);
-    out += ",\"automaticMinimum\":";
-    AppendBool(out, axis.bAutomaticMinimum);
-    out += ",\"automaticMaximum\":";
-    AppendBool(out, axis.bAutomaticMaximum);
-    out += ",\"minimum\":";
-    AppendNumber(out, axis.dMinimum);
-    out += ",\"maximum\":";
-    AppendNumber(out, axis.dMaximum);
-    out += ",\"labelSeparation\":" + std::to_string(axis.nLabelSeparation) + "}";
+    out += '{';
+    AppendField(out, "title", axis.strTitle);
+    AppendField(out, "dateTime", axis.bDateTime);
+    AppendField(out, "automaticMinimum", axis.bAutomaticMinimum);
+    AppendField(out, "automaticMaximum", axis.bAutomaticMaximum);
+    AppendField(out, "minimum", axis.dMinimum);
+    AppendField(out, "maximum", axis.dMaximum);
+    AppendField(out, "labelSeparation", axis.nLabelSeparation);
+    out += '}';
 }
 
 } // namespace
 
 std::string ChartToJson(const SChartModel& model) {
-    std::string out = "{\"width\":" + std::to_string(model.nWidth) +
-                      ",\"height\":" + std::to_string(model.nHeight) + ",\"view3D\":";
-    AppendBool(out, model.bView3D);
+    std::string out = "{";
+    AppendField(out, "width", model.nWidth);
+    AppendField(out, "height", model.nHeight);
+    AppendField(out, "view3D", model.bView3D);
     out += ",\"header\":[";
     for (std::size_t i = 0; i < model.header.size(); ++i) {
         if (i)
             out += ',';
         AppendString(out, model.header[i]);
     }
-    out += "],\"legend\":{\"visible\":";
-    AppendBool(out, model.bLegendVisible);
+    out += "],\"legend\":{";
+    AppendField(out, "visible", model.bLegendVisible);
     out += "},\"axes\":{\"bottom\":";
     AppendAxis(out, model.bottom);
     out += ",\"left\":";
@@ -84,10 +100,9 @@ std::string ChartToJson(const SChartModel& model) {
     out += "},\"series\":[";
     for (std::size_t s = 0; s < model.series.size(); ++s) {
         const SChartSeries& series = model.series[s];
-        out += s ? ",{\"title\":" : "{\"title\":";
-        AppendString(out, series.strTitle);
-        out += ",\"pointsVisible\":";
-        AppendBool(out, series.bPointsVisible);
+        out += s ? ",{" : "{";
+        AppendField(out, "title", series.strTitle);
+        AppendField(out, "pointsVisible", series.bPointsVisible);
         out += ",\"points\":[";
         for (std::size_t p = 0; p < series.points.size(); ++p) {
             out += p ? ",[" : "[";

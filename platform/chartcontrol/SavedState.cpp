@@ -98,20 +98,17 @@ bool ReadValue(CByteReader& reader, std::uint8_t nType, CValue& value, int nDept
     case VA_LIST:
         return ReadList(reader, value, nDepth);
     case VA_INT8:
-        if (!reader.ReadLE(1, nRaw))
-            return false;
-        value = static_cast<long>(static_cast<std::int8_t>(nRaw));
-        return true;
     case VA_INT16:
-        if (!reader.ReadLE(2, nRaw))
+    case VA_INT32: {
+        // Little-endian two's complement of 1, 2 or 4 bytes.
+        const std::size_t nBytes = nType == VA_INT8 ? 1 : nType == VA_INT16 ? 2 : 4;
+        if (!reader.ReadLE(nBytes, nRaw))
             return false;
-        value = static_cast<long>(static_cast<std::int16_t>(nRaw));
+        const std::uint32_t nSignBit = 1u << (8 * nBytes - 1);
+        value = static_cast<long>(static_cast<std::int64_t>(nRaw ^ nSignBit) -
+                                  static_cast<std::int64_t>(nSignBit));
         return true;
-    case VA_INT32:
-        if (!reader.ReadLE(4, nRaw))
-            return false;
-        value = static_cast<long>(static_cast<std::int32_t>(nRaw));
-        return true;
+    }
     case VA_STRING:
     case VA_IDENT:
         if (!reader.ReadShortString(strText))

@@ -113,6 +113,10 @@ TEST(SavedState, UnknownPropertiesArePassedOver) {
     stream.push_back(0x09);
     addName("Width");
     stream.insert(stream.end(), {0x04, 0x10, 0x27, 0x00, 0x00}); // 32-bit 10000
+    addName("Left");
+    stream.insert(stream.end(), {0x02, 0xFF}); // 8-bit -1
+    addName("Top");
+    stream.insert(stream.end(), {0x03, 0x00, 0x80}); // 16-bit -32768
     addName("Foot.Text.Strings");
     stream.insert(stream.end(), {0x01, 0x02, 0x05, 0x00});
     stream.insert(stream.end(), {0x00, 0x00});
@@ -121,6 +125,8 @@ TEST(SavedState, UnknownPropertiesArePassedOver) {
     ASSERT_TRUE(LoadChartStateFromStream(stream.data(), stream.size(), model, strError))
         << strError;
     EXPECT_EQ(model.nWidth, 10000);
+    EXPECT_EQ(model.nLeft, -1);
+    EXPECT_EQ(model.nTop, -32768);
     EXPECT_TRUE(model.header.empty());
 
     stream[stream.size() - 1] = 0x07; // a child object where none may be
