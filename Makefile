@@ -5,6 +5,7 @@ BUILD := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= reader savedstate julian
 EXAMPLE := examples/differences.dat
 
 .PHONY: deps build build-asan run test bench fuzz clean
@@ -45,7 +46,7 @@ bench: build
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLO_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	for target in reader savedstate; do \
+	for target in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
 		$(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
 			$(FUZZ_BUILD)/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \

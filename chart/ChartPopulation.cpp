@@ -14,7 +14,8 @@ constexpr const char* POINT_LABEL = "";
 constexpr LONG POINT_COLOUR = 0x20000000;
 constexpr LONG LEFT_LABEL_GAP = 20;
 
-// The automation date of a Julian Date; FALSE when it is no date the platform takes.
+} // namespace
+
 BOOL JulianToVariantTime(double dJulian, double& dDate) {
     int nMonth = 0, nDay = 0, nYear = 0, nHour = 0, nMinute = 0;
     double dSecond = 0.0;
@@ -28,6 +29,8 @@ BOOL JulianToVariantTime(double dJulian, double& dDate) {
     st.wSecond = static_cast<WORD>(static_cast<int>(dSecond));
     return SystemTimeToVariantTime(&st, &dDate);
 }
+
+namespace {
 
 void AddPoint(const CTChart& chart, int nSet, double dX, double dY) {
     if (dX > DATE_THRESHOLD) {

@@ -9,5 +9,9 @@
 // Failures of the chart's calls are not caught here: the caller reports them.
 void PopulateChart(const CTChart& chart, const CPlotData& data);
 
+// The date step for one x value: its Julian Date as a calendar date with whole seconds, then
+// as an automation date. FALSE when that is no date the platform takes.
+BOOL JulianToVariantTime(double dJulian, double& dDate);
+
 // The smallest power of ten with an exponent in whole tenths that is not below dMaxY.
 double ScaleMaximum(double dMaxY);
