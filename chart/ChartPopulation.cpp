@@ -20,13 +20,20 @@ BOOL JulianToVariantTime(double dJulian, double& dDate) {
     int nMonth = 0, nDay = 0, nYear = 0, nHour = 0, nMinute = 0;
     double dSecond = 0.0;
     JulianToCalendar(dJulian, nMonth, nDay, nYear, nHour, nMinute, dSecond);
+    const int nWholeSecond = static_cast<int>(dSecond);
+    // Cut to 16 bits, a year like 926000 would come back as a plausible one and plot at a
+    // wrong date; a field that does not fit is no date at all.
+    for (int nField : {nYear, nMonth, nDay, nHour, nMinute, nWholeSecond}) {
+        if (nField < 0 || nField > 0xFFFF)
+            return FALSE;
+    }
     SYSTEMTIME st{};
     st.wYear = static_cast<WORD>(nYear);
     st.wMonth = static_cast<WORD>(nMonth);
     st.wDay = static_cast<WORD>(nDay);
     st.wHour = static_cast<WORD>(nHour);
     st.wMinute = static_cast<WORD>(nMinute);
-    st.wSecond = static_cast<WORD>(static_cast<int>(dSecond));
+    st.wSecond = static_cast<WORD>(nWholeSecond);
     return SystemTimeToVariantTime(&st, &dDate);
 }
 

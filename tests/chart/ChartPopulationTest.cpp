@@ -171,6 +171,18 @@ TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
     EXPECT_EQ(m_double.SeriesCount(), 2);
 }
 
+TEST(JulianToVariantTime, TakesOnlyDatesThatFitTheirFields) {
+    double dDate = -1.0;
+    EXPECT_TRUE(JulianToVariantTime(2451545.0, dDate));
+    EXPECT_EQ(dDate, 36526.5);
+    // Year 926067 would wrap to 8755 in 16 bits; year 10000 and before year 100 are refused.
+    for (double dJulian : {339886772.9844818, 5373484.5, 1757583.5, 200000.5, 1e300}) {
+        dDate = -1.0;
+        EXPECT_FALSE(JulianToVariantTime(dJulian, dDate)) << dJulian;
+        EXPECT_EQ(dDate, -1.0);
+    }
+}
+
 TEST(ScaleMaximum, IsTheNextPowerOfTenInTenths) {
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<double, double> cases[] = {
