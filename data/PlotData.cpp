@@ -1,6 +1,6 @@
 #include "PlotData.h"
 
-#include "LocaleScope.h"
+#include "PointScan.h"
 #include "TextLineReader.h"
 
 #include <cerrno>
@@ -31,6 +31,15 @@ constexpr SKeyword KEYWORDS[] = {
     {1, "@ ", 2},
     {0, "@", 1},
 };
+
+// The first keyword, in table order, that the line begins with.
+const SKeyword* FindKeyword(const char* pszLine) {
+    for (const SKeyword& keyword : KEYWORDS) {
+        if (std::strncmp(pszLine, keyword.pszText, keyword.nLength) == 0)
+            return &keyword;
+    }
+    return nullptr;
+}
 
 bool IsCSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
@@ -110,31 +119,33 @@ std::string CPlotData::GetQuotedText(const char* pszRest) {
 }
 
 void CPlotData::ParseStream() {
-    CLocaleScope classicNumbers;
     CTextLineReader reader(m_pStream);
-    char szLine[CTextLineReader::LINE_BUFFER_SIZE];
+    const char* pLine = nullptr;
     std::size_t nRead = 0;
+    char szLine[CTextLineReader::LINE_BUFFER_SIZE];
     m_nCurGraph = 0;
     m_nCurSet = 0;
     m_nCount = 0;
-    while (reader.ReadLine(szLine, nRead)) {
-        // The line is a C string: a NUL byte ends what it says, as it would for strncmp.
-        std::size_t nLength = std::strlen(szLine);
-        const SKeyword* pMatch = nullptr;
-        for (const SKeyword& keyword : KEYWORDS) {
-            if (std::strncmp(szLine, keyword.pszText, keyword.nLength) == 0) {
-                pMatch = &keyword;
-                break;
-            }
-        }
-        if (pMatch) {
-            if (nLength != pMatch->nLength)
-                HandleKeyword(pMatch->nEntry, szLine + pMatch->nLength);
-        } else if (szLine[0] == '&') {
+    while (reader.ReadLine(pLine, nRead)) {
+        // Keywords start with '@' or '-', a set terminator with '&'; everything else is a
+        // point line, and one that the store has no slot for needs no further look.
+        const char cFirst = pLine[0];
+        if (cFirst == '&') {
             HandleSetTerminator();
-        } else {
-            HandlePointLine(szLine);
+            continue;
         }
+        if (cFirst != '@' && cFirst != '-' && !PointFits()) {
+            SkipPointLine();
+            continue;
+        }
+        // From here the line is a C string: a NUL byte ends what it says, as for strncmp.
+        std::memcpy(szLine, pLine, nRead);
+        szLine[nRead] = '\0';
+        const SKeyword* pMatch = cFirst == '@' || cFirst == '-' ? FindKeyword(szLine) : nullptr;
+        if (!pMatch)
+            HandlePointLine(szLine);
+        else if (std::strlen(szLine) != pMatch->nLength)
+            HandleKeyword(pMatch->nEntry, szLine + pMatch->nLength);
     }
     if (reader.Failed()) {
         m_report.bReadFailed = true;
@@ -173,21 +184,29 @@ void CPlotData::HandleKeyword(int nEntry, const char* pszRest) {
     }
 }
 
-void CPlotData::HandlePointLine(const char* pszLine) {
+bool CPlotData::PointFits() const {
+    return InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet) && m_nCount < MAX_POINTS;
+}
+
+void CPlotData::SkipPointLine() {
     // Saturating: past two thousand million lines without "&" every slot is out of range
     // anyway, and a wrapped count would turn negative.
-    int nSlot = m_nCount;
     if (m_nCount < INT_MAX)
         ++m_nCount;
-    if (!InGraphRange(m_nCurGraph) || !InSetRange(m_nCurSet) || nSlot >= MAX_POINTS) {
-        ++m_report.nPointsDropped;
+    ++m_report.nPointsDropped;
+}
+
+void CPlotData::HandlePointLine(const char* pszLine) {
+    if (!PointFits()) {
+        SkipPointLine();
         return;
     }
+    const int nSlot = m_nCount++;
     double& dX = m_dX[m_nCurGraph][m_nCurSet][nSlot];
     double& dY = m_dY[m_nCurGraph][m_nCurSet][nSlot];
     double dReadX = 0.0;
     double dReadY = 0.0;
-    int nValues = std::sscanf(pszLine, "%lf%lf", &dReadX, &dReadY);
+    const int nValues = ScanPoint(pszLine, dReadX, dReadY);
     if (nValues >= 1)
         dX = dReadX;
     if (nValues >= 2)

@@ -42,6 +42,8 @@ public:
 private:
     void ParseStream();
     void HandleKeyword(int nEntry, const char* pszRest);
+    bool PointFits() const;
+    void SkipPointLine();
     void HandlePointLine(const char* pszLine);
     void HandleSetTerminator();
 

@@ -1,0 +1,166 @@
+#include "PointScan.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct SOutcome {
+    int nCount;
+    double dX;
+    double dY;
+};
+
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The C library in the "C" locale is the reference.
+SOutcome Reference(const std::string& strLine) {
+    SOutcome outcome{0, -7.5, -7.5};
+    outcome.nCount = std::sscanf(strLine.c_str(), "%lf%lf", &outcome.dX, &outcome.dY);
+    return outcome;
+}
+
+SOutcome Fast(const std::string& strLine) {
+    SOutcome outcome{0, -7.5, -7.5};
+    outcome.nCount = ScanPoint(strLine.c_str(), outcome.dX, outcome.dY);
+    return outcome;
+}
+
+void ExpectSame(const std::string& strLine) {
+    const SOutcome expected = Reference(strLine);
+    const SOutcome actual = Fast(strLine);
+    ASSERT_EQ(actual.nCount, expected.nCount) << '"' << strLine << '"';
+    ASSERT_TRUE(SameBits(actual.dX, expected.dX))
+        << '"' << strLine << "\" x " << actual.dX << " vs " << expected.dX;
+    ASSERT_TRUE(SameBits(actual.dY, expected.dY))
+        << '"' << strLine << "\" y " << actual.dY << " vs " << expected.dY;
+}
+
+// Tricky number texts: every piece the C library's matcher cares about, in random order.
+std::string RandomTricky(std::mt19937_64& random) {
+    static const std::vector<std::string> pieces = {
+        "0",   "1",   "9",   "00",  "123",      ".",     "e",    "E", "p",  "P",
+        "x",   "X",   "+",   "-",   " ",        "\t",    "\n",   "a", "f",  "F",
+        "nan", "NaN", "inf", "INF", "infinity", "infin", "(",    ")", "0x", "0X1",
+        "1e",  "e+",  "e-",  "1.5", "g",        "_",     "\xE9", ",", "7",  "2.5e-3"};
+    std::string strText;
+    const int nPieces = static_cast<int>(random() % 9);
+    for (int i = 0; i < nPieces; ++i)
+        strText += pieces[random() % pieces.size()];
+    return strText;
+}
+
+// Well-formed numbers whose rounding is hard: long mantissas, extreme exponents, subnormals,
+// hexadecimal forms.
+std::string RandomNumber(std::mt19937_64& random) {
+    char szText[128];
+    double dValue = 0.0;
+    const std::uint64_t nBits = random();
+    std::memcpy(&dValue, &nBits, sizeof dValue);
+    switch (random() % 8) {
+    case 0:
+        std::snprintf(szText, sizeof szText, "%.17g", dValue);
+        break;
+    case 1:
+        std::snprintf(szText, sizeof szText, "%a", dValue);
+        break;
+    case 2:
+        std::snprintf(szText, sizeof szText, "%.25e", dValue);
+        break;
+    case 3:
+        std::snprintf(szText, sizeof szText, "%de%d", static_cast<int>(random() % 100000),
+                      static_cast<int>(random() % 700) - 350);
+        break;
+    case 4: {
+        std::string strDigits = random() % 2 ? "-" : "";
+        const int nDigits = 1 + static_cast<int>(random() % 40);
+        for (int i = 0; i < nDigits; ++i)
+            strDigits += static_cast<char>('0' + random() % 10);
+        if (random() % 2)
+            strDigits.insert(strDigits.size() / 2, ".");
+        return strDigits + (random() % 2 ? "e-3" + std::to_string(random() % 20) : "");
+    }
+    case 5:
+        std::snprintf(szText, sizeof szText, "%.6g", dValue * 1e-300);
+        break;
+    case 6:
+        std::snprintf(szText, sizeof szText, "0x%llx.%llxp%d",
+                      static_cast<unsigned long long>(random() % 0xFFFFFF),
+                      static_cast<unsigned long long>(random() % 0xFFF),
+                      static_cast<int>(random() % 2200) - 1100);
+        break;
+    default:
+        std::snprintf(szText, sizeof szText, "%.3f", static_cast<double>(random() % 2000000) / 7);
+        break;
+    }
+    return szText;
+}
+
+TEST(PointScan, AgreesWithTheCLibraryBitForBit) {
+    std::setlocale(LC_NUMERIC, "C");
+    std::mt19937_64 random(20261206);
+    for (int i = 0; i < 300000; ++i) {
+        std::string strLine;
+        switch (i % 3) {
+        case 0:
+            strLine = RandomTricky(random) + RandomTricky(random);
+            break;
+        case 1:
+            strLine = RandomNumber(random) + (random() % 2 ? " " : "\t") + RandomNumber(random);
+            break;
+        default:
+            strLine = RandomTricky(random) + RandomNumber(random) + RandomTricky(random) +
+                      RandomNumber(random);
+            break;
+        }
+        if (random() % 2)
+            strLine += "\n";
+        ExpectSame(strLine);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST(PointScan, KnownQuirksOfTheCLibrary) {
+    for (const char* pszLine : {"",
+                                "   \n",
+                                "1 2",
+                                "100ergs 5",
+                                "1e 5",
+                                "1e+ 3",
+                                "1e+-5 7",
+                                "0e5 7",
+                                "0x 5",
+                                "0x1p 5",
+                                "0x.p1 7",
+                                "0x1e+5 7",
+                                "0xp3",
+                                "0X1",
+                                "-",
+                                "- 5",
+                                "+.e 3",
+                                "..5 7",
+                                "1.5.5 7",
+                                "nan(12) 3",
+                                "-nan 1",
+                                "infinit 3",
+                                "INFINITY -Inf",
+                                "1e400 -1e400",
+                                "4.9e-324 2e-330",
+                                "-0 -0x0p0",
+                                "0x1.fffffffffffff8p1023 1",
+                                "\xE9 1",
+                                "1\xE9 2",
+                                "12345678901234567890123 .5"})
+        ExpectSame(pszLine);
+}
+
+} // namespace
