@@ -3,12 +3,36 @@
 #include "AutomationTypes.h"
 #include "OleVariant.h"
 
+#include <array>
+#include <cstddef>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
-// The arguments of one call in their natural order; a put's value comes last.
+// The arguments of one call in their natural order; a put's value comes last. At most as
+// many as the widest operation takes, kept inline so that a call allocates nothing.
+class CDispArguments {
+public:
+    static constexpr std::size_t CAPACITY = 4;
+
+    void push_back(COleVariant value) {
+        if (m_nCount == CAPACITY)
+            throw std::length_error("too many arguments for one call");
+        m_values[m_nCount++] = std::move(value);
+    }
+    std::size_t size() const { return m_nCount; }
+    bool empty() const { return m_nCount == 0; }
+    const COleVariant& operator[](std::size_t nIndex) const { return m_values[nIndex]; }
+    const COleVariant& back() const { return m_values[m_nCount - 1]; }
+    const COleVariant* begin() const { return m_values.data(); }
+    const COleVariant* end() const { return m_values.data() + m_nCount; }
+
+private:
+    std::array<COleVariant, CAPACITY> m_values;
+    std::size_t m_nCount = 0;
+};
+
 struct DISPPARAMS {
-    std::vector<COleVariant> args;
+    CDispArguments args;
 };
 
 // What a failing object says about the failure.

@@ -55,6 +55,7 @@ HRESULT VariantChangeType(COleVariant& dest, const COleVariant& src, VARTYPE vt)
 template <class... Args>
 void COleDispatchDriver::InvokeHelper(DISPID dwDispID, WORD wFlags, VARTYPE vtRet, void* pvRet,
                                       const char* pbParamInfo, const Args&... args) const {
+    static_assert(sizeof...(Args) <= CDispArguments::CAPACITY, "too many arguments for one call");
     if (!m_lpDispatch)
         return;
     if (std::strlen(pbParamInfo) != sizeof...(Args))

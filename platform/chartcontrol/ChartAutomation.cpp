@@ -2,6 +2,9 @@
 
 #include "TChart.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 enum class EObject {
@@ -24,7 +27,10 @@ class CChartObject : public IDispatch {
 public:
     CChartObject(std::shared_ptr<CChartDocument> pDocument, EObject kind, int nIndex = 0)
         : m_pDocument(std::move(pDocument)), m_kind(kind), m_nIndex(nIndex) {}
-    virtual ~CChartObject() = default;
+    virtual ~CChartObject() {
+        for (CChartObject* pChild : m_children)
+            pChild->Release();
+    }
 
     unsigned long AddRef() override { return ++m_nRefs; }
     unsigned long Release() override {
@@ -43,7 +49,9 @@ private:
                          COleVariant* pResult);
     HRESULT InvokeHeaderLines(DISPID dispid, WORD wFlags, const DISPPARAMS& params);
 
-    HRESULT Yield(COleVariant* pResult, EObject kind, int nIndex = 0) const;
+    // Hands out the sub-object of that kind and index: made once, then the same object again
+    // for every later call, so that a getter costs no allocation.
+    HRESULT Yield(COleVariant* pResult, EObject kind, int nIndex = 0);
     SChartModel& Model() { return m_pDocument->Model(); }
     SChartAxis& Axis() {
         return static_cast<EWhichAxis>(m_nIndex) == EWhichAxis::Left ? Model().left
@@ -54,6 +62,7 @@ private:
     EObject m_kind;
     int m_nIndex;
     unsigned long m_nRefs = 1;
+    std::vector<CChartObject*> m_children;
 };
 
 bool IsPut(WORD wFlags) {
@@ -81,10 +90,18 @@ template <class Apply> HRESULT PutValue(const DISPPARAMS& params, VARTYPE vt, Ap
     return hr;
 }
 
-HRESULT CChartObject::Yield(COleVariant* pResult, EObject kind, int nIndex) const {
-    if (pResult)
-        *pResult =
-            COleVariant(static_cast<IDispatch*>(new CChartObject(m_pDocument, kind, nIndex)));
+HRESULT CChartObject::Yield(COleVariant* pResult, EObject kind, int nIndex) {
+    if (!pResult)
+        return S_OK;
+    auto child = std::find_if(m_children.begin(), m_children.end(), [&](CChartObject* pChild) {
+        return pChild->m_kind == kind && pChild->m_nIndex == nIndex;
+    });
+    if (child == m_children.end()) {
+        m_children.push_back(new CChartObject(m_pDocument, kind, nIndex));
+        child = m_children.end() - 1;
+    }
+    (*child)->AddRef();
+    *pResult = COleVariant(static_cast<IDispatch*>(*child));
     return S_OK;
 }
 

@@ -40,9 +40,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
 
 private:
     void ScheduleSync();
+    void RequestReplot();
     // Puts a layout element above or below the plot, or takes it out.
     void ShowInLayout(QCPLayoutElement* pElement, bool bShow, bool bAtTop);
     void ApplyAxis(QCPAxis* pAxis, const SChartAxis& axis, const QCPRange& range);
@@ -53,6 +56,7 @@ private:
     std::shared_ptr<CChartDocument> m_pDocument;
     unsigned long m_nSyncedRevision = ~0ul;
     bool m_bSyncScheduled = false;
+    bool m_bReplotDue = false;
     QCPTextElement* m_pHeader = nullptr;
     QCPRange m_initialX;
     QCPRange m_initialY;

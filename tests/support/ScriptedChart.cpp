@@ -154,7 +154,7 @@ void CScriptedChart::AnswerValueAt(int nCall, COleVariant value) {
 HRESULT CScriptedChart::Dispatch(CObject& object, DISPID dispid, WORD wFlags,
                                  const DISPPARAMS& params, COleVariant* pResult,
                                  EXCEPINFO* pExcepInfo) {
-    m_calls.push_back({object.m_strPath, dispid, wFlags, params.args});
+    m_calls.push_back({object.m_strPath, dispid, wFlags, {params.args.begin(), params.args.end()}});
     auto script = m_scripts.find(++m_nCallCount);
     if (script != m_scripts.end()) {
         switch (script->second.action) {
