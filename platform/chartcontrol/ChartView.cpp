@@ -43,6 +43,19 @@ QColor SeriesColour(const SChartSeries& series, std::size_t nIndex) {
     return PALETTE[nIndex % std::size(PALETTE)];
 }
 
+// A point marker: a small ring drawn once into a pixmap, then copied for every point.
+QCPScatterStyle MarkerStyle(const QColor& colour) {
+    constexpr int SIZE = 7;
+    QPixmap marker(SIZE, SIZE);
+    marker.fill(Qt::transparent);
+    QPainter painter(&marker);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 1.2));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(1, 1, SIZE - 2, SIZE - 2));
+    return QCPScatterStyle(marker);
+}
+
 QString DateFormatFor(double dSpanSeconds) {
     constexpr double DAY = 86400.0;
     if (dSpanSeconds > 3 * 365 * DAY)
@@ -149,6 +162,10 @@ void CChartView::ScheduleSync() {
 
 void CChartView::showEvent(QShowEvent* pEvent) {
     SyncFromModel();
+    if (m_bReplotDue) {
+        m_bReplotDue = false;
+        replot(rpQueuedRefresh);
+    }
     QCustomPlot::showEvent(pEvent);
 }
 
@@ -172,12 +189,13 @@ void CChartView::SyncFromModel() {
         const SChartSeries& series = model.series[s];
         QCPGraph* pGraph = addGraph();
         const QColor colour = SeriesColour(series, s);
-        pGraph->setPen(QPen(colour, 1.8));
+        // A one-pixel pen takes the painter's fast anti-aliased line path; wider pens are
+        // stroked as outlines, many times slower for a thousand points.
+        pGraph->setPen(QPen(colour, 1.0));
         pGraph->setName(series.strTitle.empty() ? tr("Series %1").arg(s + 1)
                                                 : Text(series.strTitle));
-        pGraph->setScatterStyle(
-            series.bPointsVisible ? QCPScatterStyle(QCPScatterStyle::ssCircle, colour, Qt::white, 5)
-                                  : QCPScatterStyle(QCPScatterStyle::ssNone));
+        pGraph->setScatterStyle(series.bPointsVisible ? MarkerStyle(colour)
+                                                      : QCPScatterStyle(QCPScatterStyle::ssNone));
         QVector<QCPGraphData> data;
         data.reserve(static_cast<int>(series.points.size()));
         for (const SChartPoint& point : series.points) {
@@ -207,23 +225,20 @@ void CChartView::SyncFromModel() {
 }
 
 void CChartView::RequestReplot() {
-    m_bReplotDue = true;
-    update();
+    // Before the widget is first shown no drawing is needed at all; the one that shows it
+    // happens in showEvent, ahead of the first paint, so that the paint only copies it.
+    if (isVisible())
+        replot(rpQueuedReplot);
+    else
+        m_bReplotDue = true;
 }
 
 void CChartView::resizeEvent(QResizeEvent*) {
-    // The base class draws the whole chart on every resize; here it waits for the paint
-    // that follows, so that a window shows its chart after a single drawing.
+    // Showing a window repeats the resize it already had; that needs no new drawing.
+    if (rect() == viewport() && !m_bReplotDue)
+        return;
     setViewport(rect());
     RequestReplot();
-}
-
-void CChartView::paintEvent(QPaintEvent* pEvent) {
-    if (m_bReplotDue) {
-        m_bReplotDue = false;
-        replot(rpQueuedRefresh);
-    }
-    QCustomPlot::paintEvent(pEvent);
 }
 
 void CChartView::ShowInLayout(QCPLayoutElement* pElement, bool bShow, bool bAtTop) {

@@ -41,7 +41,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
-    void paintEvent(QPaintEvent* pEvent) override;
 
 private:
     void ScheduleSync();
