@@ -27,7 +27,12 @@ sleep 0.3
 import -window "$id" -crop 555x449+11+11 +repage "$E2E_TMP/window-chart.png"
 press "$id" Return
 wait_exit "$pid"
-differing=$(compare -metric AE -fuzz 10% "$E2E_TMP/chart.png" "$E2E_TMP/window-chart.png" \
+# The window's fonts come from the X server's settings and may be hinted a hair differently,
+# moving lines by a pixel; at a quarter of the size those shifts vanish, a different chart
+# does not.
+convert "$E2E_TMP/chart.png" -resize 25% "$E2E_TMP/chart-small.png"
+convert "$E2E_TMP/window-chart.png" -resize 25% "$E2E_TMP/window-small.png"
+differing=$(compare -metric AE -fuzz 15% "$E2E_TMP/chart-small.png" "$E2E_TMP/window-small.png" \
     null: 2>&1 || true)
-[ "${differing%%.*}" -lt 2500 ] || fail "export and window differ in $differing pixels"
-echo "export test passed ($differing pixels differ)"
+[ "${differing%%.*}" -lt 40 ] || fail "export and window differ in $differing of 15568 pixels"
+echo "export test passed ($differing pixels differ at a quarter of the size)"

@@ -15,7 +15,7 @@ for key in Return Escape; do
     [ "$size" = "656x471" ] || fail "window is $size, not 656x471"
     for colour in '#0072B2' '#E69F00' '#009E73'; do
         n=$(pixels_like "$E2E_TMP/window.png" "$colour")
-        [ "$n" -gt 300 ] || fail "series colour $colour covers only $n pixels"
+        [ "$n" -gt 100 ] || fail "series colour $colour covers only $n pixels"
     done
     colours=$(convert "$E2E_TMP/window.png" -format '%k' info:)
     [ "$colours" -gt 50 ] || fail "the window looks blank ($colours colours)"
