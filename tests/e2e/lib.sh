@@ -5,19 +5,29 @@ set -euo pipefail
 E2E_TMP=$(mktemp -d)
 XVFB_PID=""
 cleanup() {
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    # Wait for the server to be gone, so that the next test cannot meet its socket.
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
     rm -rf "$E2E_TMP"
 }
 trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "$E2E_TMP/stderr" ]; then
+        echo "--- the viewer's stderr:" >&2
+        cat "$E2E_TMP/stderr" >&2
+    fi
     exit 1
 }
 
 # Starts Xvfb on a free display and points DISPLAY at it.
 start_x() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_TMP/display" 2>/dev/null &
+    # -noreset: the server must not restart itself when its last client (xdpyinfo below, or
+    # a program under test) goes, or a program started at that moment is refused.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" 2>/dev/null &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [ -s "$E2E_TMP/display" ] && break
@@ -25,6 +35,11 @@ start_x() {
     done
     [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
 
