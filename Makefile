@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= reader savedstate julian
 EXAMPLE := examples/differences.dat
 
-.PHONY: deps build build-asan run test bench fuzz clean
+.PHONY: deps build build-asan run test bench fuzz package install check-package screenshot clean
 
 deps:
 	@scripts/install-deps
@@ -36,6 +36,24 @@ run: build
 test: build build-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) check-package
+
+# The Debian package: build/verlo_1.0.0_amd64.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# Installs under PREFIX (default /usr/local).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The package passes lintian, installs into a scratch root, and its program works there.
+check-package: package
+	tests/package/check-package.sh $(BUILD)/verlo_1.0.0_amd64.deb $(EXAMPLE)
+
+# The README's picture: the window on the example, under a private X server.
+screenshot: build
+	tests/package/screenshot.sh $(BUILD)/verlo $(EXAMPLE) examples/screenshot.png
 
 bench: build
 	EXTRA_PACKAGES="grace gnuplot-x11" scripts/install-deps

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Checks the Debian package as a user would meet it: lintian finds no error, its files are
+# where they belong, and the installed program draws the example without a display.
+# Usage: check-package.sh PACKAGE.deb EXAMPLE
+DEB=$(realpath "$1")
+EXAMPLE=$(realpath "$2")
+source "$(dirname "$0")/../e2e/lib.sh"
+
+lintian --tag-display-limit 0 "$DEB" >"$E2E_TMP/lintian" 2>&1 || true
+if grep -q '^E:' "$E2E_TMP/lintian"; then
+    cat "$E2E_TMP/lintian" >&2
+    fail "lintian reports errors"
+fi
+
+dpkg-deb --info "$DEB" >"$E2E_TMP/info"
+grep -q '^ Depends:.*libqt6widgets6' "$E2E_TMP/info" || fail "no dependency on the Qt widgets library"
+grep -q '^ Depends:.*libqcustomplot' "$E2E_TMP/info" || fail "no dependency on QCustomPlot"
+
+ROOT=$E2E_TMP/root
+dpkg -x "$DEB" "$ROOT"
+for file in usr/bin/verlo usr/share/man/man1/verlo.1.gz usr/share/applications/verlo.desktop \
+    usr/share/icons/hicolor/scalable/apps/verlo.svg usr/share/icons/hicolor/32x32/apps/verlo.png \
+    usr/share/icons/hicolor/48x48/apps/verlo.png usr/share/doc/verlo/copyright \
+    usr/share/doc/verlo/README.md usr/share/doc/verlo/LICENSE; do
+    [ -e "$ROOT/$file" ] || fail "the package lacks $file"
+done
+[ "$(identify -format '%wx%h' "$ROOT/usr/share/icons/hicolor/48x48/apps/verlo.png")" = 48x48 ] ||
+    fail "the 48 px icon is not 48 px"
+desktop-file-validate "$ROOT/usr/share/applications/verlo.desktop" || fail "desktop entry"
+zcat "$ROOT/usr/share/man/man1/verlo.1.gz" | groff -ww -z -man 2>"$E2E_TMP/groff" ||
+    fail "the man page does not render"
+[ ! -s "$E2E_TMP/groff" ] || fail "the man page renders with warnings: $(cat "$E2E_TMP/groff")"
+
+[ "$(env -u DISPLAY "$ROOT/usr/bin/verlo" --version)" = "Verlo 1.0" ] || fail "--version"
+env -u DISPLAY "$ROOT/usr/bin/verlo" --export "$E2E_TMP/chart.png" "$EXAMPLE" 2>"$E2E_TMP/stderr" ||
+    fail "the installed program could not export"
+[ "$(identify -format '%wx%h' "$E2E_TMP/chart.png")" = 555x449 ] || fail "exported picture size"
+echo "package check passed: $(basename "$DEB")"
