@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Inputs meant to hurt: the viewer must neither crash nor grow without bound, and must say
+# what it could not read. All through --export, which needs no display.
+VERLO=$1
+EXAMPLE=$2
+source "$(dirname "$0")/lib.sh"
+export_json() { env -u DISPLAY "$VERLO" --export "$E2E_TMP/out.json" "$@"; }
+
+# 2 GB of NUL bytes (a sparse file): two million pieces of 1023 bytes, none a number.
+truncate -s 2G "$E2E_TMP/big.dat"
+export_json "$E2E_TMP/big.dat" 2>"$E2E_TMP/stderr" || fail "2 GB file: status $?"
+grep -q '"series":\[\]' "$E2E_TMP/out.json" || fail "2 GB file: series appeared"
+grep -q "dropped 2098203 point lines" "$E2E_TMP/stderr" || fail "2 GB file: drops not reported"
+
+# One line of 100 MB of digits: 97752 pieces of up to 1023 digits, each a number too large
+# for a double; the first 1000 are stored as infinite x, which is no date, so none is drawn.
+{ echo "@S0"; head -c 100000000 /dev/zero | tr '\0' '7'; printf '\n&\n'; } >"$E2E_TMP/line.dat"
+export_json "$E2E_TMP/line.dat" 2>"$E2E_TMP/stderr" || fail "100 MB line: status $?"
+grep -q "dropped 96752 point lines" "$E2E_TMP/stderr" || fail "100 MB line: drops not reported"
+grep -q '"series":\[{"title":"","pointsVisible":true,"points":\[\]}\]' "$E2E_TMP/out.json" ||
+    fail "100 MB line: the series"
+
+# A directory, and a file that is gone by the time it is read.
+export_json "$E2E_TMP" 2>"$E2E_TMP/stderr" || fail "directory: status $?"
+grep -q "cannot read '$E2E_TMP': Is a directory" "$E2E_TMP/stderr" || fail "directory: no report"
+export_json "$E2E_TMP/vanished.dat" 2>"$E2E_TMP/stderr" || fail "missing file: status $?"
+grep -q "cannot open '$E2E_TMP/vanished.dat': No such file or directory" "$E2E_TMP/stderr" ||
+    fail "missing file: no report"
+
+# A FIFO whose writer comes late.
+mkfifo "$E2E_TMP/fifo"
+(sleep 0.5 && cat "$EXAMPLE" >"$E2E_TMP/fifo") &
+export_json "$E2E_TMP/fifo" 2>/dev/null || fail "FIFO: status $?"
+grep -q '"title":"Receiver C (field)"' "$E2E_TMP/out.json" || fail "FIFO: data missing"
+
+# Bytes that are not UTF-8 in the texts come out as the characters of those bytes.
+printf '@subtitle "Caf\xe9 \xff"\n@S0\n@legend string "\xc3\xa9t\xe9"\n1 1\n&\n' >"$E2E_TMP/latin1.dat"
+export_json "$E2E_TMP/latin1.dat" 2>/dev/null || fail "non-UTF-8: status $?"
+grep -q '"header":\["Café ÿ"\]' "$E2E_TMP/out.json" || fail "non-UTF-8 subtitle"
+grep -q '"title":"été"' "$E2E_TMP/out.json" || fail "non-UTF-8 legend"
+
+# Endless zeros and noise through -pipe: memory must stay flat while the viewer reads.
+for source in /dev/zero /dev/urandom; do
+    env -u DISPLAY "$VERLO" -pipe --export "$E2E_TMP/out.json" <"$source" 2>/dev/null &
+    pid=$!
+    sleep 1
+    early=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
+    sleep 2
+    late=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    [ -n "$early" ] && [ -n "$late" ] || fail "$source: the viewer ended early"
+    [ $((late - early)) -lt 4096 ] || fail "$source: memory grew from $early kB to $late kB"
+done
+echo "hostile input test passed"
