@@ -19,8 +19,18 @@ COleVariant::COleVariant(COleVariant&& other) noexcept : m_value(std::move(other
     other.m_value = std::monostate();
 }
 
-COleVariant& COleVariant::operator=(COleVariant other) noexcept {
-    std::swap(m_value, other.m_value);
+COleVariant& COleVariant::operator=(const COleVariant& other) {
+    if (this != &other)
+        *this = COleVariant(other);
+    return *this;
+}
+
+COleVariant& COleVariant::operator=(COleVariant&& other) noexcept {
+    if (this != &other) {
+        Clear();
+        m_value = std::move(other.m_value);
+        other.m_value = std::monostate();
+    }
     return *this;
 }
 

@@ -22,7 +22,8 @@ public:
 
     COleVariant(const COleVariant& other);
     COleVariant(COleVariant&& other) noexcept;
-    COleVariant& operator=(COleVariant other) noexcept;
+    COleVariant& operator=(const COleVariant& other);
+    COleVariant& operator=(COleVariant&& other) noexcept;
     ~COleVariant();
 
     VARTYPE Type() const;

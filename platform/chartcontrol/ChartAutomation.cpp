@@ -72,21 +72,29 @@ bool IsGet(WORD wFlags) {
     return (wFlags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)) != 0;
 }
 
-// The argument at nIndex converted to vt; a missing or unconvertible argument fails the call.
-HRESULT Argument(const DISPPARAMS& params, std::size_t nIndex, VARTYPE vt, COleVariant& value) {
+// The argument at nIndex as type vt: the argument itself when it has that type already,
+// otherwise its conversion, kept in holder. A missing or unconvertible argument fails.
+HRESULT Argument(const DISPPARAMS& params, std::size_t nIndex, VARTYPE vt, COleVariant& holder,
+                 const COleVariant*& pValue) {
     if (nIndex >= params.args.size())
         return DISP_E_BADPARAMCOUNT;
-    return VariantChangeType(value, params.args[nIndex], vt);
+    pValue = &params.args[nIndex];
+    if (pValue->Type() == vt)
+        return S_OK;
+    const HRESULT hr = VariantChangeType(holder, *pValue, vt);
+    pValue = &holder;
+    return hr;
 }
 
 // A put of a single value: converts it and hands it to apply.
 template <class Apply> HRESULT PutValue(const DISPPARAMS& params, VARTYPE vt, Apply apply) {
     if (params.args.size() != 1)
         return DISP_E_BADPARAMCOUNT;
-    COleVariant value;
-    HRESULT hr = Argument(params, 0, vt, value);
+    COleVariant holder;
+    const COleVariant* pValue = nullptr;
+    const HRESULT hr = Argument(params, 0, vt, holder, pValue);
     if (SUCCEEDED(hr))
-        apply(value);
+        apply(*pValue);
     return hr;
 }
 
@@ -175,14 +183,15 @@ HRESULT CChartObject::InvokeChart(DISPID dispid, WORD wFlags, const DISPPARAMS& 
             return DISP_E_MEMBERNOTFOUND;
         }
     }
-    COleVariant value;
-    HRESULT hr = Argument(params, 0, VT_I4, value);
+    COleVariant holder;
+    const COleVariant* pValue = nullptr;
+    HRESULT hr = Argument(params, 0, VT_I4, holder, pValue);
     if (FAILED(hr))
         return hr;
     auto& series = Model().series;
     if (dispid == CTChart::DISPID_ADD_SERIES) {
         // Kind 0 is the line series, the only kind this chart draws.
-        if (value.GetLong() != 0)
+        if (pValue->GetLong() != 0)
             return E_INVALIDARG;
         series.emplace_back();
         if (pResult)
@@ -190,7 +199,7 @@ HRESULT CChartObject::InvokeChart(DISPID dispid, WORD wFlags, const DISPPARAMS& 
         return S_OK;
     }
     if (dispid == CTChart::DISPID_SERIES) {
-        LONG nIndex = value.GetLong();
+        LONG nIndex = pValue->GetLong();
         if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= series.size()) {
             if (pResult)
                 *pResult = COleVariant(static_cast<IDispatch*>(nullptr));
@@ -249,14 +258,15 @@ HRESULT CChartObject::InvokeSeries(DISPID dispid, WORD wFlags, const DISPPARAMS&
         return DISP_E_MEMBERNOTFOUND;
     if (params.args.size() != 4)
         return DISP_E_BADPARAMCOUNT;
-    COleVariant x, y, label, colour;
-    for (HRESULT hr : {Argument(params, 0, VT_R8, x), Argument(params, 1, VT_R8, y),
-                       Argument(params, 2, VT_BSTR, label), Argument(params, 3, VT_I4, colour)}) {
-        if (FAILED(hr))
+    static constexpr VARTYPE TYPES[] = {VT_R8, VT_R8, VT_BSTR, VT_I4};
+    COleVariant holders[4];
+    const COleVariant* values[4] = {};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (HRESULT hr = Argument(params, i, TYPES[i], holders[i], values[i]); FAILED(hr))
             return hr;
     }
-    series.points.push_back({x.GetDouble(), y.GetDouble(), label.GetString(),
-                             static_cast<std::uint32_t>(colour.GetLong())});
+    series.points.push_back({values[0]->GetDouble(), values[1]->GetDouble(), values[2]->GetString(),
+                             static_cast<std::uint32_t>(values[3]->GetLong())});
     if (pResult)
         *pResult = COleVariant(static_cast<LONG>(series.points.size() - 1));
     return S_OK;
@@ -267,16 +277,19 @@ HRESULT CChartObject::InvokeHeaderLines(DISPID dispid, WORD wFlags, const DISPPA
         return DISP_E_MEMBERNOTFOUND;
     if (params.args.size() != 2)
         return DISP_E_BADPARAMCOUNT;
-    COleVariant index, text;
-    HRESULT hr = Argument(params, 0, VT_I4, index);
+    COleVariant indexHolder, textHolder;
+    const COleVariant* pIndex = nullptr;
+    const COleVariant* pText = nullptr;
+    HRESULT hr = Argument(params, 0, VT_I4, indexHolder, pIndex);
     if (SUCCEEDED(hr))
-        hr = Argument(params, 1, VT_BSTR, text);
+        hr = Argument(params, 1, VT_BSTR, textHolder, pText);
     if (FAILED(hr))
         return hr;
     auto& lines = Model().header;
-    if (index.GetLong() < 0 || static_cast<std::size_t>(index.GetLong()) >= lines.size())
+    const LONG nIndex = pIndex->GetLong();
+    if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= lines.size())
         return DISP_E_BADINDEX;
-    lines[index.GetLong()] = text.GetString();
+    lines[nIndex] = pText->GetString();
     return S_OK;
 }
 
