@@ -20,13 +20,7 @@ env -u DISPLAY "$VERLO" --export "$E2E_TMP/chart.png" 2>/dev/null || status=$?
 [ "$status" = 1 ] || fail "an export without data source ended with status $status"
 
 start_x
-"$VERLO" "$EXAMPLE" 2>/dev/null &
-pid=$!
-id=$(wait_window "Differences Graph") || fail "no main window"
-sleep 0.3
-import -window "$id" -crop 555x449+11+11 +repage "$E2E_TMP/window-chart.png"
-press "$id" Return
-wait_exit "$pid"
+capture_window "$VERLO" "$EXAMPLE" "$E2E_TMP/window-chart.png" -crop 555x449+11+11 +repage
 # The window's fonts come from the X server's settings and may be hinted a hair differently,
 # moving lines by a pixel; at a quarter of the size those shifts vanish, a different chart
 # does not.

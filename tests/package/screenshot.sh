@@ -6,11 +6,5 @@ EXAMPLE=$2
 OUT=$3
 source "$(dirname "$0")/../e2e/lib.sh"
 start_x
-"$VERLO" "$EXAMPLE" 2>/dev/null &
-pid=$!
-id=$(wait_window "Differences Graph") || fail "no window"
-sleep 0.5
-import -window "$id" "$OUT"
-press "$id" Return
-wait_exit "$pid"
+capture_window "$VERLO" "$EXAMPLE" "$OUT"
 echo "wrote $OUT"
