@@ -77,6 +77,9 @@ QString DateText(double dUnixSeconds) {
 
 CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent)
     : QCustomPlot(pParent), m_pDocument(std::move(pDocument)) {
+    // The base class queues a drawing of the empty plot; the chart is drawn when it is shown.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    mReplotQueued = false;
     const QFont font(QStringLiteral("DejaVu Sans"), 9);
     setFont(font);
     setBackground(Qt::white);
@@ -161,11 +164,12 @@ void CChartView::ScheduleSync() {
 }
 
 void CChartView::showEvent(QShowEvent* pEvent) {
+    // Whatever changed before, the chart is drawn once, here, ahead of its first paint.
+    m_bReplotDue = true;
     SyncFromModel();
-    if (m_bReplotDue) {
-        m_bReplotDue = false;
-        replot(rpQueuedRefresh);
-    }
+    m_bReplotDue = false;
+    replot(rpQueuedRefresh);
+    m_bShown = true;
     QCustomPlot::showEvent(pEvent);
 }
 
@@ -225,12 +229,13 @@ void CChartView::SyncFromModel() {
 }
 
 void CChartView::RequestReplot() {
-    // Before the widget is first shown no drawing is needed at all; the one that shows it
-    // happens in showEvent, ahead of the first paint, so that the paint only copies it.
-    if (isVisible())
-        replot(rpQueuedReplot);
-    else
+    // Before the widget is shown no drawing is needed at all: showEvent draws once, ahead of
+    // the first paint, so that the paint only copies it. Once shown, bursts of changes
+    // coalesce into one drawing.
+    if (m_bReplotDue || !m_bShown)
         m_bReplotDue = true;
+    else
+        replot(rpQueuedReplot);
 }
 
 void CChartView::resizeEvent(QResizeEvent*) {

@@ -56,6 +56,7 @@ private:
     unsigned long m_nSyncedRevision = ~0ul;
     bool m_bSyncScheduled = false;
     bool m_bReplotDue = false;
+    bool m_bShown = false;
     QCPTextElement* m_pHeader = nullptr;
     QCPRange m_initialX;
     QCPRange m_initialY;
