@@ -72,8 +72,9 @@ bool Convert(const char* pBegin, const char* pEnd, bool bHex, double& dValue) {
     return true;
 }
 
-} // namespace
-
+// One number in the manner of "%lf": true with the value and the position after the
+// characters taken, false when no number can be read at psz. bEndOfInput tells whether the
+// failure was the end of the text before any number began.
 bool ScanDouble(const char*& psz, double& dValue, bool& bEndOfInput) {
     const char* s = psz;
     while (IsSpace(*s))
@@ -141,6 +142,8 @@ bool ScanDouble(const char*& psz, double& dValue, bool& bEndOfInput) {
     psz = s;
     return true;
 }
+
+} // namespace
 
 int ScanPoint(const char* pszLine, double& dX, double& dY) {
     bool bEndOfInput = false;

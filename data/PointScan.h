@@ -9,7 +9,3 @@
 // of numbers read (0, 1 or 2). dX is written when at least one number was read, dY when two.
 int ScanPoint(const char* pszLine, double& dX, double& dY);
 
-// One number in the manner of "%lf": true with the value and the position after the
-// characters taken, false when no number can be read at psz. bEndOfInput tells whether the
-// failure was the end of the text before any number began.
-bool ScanDouble(const char*& psz, double& dValue, bool& bEndOfInput);

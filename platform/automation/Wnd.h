@@ -19,7 +19,6 @@ public:
         m_controlSite.AttachDispatch(pControl);
     }
     void DetachControlSite() { m_controlSite.ReleaseDispatch(); }
-    bool HasControlSite() const { return m_controlSite.m_lpDispatch != nullptr; }
 
     template <class... Args>
     void InvokeHelper(DISPID dwDispID, WORD wFlags, VARTYPE vtRet, void* pvRet,
