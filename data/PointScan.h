@@ -8,4 +8,3 @@
 // Returns what sscanf returns: -1 when the line is empty or white space, otherwise the count
 // of numbers read (0, 1 or 2). dX is written when at least one number was read, dY when two.
 int ScanPoint(const char* pszLine, double& dX, double& dY);
-
