@@ -74,7 +74,7 @@ void BM_ReadLinesBeyondLimits100MB(benchmark::State& state) {
     for (auto _ : state) {
         auto pData = std::make_unique<CPlotData>();
         pData->ReadFromFile(path.string());
-        benchmark::DoNotOptimize(pData->GetReadReport().nPointsDropped);
+        benchmark::DoNotOptimize(pData->GetReadReport().pointsDropped.nCount);
     }
     state.SetBytesProcessed(
         static_cast<std::int64_t>(state.iterations() * std::filesystem::file_size(path)));

@@ -3,6 +3,7 @@
 #include "JulianDay.h"
 #include "VariantTime.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,13 +15,35 @@ constexpr const char* POINT_LABEL = "";
 constexpr LONG POINT_COLOUR = 0x20000000;
 constexpr LONG LEFT_LABEL_GAP = 20;
 
+// The calendar day after month/day/year, by the same arithmetic that made the date.
+void NextDay(int& nMonth, int& nDay, int& nYear) {
+    int nHour = 0, nMinute = 0;
+    double dSecond = 0.0;
+    JulianToCalendar(CalendarToJulian(nMonth, nDay + 1, nYear, 12, 0, 0.0), nMonth, nDay, nYear,
+                     nHour, nMinute, dSecond);
+}
+
 } // namespace
 
 BOOL JulianToVariantTime(double dJulian, double& dDate) {
     int nMonth = 0, nDay = 0, nYear = 0, nHour = 0, nMinute = 0;
     double dSecond = 0.0;
     JulianToCalendar(dJulian, nMonth, nDay, nYear, nHour, nMinute, dSecond);
-    const int nWholeSecond = static_cast<int>(dSecond);
+    // The seconds often come back a hair below the whole second they stand for (13:00 as
+    // 12:59:59.99999); cut off, they would plot a second early. Rounded to the millisecond,
+    // a full second carries on as far as the calendar needs.
+    const long long nMilliseconds = std::max(0LL, std::llround(dSecond * 1000.0));
+    int nWholeSecond = static_cast<int>(nMilliseconds / 1000);
+    if (nWholeSecond == 60) {
+        nWholeSecond = 0;
+        if (++nMinute == 60) {
+            nMinute = 0;
+            if (++nHour == 24) {
+                nHour = 0;
+                NextDay(nMonth, nDay, nYear);
+            }
+        }
+    }
     // Cut to 16 bits, a year like 926000 would come back as a plausible one and plot at a
     // wrong date; a field that does not fit is no date at all.
     for (int nField : {nYear, nMonth, nDay, nHour, nMinute, nWholeSecond}) {
@@ -34,22 +57,33 @@ BOOL JulianToVariantTime(double dJulian, double& dDate) {
     st.wHour = static_cast<WORD>(nHour);
     st.wMinute = static_cast<WORD>(nMinute);
     st.wSecond = static_cast<WORD>(nWholeSecond);
+    st.wMilliseconds = static_cast<WORD>(nMilliseconds % 1000);
     return SystemTimeToVariantTime(&st, &dDate);
 }
 
 namespace {
 
-void AddPoint(const CTChart& chart, int nSet, double dX, double dY) {
+void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationReport& report) {
     if (dX > DATE_THRESHOLD) {
         double dDate = 0.0;
         // A Julian Date that is no calendar date has no place on a date axis: sending an
         // undefined x would plot garbage, so the point is left out.
-        if (JulianToVariantTime(dX, dDate))
+        if (JulianToVariantTime(dX, dDate)) {
             chart.GetSeries(nSet).AddXY(dDate, dY, POINT_LABEL, POINT_COLOUR);
+            ++report.nPointsAdded;
+        } else {
+            report.refusedDates.Add(dX);
+        }
         chart.GetAxes().GetBottom().GetTitle().SetCaption("Date");
         chart.GetAxes().GetBottom().SetDateTimeLabels(TRUE);
     } else {
         chart.GetSeries(nSet).AddXY(dX, dY, POINT_LABEL, POINT_COLOUR);
+        if (std::isnan(dX)) {
+            report.notANumberX.Add(dX);
+        } else {
+            ++report.nPointsAdded;
+            report.plainOnDateAxis.Add(dX);
+        }
     }
 }
 
@@ -60,13 +94,21 @@ double ScaleMaximum(double dMaxY) {
     return std::pow(10.0, dK * 0.1);
 }
 
-void PopulateChart(const CTChart& chart, const CPlotData& data) {
+void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report) {
+    report = SPopulationReport();
+    bool bDates = false;
     for (int j = 0; j < data.GetSetCount(SHOWN_GRAPH); ++j) {
         chart.AddSeries(SERIES_KIND);
-        for (int i = 0; i < data.GetPointCount(SHOWN_GRAPH, j); ++i)
-            AddPoint(chart, j, data.GetX(SHOWN_GRAPH, j, i), data.GetY(SHOWN_GRAPH, j, i));
+        for (int i = 0; i < data.GetPointCount(SHOWN_GRAPH, j); ++i) {
+            const double dX = data.GetX(SHOWN_GRAPH, j, i);
+            bDates = bDates || dX > DATE_THRESHOLD;
+            AddPoint(chart, j, dX, data.GetY(SHOWN_GRAPH, j, i), report);
+        }
         chart.GetSeries(j).SetTitle(data.GetLegend(SHOWN_GRAPH, j).c_str());
     }
+    // Plain x are worth a word only where dates turned the axis into a calendar.
+    if (!bDates)
+        report.plainOnDateAxis = SValueTally();
 
     chart.GetSeries(0).GetPart43().SetFlag2(TRUE);
     chart.GetAxes().GetLeft().GetPart11().SetValue16(LEFT_LABEL_GAP);

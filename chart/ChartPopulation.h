@@ -1,16 +1,18 @@
 #pragma once
 
 #include "PlotData.h"
+#include "PopulationReport.h"
 #include "TChart.h"
 
 // Shows graph 0 of the store on the chart: one series per set with its legend text as title,
 // x values above 200000 as the dates of those Julian Dates, the "Value" axis from 0.0 to the
-// scale maximum, the single-set legend setting and the subtitle as header line 0.
-// Failures of the chart's calls are not caught here: the caller reports them.
-void PopulateChart(const CTChart& chart, const CPlotData& data);
+// scale maximum, the single-set legend setting and the subtitle as header line 0. What the
+// picture leaves out is counted in report. Failures of the chart's calls are not caught
+// here: the caller reports them.
+void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report);
 
-// The date step for one x value: its Julian Date as a calendar date with whole seconds, then
-// as an automation date. FALSE when that is no date the platform takes.
+// The date step for one x value: its Julian Date as a calendar date, the seconds rounded to
+// the millisecond, then as an automation date. FALSE when that is no date the platform takes.
 BOOL JulianToVariantTime(double dJulian, double& dDate);
 
 // The smallest power of ten with an exponent in whole tenths that is not below dMaxY.

@@ -3,6 +3,7 @@
 #include "PointScan.h"
 #include "TextLineReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -126,7 +127,13 @@ void CPlotData::ParseStream() {
     m_nCurGraph = 0;
     m_nCurSet = 0;
     m_nCount = 0;
+    m_nLine = 0;
+    bool bLineStart = true;
     while (reader.ReadLine(pLine, nRead)) {
+        // The pieces of a long line share its line number.
+        if (bLineStart)
+            ++m_nLine;
+        bLineStart = pLine[nRead - 1] == '\n';
         // Keywords start with '@' or '-', a set terminator with '&'; everything else is a
         // point line, and one that the store has no slot for needs no further look.
         const char cFirst = pLine[0];
@@ -151,6 +158,13 @@ void CPlotData::ParseStream() {
         m_report.bReadFailed = true;
         m_report.nReadError = reader.Error();
     }
+    m_report.nLines = m_nLine;
+    FinishRun();
+}
+
+void CPlotData::NoteData(int nGraph) {
+    if (m_report.nFirstDataLine[nGraph] == 0)
+        m_report.nFirstDataLine[nGraph] = m_nLine;
 }
 
 void CPlotData::HandleKeyword(int nEntry, const char* pszRest) {
@@ -158,26 +172,33 @@ void CPlotData::HandleKeyword(int nEntry, const char* pszRest) {
     case KEYWORD_GRAPH:
         m_nCurGraph = ReadInteger(pszRest);
         if (!InGraphRange(m_nCurGraph))
-            ++m_report.nGraphsDropped;
+            m_report.graphsDropped.Add(m_nLine);
         break;
     case KEYWORD_SET:
         m_nCurSet = ReadInteger(pszRest);
-        if (!InSetRange(m_nCurSet))
-            ++m_report.nSetsDropped;
-        else if (InGraphRange(m_nCurGraph) && m_nCurSet >= m_nSets[m_nCurGraph])
-            m_nSets[m_nCurGraph] = m_nCurSet + 1;
+        if (!InSetRange(m_nCurSet)) {
+            m_report.setsDropped.Add(m_nLine);
+        } else if (InGraphRange(m_nCurGraph)) {
+            NoteData(m_nCurGraph);
+            if (m_nCurSet >= m_nSets[m_nCurGraph])
+                m_nSets[m_nCurGraph] = m_nCurSet + 1;
+        }
         break;
     case KEYWORD_LEGEND:
-        if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet))
+        if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet)) {
             m_strLegend[m_nCurGraph * MAX_SETS + m_nCurSet] = GetQuotedText(pszRest);
-        else
-            ++m_report.nTextsDropped;
+            NoteData(m_nCurGraph);
+        } else {
+            m_report.textsDropped.Add(m_nLine);
+        }
         break;
     case KEYWORD_SUBTITLE:
-        if (InGraphRange(m_nCurGraph))
+        if (InGraphRange(m_nCurGraph)) {
             m_strSubtitle[m_nCurGraph] = GetQuotedText(pszRest);
-        else
-            ++m_report.nTextsDropped;
+            NoteData(m_nCurGraph);
+        } else {
+            m_report.textsDropped.Add(m_nLine);
+        }
         break;
     default:
         break;
@@ -193,7 +214,7 @@ void CPlotData::SkipPointLine() {
     // anyway, and a wrapped count would turn negative.
     if (m_nCount < INT_MAX)
         ++m_nCount;
-    ++m_report.nPointsDropped;
+    m_report.pointsDropped.Add(m_nLine);
 }
 
 void CPlotData::HandlePointLine(const char* pszLine) {
@@ -201,22 +222,66 @@ void CPlotData::HandlePointLine(const char* pszLine) {
         SkipPointLine();
         return;
     }
+    if (m_nRunStored++ == 0)
+        m_nRunFirstLine = m_nLine;
+    NoteData(m_nCurGraph);
     const int nSlot = m_nCount++;
     double& dX = m_dX[m_nCurGraph][m_nCurSet][nSlot];
     double& dY = m_dY[m_nCurGraph][m_nCurSet][nSlot];
     double dReadX = 0.0;
     double dReadY = 0.0;
     const int nValues = ScanPoint(pszLine, dReadX, dReadY);
-    if (nValues >= 1)
+    if (nValues >= 1) {
         dX = dReadX;
+        m_bRunHasNumber = true;
+    }
     if (nValues >= 2)
         dY = dReadY;
+    else
+        NoteBadPointLine(pszLine, nValues < 0, dX, dY);
     if (dY > m_dMaxY[m_nCurGraph])
         m_dMaxY[m_nCurGraph] = dY;
 }
 
+void CPlotData::NoteBadPointLine(const char* pszLine, bool bBlank, double dX, double dY) {
+    // Kept until "&" counts the line's set: a bad line that never counts does no harm.
+    if (m_nPendingBad[m_nCurGraph]++ >= static_cast<long long>(CReadReport::BAD_LINES_KEPT))
+        return;
+    constexpr std::size_t TEXT_KEPT = 40;
+    std::string strText(pszLine, strnlen(pszLine, TEXT_KEPT));
+    while (!strText.empty() && (strText.back() == '\n' || strText.back() == '\r'))
+        strText.pop_back();
+    m_pendingBad.push_back({m_nLine, m_nCurGraph, bBlank, dX, dY, std::move(strText)});
+}
+
 void CPlotData::HandleSetTerminator() {
-    if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet))
+    if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet)) {
         m_nPoints[m_nCurGraph][m_nCurSet] = m_nCount < MAX_POINTS ? m_nCount : MAX_POINTS;
+        m_report.nCountedFromLine[m_nCurGraph][m_nCurSet] = m_nRunStored ? m_nRunFirstLine : 0;
+        for (int g = 0; g < MAX_GRAPHS; ++g)
+            m_report.nBadPointLines[g] += m_nPendingBad[g];
+        for (SBadPointLine& line : m_pendingBad) {
+            const auto nKept = std::count_if(
+                m_report.badPointLines.begin(), m_report.badPointLines.end(),
+                [&](const SBadPointLine& kept) { return kept.nGraph == line.nGraph; });
+            if (nKept < static_cast<std::ptrdiff_t>(CReadReport::BAD_LINES_KEPT))
+                m_report.badPointLines.push_back(std::move(line));
+        }
+    }
     m_nCount = 0;
+    m_nRunStored = 0;
+    m_bRunHasNumber = false;
+    std::fill(std::begin(m_nPendingBad), std::end(m_nPendingBad), 0);
+    m_pendingBad.clear();
+}
+
+void CPlotData::FinishRun() {
+    // Points that no "&" ended stay in their slots but count for nothing. A run of blank
+    // lines at the end carries no data and needs no word.
+    if (m_bRunHasNumber) {
+        m_report.unterminated.nCount = m_nRunStored;
+        m_report.unterminated.nFirstLine = m_nRunFirstLine;
+        m_report.nUnterminatedGraph = m_nCurGraph;
+        m_report.nUnterminatedSet = m_nCurSet;
+    }
 }

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "PlotLimits.h"
 #include "ReadReport.h"
 
 #include <cstdio>
 #include <string>
-
-constexpr int MAX_GRAPHS = 10;
-constexpr int MAX_SETS = 5;
-constexpr int MAX_POINTS = 1000;
+#include <vector>
 
 // The fixed-size store of one graph data text: everything lives inside the object,
 // nothing is allocated per point. Filled once by one of the Read operations, then read.
@@ -36,7 +34,7 @@ public:
 
     static std::string GetQuotedText(const char* pszRest);
 
-    // What the last read could not open, could not read, or had to drop.
+    // What the last read could not open or read, had to drop, or met besides clean data.
     const CReadReport& GetReadReport() const { return m_report; }
 
 private:
@@ -46,6 +44,9 @@ private:
     void SkipPointLine();
     void HandlePointLine(const char* pszLine);
     void HandleSetTerminator();
+    void NoteBadPointLine(const char* pszLine, bool bBlank, double dX, double dY);
+    void FinishRun();
+    void NoteData(int nGraph);
 
     std::string m_strSubtitle[MAX_GRAPHS];
     std::string m_strLegend[MAX_GRAPHS * MAX_SETS];
@@ -60,6 +61,14 @@ private:
     int m_nCurGraph = 0;
     int m_nCurSet = 0;
     int m_nCount = 0;
+    long long m_nLine = 0;
+    // The run of point lines since the last "&": where it began, how many of its lines the
+    // store took, whether one of those held a number, and its bad lines until "&" counts them.
+    long long m_nRunFirstLine = 0;
+    long long m_nRunStored = 0;
+    bool m_bRunHasNumber = false;
+    long long m_nPendingBad[MAX_GRAPHS] = {};
+    std::vector<SBadPointLine> m_pendingBad;
 
     CReadReport m_report;
 };

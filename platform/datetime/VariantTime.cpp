@@ -29,10 +29,14 @@ BOOL SystemTimeToVariantTime(const SYSTEMTIME* pSystemTime, double* pVariantTime
     const SYSTEMTIME& st = *pSystemTime;
     if (st.wYear < 100 || st.wYear > 9999 || st.wMonth < 1 || st.wMonth > 12 || st.wDay < 1 ||
         st.wDay > DaysInMonth(st.wMonth, st.wYear) || st.wHour > 23 || st.wMinute > 59 ||
-        st.wSecond > 59)
+        st.wSecond > 59 || st.wMilliseconds > 999)
         return FALSE;
     const long nDays = DaysFromCivil(st.wYear, st.wMonth, st.wDay) - EPOCH_1899_12_30;
-    const double dFraction = (st.wHour * 3600 + st.wMinute * 60 + st.wSecond) / 86400.0;
+    // Whole milliseconds over the milliseconds of a day: one rounding, and for whole seconds
+    // the same double as seconds over the seconds of a day.
+    const long nMilliseconds =
+        ((st.wHour * 60L + st.wMinute) * 60 + st.wSecond) * 1000 + st.wMilliseconds;
+    const double dFraction = static_cast<double>(nMilliseconds) / 86400000.0;
     *pVariantTime =
         nDays < 0 ? static_cast<double>(nDays) - dFraction : static_cast<double>(nDays) + dFraction;
     return TRUE;

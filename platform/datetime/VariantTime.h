@@ -17,6 +17,6 @@ struct SYSTEMTIME {
 // The automation date of a calendar date and time: days since 30 December 1899 00:00, the
 // time of day as fraction; before that day the day count is negative and the time of day
 // still adds to its magnitude (29 December 1899 06:00 is -1.25). Takes only real dates of
-// the years 100 to 9999 with hours 0-23 and minutes and seconds 0-59; wDayOfWeek and
-// wMilliseconds are not looked at. FALSE, leaving *pVariantTime alone, for anything else.
+// the years 100 to 9999 with hours 0-23, minutes and seconds 0-59 and milliseconds 0-999;
+// wDayOfWeek is not looked at. FALSE, leaving *pVariantTime alone, for anything else.
 BOOL SystemTimeToVariantTime(const SYSTEMTIME* pSystemTime, double* pVariantTime);

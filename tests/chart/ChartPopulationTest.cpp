@@ -1,4 +1,5 @@
 #include "ChartPopulation.h"
+#include "JulianDay.h"
 #include "ReadText.h"
 #include "ScriptedChart.h"
 
@@ -92,7 +93,10 @@ protected:
         EXPECT_EQ(m_double.OutstandingReferences(), 0);
         EXPECT_EQ(m_double.OverReleases(), 0);
     }
-    void Populate(const std::string& strText) { PopulateChart(m_chart, *ReadNew(strText)); }
+    void Populate(const std::string& strText) {
+        SPopulationReport report;
+        PopulateChart(m_chart, *ReadNew(strText), report);
+    }
 
     CScriptedChart m_double;
     CTChart m_chart;
@@ -128,12 +132,12 @@ TEST_F(ChartPopulation, PlainAndDatePointsInOneSet) {
     EXPECT_THAT(m_double.CallTexts(), testing::ElementsAreArray(expected));
 }
 
-TEST_F(ChartPopulation, DateSecondsAreTruncated) {
-    // 10:15:59.999 on 4 April 1993 is shown at 10:15:59.
+TEST_F(ChartPopulation, DateSecondsKeepTheirMilliseconds) {
+    // 10:15:59.999 on 4 April 1993 stays 10:15:59.999.
     const double dJulian = 2449081.5 + (10 * 3600 + 15 * 60 + 59.999) / 86400.0;
     Populate("@S0\n" + Number(dJulian) + " 1\n&\n");
     ASSERT_EQ(m_double.SeriesPoints(0).size(), 1u);
-    EXPECT_EQ(m_double.SeriesPoints(0)[0].dX, 34063.0 + (10 * 3600 + 15 * 60 + 59) / 86400.0);
+    EXPECT_EQ(m_double.SeriesPoints(0)[0].dX, 34063.0 + (36900000 + 59999) / 86400000.0);
 }
 
 TEST_F(ChartPopulation, ASetWithoutPointsStillGetsItsSeriesAndTitle) {
@@ -171,12 +175,48 @@ TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
     EXPECT_EQ(m_double.SeriesCount(), 2);
 }
 
+// Automation date of a whole day count and a time of day in milliseconds.
+double Automation(double dDays, long nMilliseconds) {
+    return dDays + static_cast<double>(nMilliseconds) / 86400000.0;
+}
+
+TEST(JulianToVariantTime, RoundsToTheMillisecondAndCarriesAsFarAsTheCalendarNeeds) {
+    const struct {
+        double dJulian;
+        double dDate;
+    } cases[] = {
+        // 1 January 2000, 13:00: the Julian Date lies a hair below the hour.
+        {2451545.0 + 1.0 / 24, Automation(36526, 13 * 3600000)},
+        // 23:59:59.9996 on 31 December 1999 is midnight of the new year.
+        {CalendarToJulian(12, 31, 1999, 23, 59, 59.9996), 36526.0},
+        // ...on 28 February 2001 the next day is 1 March, on 29 February 2000 too.
+        {CalendarToJulian(2, 28, 2001, 23, 59, 59.9996), 36951.0},
+        {CalendarToJulian(2, 29, 2000, 23, 59, 59.9996), 36586.0},
+        // Before 30 December 1899 the time of day still counts forwards: 06:00 is -1.25.
+        {CalendarToJulian(12, 29, 1899, 5, 59, 59.9996), -1.25},
+        {CalendarToJulian(4, 4, 1993, 10, 15, 59.25), Automation(34063, 36959250)},
+    };
+    for (const auto& c : cases) {
+        double dDate = -99.0;
+        EXPECT_TRUE(JulianToVariantTime(c.dJulian, dDate)) << Number(c.dJulian);
+        EXPECT_EQ(dDate, c.dDate) << Number(c.dJulian);
+    }
+    // Quarter seconds keep their spacing exactly.
+    for (int k = 0; k < 12; ++k) {
+        double dDate = 0.0;
+        ASSERT_TRUE(JulianToVariantTime(2451545.0 + k * 0.25 / 86400.0, dDate));
+        EXPECT_EQ(dDate, Automation(36526, 43200000 + 250 * k)) << k;
+    }
+}
+
 TEST(JulianToVariantTime, TakesOnlyDatesThatFitTheirFields) {
     double dDate = -1.0;
     EXPECT_TRUE(JulianToVariantTime(2451545.0, dDate));
     EXPECT_EQ(dDate, 36526.5);
     // Year 926067 would wrap to 8755 in 16 bits; year 10000 and before year 100 are refused.
-    for (double dJulian : {339886772.9844818, 5373484.5, 1757583.5, 200000.5, 1e300}) {
+    // The last second of 9999 rounds into the year 10000.
+    for (double dJulian : {339886772.9844818, 5373484.5, 1757583.5, 200000.5, 1e300,
+                           CalendarToJulian(12, 31, 9999, 23, 59, 59.9999)}) {
         dDate = -1.0;
         EXPECT_FALSE(JulianToVariantTime(dJulian, dDate)) << dJulian;
         EXPECT_EQ(dDate, -1.0);

@@ -33,7 +33,6 @@ TEST(PlotDataReader, ReadsTheTwoSetExample) {
     EXPECT_EQ(pData->GetY(0, 0, 0), 3.25);
     EXPECT_EQ(pData->GetY(0, 1, 0), 4.0);
     EXPECT_EQ(pData->GetMaxY(0), 4.0);
-    EXPECT_FALSE(pData->GetReadReport().HasDrops());
 }
 
 TEST(PlotDataReader, EmptyInputAndMissingFileLeaveTheStoreEmpty) {
@@ -219,10 +218,11 @@ TEST(PlotDataReader, StoreLimits) {
     EXPECT_EQ(pData->GetSubtitle(9), "");
 
     const CReadReport& report = pData->GetReadReport();
-    EXPECT_EQ(report.nPointsDropped, 3);
-    EXPECT_EQ(report.nGraphsDropped, 1);
-    EXPECT_EQ(report.nSetsDropped, 1);
-    EXPECT_EQ(report.nTextsDropped, 2);
+    EXPECT_EQ(report.pointsDropped.nCount, 3);
+    EXPECT_EQ(report.pointsDropped.nFirstLine, 1002);
+    EXPECT_EQ(report.graphsDropped.nCount, 1);
+    EXPECT_EQ(report.setsDropped.nCount, 1);
+    EXPECT_EQ(report.textsDropped.nCount, 2);
 }
 
 TEST(PlotDataReader, HostileIntegersSelectNothingInside) {
@@ -231,7 +231,7 @@ TEST(PlotDataReader, HostileIntegersSelectNothingInside) {
         auto pData = ReadNew(string("@S") + pszSet + "\n1 7\n&\n@legend string \"x\"\n");
         EXPECT_EQ(pData->GetSetCount(0), 0) << pszSet;
         EXPECT_EQ(pData->GetMaxY(0), 0.0) << pszSet;
-        EXPECT_EQ(pData->GetReadReport().nPointsDropped, 1) << pszSet;
+        EXPECT_EQ(pData->GetReadReport().pointsDropped.nCount, 1) << pszSet;
     }
     for (const char* pszGraph : {"2147483647", "-2147483649", "4294967296"}) {
         auto pData = ReadNew(string("@WITH G") + pszGraph + "\n@S1\n1 7\n&\n");

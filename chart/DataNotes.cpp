@@ -1,0 +1,181 @@
+#include "DataNotes.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int SHOWN_GRAPH = 0;
+// Beyond this many notes of one kind, one line tells how many there are in all.
+constexpr std::size_t NOTES_OF_A_KIND = 5;
+
+// The shortest text that reads back as the same double, without an exponent where a user
+// would not write one (2451545, not 2.451545e+06).
+std::string Number(double dValue) {
+    char szNumber[400];
+    const bool bPlain = std::fabs(dValue) >= 1e-4 && std::fabs(dValue) < 1e15;
+    const auto result = bPlain ? std::to_chars(szNumber, szNumber + sizeof szNumber, dValue,
+                                               std::chars_format::fixed)
+                               : std::to_chars(szNumber, szNumber + sizeof szNumber, dValue);
+    return std::string(szNumber, result.ptr);
+}
+
+std::string Count(long long nCount, const char* pszOne, const char* pszMany) {
+    return std::to_string(nCount) + " " + (nCount == 1 ? pszOne : pszMany);
+}
+
+std::string Range(const SValueTally& tally) {
+    return tally.dMin == tally.dMax ? Number(tally.dMin)
+                                    : "from " + Number(tally.dMin) + " to " + Number(tally.dMax);
+}
+
+int PointsInGraph(const CPlotData& data, int nGraph) {
+    int nPoints = 0;
+    for (int s = 0; s < MAX_SETS; ++s)
+        nPoints += data.GetPointCount(nGraph, s);
+    return nPoints;
+}
+
+bool GraphHoldsData(const CPlotData& data, int nGraph) {
+    return data.GetSetCount(nGraph) > 0 || PointsInGraph(data, nGraph) > 0;
+}
+
+void DescribeBadLines(const CReadReport& report, std::vector<SDataNote>& notes) {
+    for (const SBadPointLine& line : report.badPointLines) {
+        if (line.nGraph != SHOWN_GRAPH)
+            continue;
+        const std::string strWhat = line.bBlank
+                                        ? std::string("blank line")
+                                        : "\"" + line.strText + "\" is no point of two numbers";
+        notes.push_back({line.nLine, strWhat + ": taken as (" + Number(line.dX) + ", " +
+                                         Number(line.dY) + ")"});
+    }
+    const long long nBad = report.nBadPointLines[SHOWN_GRAPH];
+    if (nBad > static_cast<long long>(CReadReport::BAD_LINES_KEPT))
+        notes.push_back(
+            {0, Count(nBad, "point line", "point lines") + " without two numbers in all"});
+}
+
+void DescribeUnshownSets(const CPlotData& data, std::vector<SDataNote>& notes) {
+    const CReadReport& report = data.GetReadReport();
+    for (int s = data.GetSetCount(SHOWN_GRAPH); s < MAX_SETS; ++s) {
+        const int nPoints = data.GetPointCount(SHOWN_GRAPH, s);
+        if (nPoints > 0)
+            notes.push_back({report.nCountedFromLine[SHOWN_GRAPH][s],
+                             Count(nPoints, "point", "points") + " of set " + std::to_string(s) +
+                                 " not shown: no \"@S\" line before them names the set"});
+    }
+}
+
+void DescribeOtherGraphs(const CPlotData& data, std::vector<SDataNote>& notes) {
+    std::size_t nDescribed = 0;
+    int nMore = 0;
+    for (int g = 0; g < MAX_GRAPHS; ++g) {
+        if (g == SHOWN_GRAPH || !GraphHoldsData(data, g))
+            continue;
+        if (nDescribed++ == NOTES_OF_A_KIND) {
+            ++nMore;
+            continue;
+        }
+        notes.push_back({data.GetReadReport().nFirstDataLine[g],
+                         "graph " + std::to_string(g) + " holds " +
+                             Count(data.GetSetCount(g), "set", "sets") + " and " +
+                             Count(PointsInGraph(data, g), "point", "points") +
+                             ", not shown: only graph " + std::to_string(SHOWN_GRAPH) + " is"});
+    }
+    if (nMore)
+        notes.push_back(
+            {0, Count(nMore, "more graph holds", "more graphs hold") + " data that is not shown"});
+}
+
+void DescribePopulation(const SPopulationReport& population, std::vector<SDataNote>& notes) {
+    if (population.refusedDates.nCount)
+        notes.push_back(
+            {0, Count(population.refusedDates.nCount, "point", "points") + " not drawn: x " +
+                    Range(population.refusedDates) +
+                    " is read as a Julian Date (x above 200000) but is no date of the years 100 "
+                    "to 9999"});
+    if (population.plainOnDateAxis.nCount)
+        notes.push_back({0, Count(population.plainOnDateAxis.nCount, "point", "points") +
+                                " with x " + Range(population.plainOnDateAxis) +
+                                " drawn as days after 30 December 1899: the axis shows dates "
+                                "because other x lie above 200000"});
+    if (population.notANumberX.nCount)
+        notes.push_back({0, Count(population.notANumberX.nCount, "point", "points") +
+                                " not drawn: x is not a number"});
+}
+
+void DescribeDrops(const CReadReport& report, std::vector<SDataNote>& notes) {
+    const struct {
+        const SLineTally& tally;
+        const char* pszOne;
+        const char* pszMany;
+        const char* pszWhy;
+    } drops[] = {
+        {report.pointsDropped, "point line", "point lines",
+         " beyond the limits (graphs 0-9, sets 0-4, 1000 points a set)"},
+        {report.setsDropped, "\"@S\" line", "\"@S\" lines", " naming a set outside 0-4"},
+        {report.graphsDropped, "\"@WITH G\" line", "\"@WITH G\" lines",
+         " naming a graph outside 0-9"},
+        {report.textsDropped, "subtitle or legend", "subtitles or legends",
+         " of a graph or set outside the limits"},
+    };
+    for (const auto& drop : drops) {
+        if (drop.tally.nCount)
+            notes.push_back(
+                {drop.tally.nFirstLine,
+                 "dropped " + Count(drop.tally.nCount, drop.pszOne, drop.pszMany) + drop.pszWhy});
+    }
+}
+
+} // namespace
+
+std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationReport& population) {
+    const CReadReport& report = data.GetReadReport();
+    std::vector<SDataNote> notes;
+    if (report.bOpenFailed)
+        notes.push_back({0, std::string("cannot open: ") + std::strerror(report.nOpenError)});
+    if (report.bReadFailed)
+        notes.push_back({0, std::string("cannot read: ") + std::strerror(report.nReadError)});
+    DescribeBadLines(report, notes);
+    if (report.unterminated.nCount)
+        notes.push_back({report.unterminated.nFirstLine,
+                         Count(report.unterminated.nCount, "point line", "point lines") +
+                             " from here on not counted: no \"&\" ends their set"});
+    DescribeUnshownSets(data, notes);
+    DescribeOtherGraphs(data, notes);
+    DescribePopulation(population, notes);
+    DescribeDrops(report, notes);
+    return notes;
+}
+
+std::string EmptyChartReason(const CPlotData& data, const SPopulationReport& population,
+                             const std::string& strInput) {
+    if (population.nPointsAdded > 0)
+        return {};
+    const CReadReport& report = data.GetReadReport();
+    if (report.bOpenFailed)
+        return "No points: cannot open " + strInput;
+    if (report.bReadFailed && report.nLines == 0)
+        return "No points: cannot read " + strInput;
+    if (report.nLines == 0)
+        return "No points: the input is empty";
+    if (population.refusedDates.nCount)
+        return "No points drawn: no x above 200000 is a date of the years 100 to 9999";
+    if (population.notANumberX.nCount)
+        return "No points drawn: no x is a number";
+    if (report.unterminated.nCount && report.nUnterminatedGraph == SHOWN_GRAPH)
+        return "No points: no \"&\" ends the set";
+    if (data.GetSetCount(SHOWN_GRAPH) == 0) {
+        if (PointsInGraph(data, SHOWN_GRAPH) > 0)
+            return "No sets: the file has no \"@S\" line";
+        for (int g = 0; g < MAX_GRAPHS; ++g) {
+            if (g != SHOWN_GRAPH && GraphHoldsData(data, g))
+                return "No points in graph " + std::to_string(SHOWN_GRAPH) +
+                       ": the data is in graph " + std::to_string(g);
+        }
+        return "No sets: the file has no \"@S\" line";
+    }
+    return "No points: the sets are empty";
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "PlotData.h"
+#include "PopulationReport.h"
+
+#include <string>
+#include <vector>
+
+// One thing the viewer tells about what it did with the data: never a change to the data,
+// only a word on what the picture leaves out or shows differently than the file might mean.
+struct SDataNote {
+    long long nLine = 0; // the input line it is about; 0 for the input as a whole
+    std::string strText;
+};
+
+// The notes on a read and the population of the shown graph, in a fixed order; none for a
+// clean file. The texts do not name the input: whoever shows them does.
+std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationReport& population);
+
+// Why the chart shows no point at all, for the plot area ("No points: cannot open 'x.dat'",
+// strInput being "'x.dat'"); empty when it shows some.
+std::string EmptyChartReason(const CPlotData& data, const SPopulationReport& population,
+                             const std::string& strInput);

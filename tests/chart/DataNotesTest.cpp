@@ -1,0 +1,118 @@
+#include "DataNotes.h"
+#include "ChartPopulation.h"
+#include "ReadText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Notes = std::vector<std::pair<long long, std::string>>;
+
+struct SNotesCase {
+    const char* pszName;
+    std::string strText;
+    Notes notes;
+    const char* pszEmptyReason;
+};
+
+// Reads the text and fills a chart that is not there: the population still counts.
+std::pair<Notes, std::string> Describe(const CPlotData& data) {
+    SPopulationReport population;
+    PopulateChart(CTChart(), data, population);
+    Notes notes;
+    for (const SDataNote& note : DescribeData(data, population))
+        notes.emplace_back(note.nLine, note.strText);
+    return {notes, EmptyChartReason(data, population, "'x.dat'")};
+}
+
+TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
+    const std::string strSixBadLines = "@S0\n1 1\n" + std::string(6, '\n') + "&\n";
+    const SNotesCase cases[] = {
+        {"clean", "@S0\n1 1\n&\n@S1\n2 2\n&\n\n", {}, ""},
+        {"empty input", "", {}, "No points: the input is empty"},
+        {"lines without two numbers",
+         "@S0\n1 1\n\noops, instrument reset\n9,5 5\n2 2\n&\n",
+         {{3, "blank line: taken as (0, 0)"},
+          {4, "\"oops, instrument reset\" is no point of two numbers: taken as (0, 0)"},
+          {5, "\"9,5 5\" is no point of two numbers: taken as (9, 0)"}},
+         ""},
+        {"five bad lines, then the total",
+         strSixBadLines,
+         {{3, "blank line: taken as (0, 0)"},
+          {4, "blank line: taken as (0, 0)"},
+          {5, "blank line: taken as (0, 0)"},
+          {6, "blank line: taken as (0, 0)"},
+          {7, "blank line: taken as (0, 0)"},
+          {0, "6 point lines without two numbers in all"}},
+         ""},
+        {"a last set without &",
+         "@S0\n1 1\n&\n2 2\noops\n3 3\n",
+         {{4, "3 point lines from here on not counted: no \"&\" ends their set"}},
+         ""},
+        {"no set at all ends",
+         "@S0\n1 1\n",
+         {{2, "1 point line from here on not counted: no \"&\" ends their set"}},
+         "No points: no \"&\" ends the set"},
+        {"points before any @S",
+         "1 1\n2 2\n&\n",
+         {{1, "2 points of set 0 not shown: no \"@S\" line before them names the set"}},
+         "No sets: the file has no \"@S\" line"},
+        {"other graphs",
+         "@S0\n1 1\n&\n@WITH G3\n@S0\n@S1\n5 5\n&\n",
+         {{5, "graph 3 holds 2 sets and 1 point, not shown: only graph 0 is"}},
+         ""},
+        {"only other graphs",
+         "@WITH G2\n@S0\n5 5\n&\n",
+         {{2, "graph 2 holds 1 set and 1 point, not shown: only graph 0 is"}},
+         "No points in graph 0: the data is in graph 2"},
+        {"x above 200000 that is no date",
+         "@S0\n300000 1\n1000000 2\n&\n",
+         {{0, "2 points not drawn: x from 300000 to 1000000 is read as a Julian Date (x above "
+              "200000) but is no date of the years 100 to 9999"}},
+         "No points drawn: no x above 200000 is a date of the years 100 to 9999"},
+        {"plain x among dates",
+         "@S0\n100000 1\n2451545 3\n&\n",
+         {{0, "1 point with x 100000 drawn as days after 30 December 1899: the axis shows dates "
+              "because other x lie above 200000"}},
+         ""},
+        {"x not a number",
+         "@S0\nnan 1\n&\n",
+         {{0, "1 point not drawn: x is not a number"}},
+         "No points drawn: no x is a number"},
+        {"beyond the limits",
+         "@WITH G12\n1 1\n@WITH G0\n@S7\n@S0\n2 2\n&\n",
+         {{2, "dropped 1 point line beyond the limits (graphs 0-9, sets 0-4, 1000 points a set)"},
+          {4, "dropped 1 \"@S\" line naming a set outside 0-4"},
+          {1, "dropped 1 \"@WITH G\" line naming a graph outside 0-9"}},
+         ""},
+    };
+    for (const SNotesCase& c : cases) {
+        const auto [notes, strEmpty] = Describe(*ReadNew(c.strText));
+        EXPECT_EQ(notes, c.notes) << c.pszName;
+        EXPECT_EQ(strEmpty, c.pszEmptyReason) << c.pszName;
+    }
+}
+
+TEST(DataNotes, AFileThatCannotBeOpenedSaysWhy) {
+    CPlotData data;
+    data.ReadFromFile("/nonexistent/x.dat");
+    const auto [notes, strEmpty] = Describe(data);
+    EXPECT_EQ(notes, (Notes{{0, "cannot open: No such file or directory"}}));
+    EXPECT_EQ(strEmpty, "No points: cannot open 'x.dat'");
+}
+
+TEST(DataNotes, LinesCountWholeLinesNotPieces) {
+    // A line of 2000 characters is read in two pieces, and CR LF is one line end.
+    const std::string strLong(2000, ' ');
+    const auto [notes, strEmpty] =
+        Describe(*ReadNew("@S0\r\n1 1\r\n" + strLong + "\r\n2 2\r\nx\r\n&\r\n"));
+    EXPECT_EQ(notes, (Notes{{3, "blank line: taken as (0, 0)"},
+                            {3, "blank line: taken as (0, 0)"},
+                            {5, "\"x\" is no point of two numbers: taken as (0, 0)"}}));
+}
+
+} // namespace
