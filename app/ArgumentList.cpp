@@ -9,7 +9,9 @@ bool IsCommandLineSpace(char c) {
 } // namespace
 
 int CArgumentList::PipeCount() const {
-    return static_cast<int>(std::count(arguments.begin(), arguments.end(), "-pipe"));
+    return static_cast<int>(std::count_if(arguments.begin(), arguments.end(), [](const auto& str) {
+        return str == "-pipe" || str == "--pipe";
+    }));
 }
 
 CArgumentList SplitCommandLine(const std::string& strCommandLine) {

@@ -11,7 +11,8 @@ struct CArgumentList {
     std::vector<std::string> arguments;
 
     unsigned Count() const { return static_cast<unsigned>(arguments.size()); }
-    // How many arguments are exactly "-pipe"; every argument takes part, index 0 included.
+    // How many arguments are exactly "-pipe", or "--pipe" as the usage message spells it;
+    // every argument takes part, index 0 included.
     int PipeCount() const;
 };
 

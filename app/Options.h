@@ -7,7 +7,7 @@
 // The options the viewer takes beyond its data source. They are taken out of the argument
 // list before the data-source rules look at the rest.
 struct SOptions {
-    bool bHelp = false;    // "--help" as the only argument
+    bool bHelp = false;    // "--help" or "-h" as the only argument
     bool bVersion = false; // "--version" as the only argument
     bool bExport = false;
     std::string strExportPath; // "--export FILE", wherever it stands

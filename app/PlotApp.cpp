@@ -1,15 +1,15 @@
 #include "PlotApp.h"
 
-#include "ExitStatus.h"
+#include "DataSource.h"
 #include "Options.h"
 #include "PlotDlg.h"
-#include "ProcessArguments.h"
+#include "Reporter.h"
+#include "Toolkit.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 #include <cstdio>
-#include <vector>
+#include <filesystem>
 
 CPlotApp theApp;
 
@@ -19,6 +19,10 @@ void CPlotApp::SetCommandLine(int argc, char** argv) {
 }
 
 BOOL CPlotApp::InitInstance() {
+    const char* pszProgramPath = m_argc > 0 && m_argv[0] ? m_argv[0] : "verlo";
+    const std::string strProgram = std::filesystem::path(pszProgramPath).stem().string();
+    SetProgramName(strProgram);
+
     CArgumentList args = ArgumentsFromArgv(m_argc, m_argv);
     const SOptions options = ExtractOptions(args);
     if (options.bHelp || options.bVersion) {
@@ -26,34 +30,26 @@ BOOL CPlotApp::InitInstance() {
         return FALSE;
     }
     if (!options.strError.empty()) {
-        std::fprintf(stderr, "verlo: %s\n%s", options.strError.c_str(), HELP_TEXT);
-        m_nExitStatus = EXIT_USAGE;
+        Report(options.strError + " (see " + strProgram + " --help)");
+        m_exitStatus = EExitStatus::Usage;
         return FALSE;
     }
-    SetProcessArguments(std::move(args));
+    const SPlotRequest request{ChooseDataSource(args), options.bExport, options.strExportPath};
 
-    // An export needs no display: the offscreen platform draws the same picture anywhere.
-    std::vector<char*> toolkitArgs(m_argv, m_argv + m_argc);
-    char szPlatform[] = "-platform";
-    char szOffscreen[] = "offscreen";
-    if (options.bExport) {
-        toolkitArgs.insert(toolkitArgs.begin() + 1, {szPlatform, szOffscreen});
-    }
-    int nToolkitArgs = static_cast<int>(toolkitArgs.size());
-    toolkitArgs.push_back(nullptr);
-    QApplication app(nToolkitArgs, toolkitArgs.data());
-    QApplication::setApplicationName(
-        QFileInfo(QString::fromLocal8Bit(m_argv[0])).completeBaseName());
+    const auto pApp = StartToolkit(pszProgramPath, request.bExport,
+                                   request.source.kind == SDataSource::EKind::Usage);
+    QApplication::setApplicationName(QString::fromStdString(strProgram));
     QApplication::setDesktopFileName(QStringLiteral("verlo"));
     // Names where per-user settings would be kept; the viewer keeps none.
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
 
-    CPlotDlg dlg;
+    CPlotDlg dlg(request);
     m_pMainWnd = &dlg;
-    if (options.bExport) {
-        m_nExitStatus = dlg.ExportTo(options.strExportPath);
-    } else if (dlg.DoModal() == -1) {
-        m_nExitStatus = EXIT_NO_CHART;
+    if (request.bExport) {
+        m_exitStatus = dlg.ExportTo();
+    } else {
+        dlg.DoModal();
+        m_exitStatus = dlg.ExitStatus();
     }
     m_pMainWnd = nullptr;
     return FALSE;

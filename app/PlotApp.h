@@ -1,24 +1,25 @@
 #pragma once
 
 #include "AutomationTypes.h"
+#include "ExitStatus.h"
 
 class QWidget;
 
 // The application: starts the window toolkit and runs the main dialog once.
 class CPlotApp {
 public:
-    // Must be called by main before InitInstance: the toolkit needs the process's arguments.
+    // Must be called by main before InitInstance.
     void SetCommandLine(int argc, char** argv);
     // Always FALSE: once the dialog has closed there is nothing left to run.
     BOOL InitInstance();
-    int ExitStatus() const { return m_nExitStatus; }
+    EExitStatus ExitStatus() const { return m_exitStatus; }
 
     QWidget* m_pMainWnd = nullptr;
 
 private:
     int m_argc = 0;
     char** m_argv = nullptr;
-    int m_nExitStatus = 0;
+    EExitStatus m_exitStatus = EExitStatus::Success;
 };
 
 extern CPlotApp theApp;

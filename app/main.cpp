@@ -3,5 +3,5 @@
 int main(int argc, char** argv) {
     theApp.SetCommandLine(argc, argv);
     theApp.InitInstance();
-    return theApp.ExitStatus();
+    return static_cast<int>(theApp.ExitStatus());
 }

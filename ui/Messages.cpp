@@ -1,19 +1,14 @@
 #include "Messages.h"
 
-#include "DataSource.h"
 #include "OleExceptions.h"
+#include "PlotRequest.h"
+#include "Reporter.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 
-#include <cstdio>
-
-std::string ProgramName() {
-    return QCoreApplication::applicationName().toStdString();
-}
-
 void ShowUsageMessage(bool bHeadless) {
-    std::fprintf(stderr, "%s\n", USAGE_MESSAGE);
+    Report(USAGE_MESSAGE);
     if (bHeadless)
         return;
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
@@ -25,7 +20,7 @@ void ReportException(QWidget* pParent, const CException& e, bool bHeadless) {
     std::string strMessage;
     if (!e.GetErrorMessage(strMessage))
         strMessage = "Internal application error.";
-    std::fprintf(stderr, "%s: %s\n", ProgramName().c_str(), strMessage.c_str());
+    Report(strMessage);
     if (bHeadless)
         return;
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),

@@ -1,13 +1,7 @@
 #pragma once
 
-#include <string>
-
 class CException;
 class QWidget;
-
-// The name the viewer goes by in its message boxes and on stderr: the program file's name
-// without folder and extension.
-std::string ProgramName();
 
 // "Please provide the filename or the --pipe option": on stderr, and in a warning box unless
 // headless.

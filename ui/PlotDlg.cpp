@@ -5,15 +5,14 @@
 #include "ChartExport.h"
 #include "ChartPopulation.h"
 #include "ChartView.h"
-#include "DataSource.h"
+#include "DataNotes.h"
 #include "DialogUnits.h"
-#include "ExitStatus.h"
 #include "Icons.h"
 #include "Messages.h"
+#include "NotesLabel.h"
 #include "PlotData.h"
 #include "PlotDialogInit.h"
-#include "ProcessArguments.h"
-#include "ReadProblems.h"
+#include "Reporter.h"
 #include "Resource.h"
 
 #include <QContextMenuEvent>
@@ -21,16 +20,16 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include <cstdio>
-#include <cstdlib>
 #include <new>
 
-CPlotDlg::CPlotDlg(QWidget* pParent) : CPlotDlg(pParent, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE) {}
+CPlotDlg::CPlotDlg(SPlotRequest request, QWidget* pParent)
+    : CPlotDlg(std::move(request), pParent, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE) {}
 
-CPlotDlg::CPlotDlg(QWidget* pParent, const std::uint8_t* pInit, std::size_t nInitSize)
+CPlotDlg::CPlotDlg(SPlotRequest request, QWidget* pParent, const std::uint8_t* pInit,
+                   std::size_t nInitSize)
     : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      m_hIcon(PlotIcon()), m_pInit(pInit), m_nInitSize(nInitSize) {}
+      m_hIcon(PlotIcon()), m_request(std::move(request)), m_pInit(pInit), m_nInitSize(nInitSize) {}
 
 // The chart control's window goes with the dialog's; the control's own parts go here.
 CPlotDlg::~CPlotDlg() {
@@ -52,12 +51,14 @@ bool CPlotDlg::CreateControls() {
     m_pCancel->setGeometry(DialogUnitsToPixels(380, 25, 50, 16));
     m_pCancel->hide();
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // Under the OK button, in the free column beside the chart: no control moves for it.
+    m_pNotes = new CNotesLabel(this);
+    m_pNotes->setGeometry(DialogUnitsToPixels(380, 45, 50, 24));
 
     std::string strError;
     m_pChartControl = CChartControl::Create(this, m_pInit, m_nInitSize, IDC_CHART, strError);
     if (!m_pChartControl) {
-        std::fprintf(stderr, "%s: cannot create the chart: %s\n", ProgramName().c_str(),
-                     strError.c_str());
+        Report("cannot create the chart: " + strError);
         return false;
     }
     m_pChartControl->View()->setGeometry(DialogUnitsToPixels(7, 7, 370, 276));
@@ -87,26 +88,36 @@ bool CPlotDlg::RunInitDialog() {
 }
 
 int CPlotDlg::DoModal() {
-    if (!CreateControls())
+    if (!CreateControls()) {
+        m_exitStatus = EExitStatus::NoChart;
         return -1;
+    }
     RunInitDialog();
+    if (m_exitStatus == EExitStatus::Usage)
+        return -1;
     m_pOk->setFocus();
     return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 
-int CPlotDlg::ExportTo(const std::string& strPath) {
+EExitStatus CPlotDlg::ExportTo() {
     m_bHeadless = true;
     if (!CreateControls())
-        return EXIT_NO_CHART;
-    if (!RunInitDialog())
-        return EXIT_NOT_WRITTEN;
+        return EExitStatus::NoChart;
+    const bool bFilled = RunInitDialog();
+    if (m_exitStatus != EExitStatus::Success)
+        return m_exitStatus;
+    // A picture of nothing, written for an input that could not be had, would pass for data.
+    if (m_bInputFailed)
+        return EExitStatus::NoInput;
+    if (!bFilled)
+        return EExitStatus::NotWritten;
     QString strError;
     if (!ExportChart(*m_pChartControl->View(), m_pChartControl->Model(),
-                     QString::fromStdString(strPath), strError)) {
-        std::fprintf(stderr, "%s: %s\n", ProgramName().c_str(), strError.toStdString().c_str());
-        return EXIT_NOT_WRITTEN;
+                     QString::fromStdString(m_request.strExportPath), strError)) {
+        Report(strError.toStdString());
+        return EExitStatus::NotWritten;
     }
-    return EXIT_SUCCESS;
+    return EExitStatus::Success;
 }
 
 BOOL CPlotDlg::OnInitDialog() {
@@ -114,31 +125,50 @@ BOOL CPlotDlg::OnInitDialog() {
     BuildSystemMenu();
     setWindowIcon(m_hIcon);
 
-    const CArgumentList& args = GetProcessArguments();
     // About 800 KB: kept off the stack.
     auto pData = std::make_unique<CPlotData>();
-    const SDataSource source = ChooseDataSource(args);
-    switch (source.kind) {
+    switch (m_request.source.kind) {
     case SDataSource::EKind::Pipe:
         pData->ReadFromStdin();
         break;
     case SDataSource::EKind::Usage:
         ShowUsageMessage(m_bHeadless);
-        std::exit(EXIT_USAGE);
+        m_exitStatus = EExitStatus::Usage;
+        return FALSE;
     case SDataSource::EKind::File:
-        pData->ReadFromFile(source.strPath);
+        pData->ReadFromFile(m_request.source.strPath);
         break;
     }
-    for (const std::string& strLine :
-         DescribeReadProblems(pData->GetReadReport(), source, ProgramName()))
-        std::fprintf(stderr, "%s\n", strLine.c_str());
+    m_bInputFailed = pData->GetReadReport().bOpenFailed || pData->GetReadReport().bReadFailed;
 
-    PopulateChart(*pData);
+    SPopulationReport population;
+    try {
+        PopulateChart(*pData, population);
+    } catch (...) {
+        // What was read is worth its notes even when the chart gave up half way.
+        ShowNotes(*pData, population);
+        throw;
+    }
+    ShowNotes(*pData, population);
     return TRUE;
 }
 
-void CPlotDlg::PopulateChart(const CPlotData& data) {
-    ::PopulateChart(m_chart, data);
+void CPlotDlg::PopulateChart(const CPlotData& data, SPopulationReport& population) {
+    ::PopulateChart(m_chart, data, population);
+}
+
+void CPlotDlg::ShowNotes(const CPlotData& data, const SPopulationReport& population) {
+    const SDataSource& source = m_request.source;
+    const std::string strInput = source.kind == SDataSource::EKind::File
+                                     ? "'" + source.strPath + "'"
+                                     : std::string("standard input");
+    QStringList lines;
+    for (const SDataNote& note : DescribeData(data, population)) {
+        ReportAbout(source.Name(), note.nLine, note.strText);
+        const QString strText = QString::fromStdString(note.strText);
+        lines << (note.nLine ? tr("line %1: %2").arg(note.nLine).arg(strText) : strText);
+    }
+    m_pNotes->SetNotes(QString::fromStdString(strInput), lines);
 }
 
 void CPlotDlg::BuildSystemMenu() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExitStatus.h"
+#include "PlotRequest.h"
 #include "TChart.h"
 
 #include <QDialog>
@@ -10,26 +12,32 @@
 #include <string>
 
 class CChartControl;
+class CNotesLabel;
 class CPlotData;
+struct SPopulationReport;
 class QMenu;
 class QPushButton;
 
 // The main window, "Differences Graph": the hosted chart beside an OK button. Its
-// initialisation reads the data the command line names and shows graph 0 on the chart.
+// initialisation reads the data the request names and shows graph 0 on the chart, with a
+// word on what the picture leaves out.
 class CPlotDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CPlotDlg(QWidget* pParent = nullptr);
+    explicit CPlotDlg(SPlotRequest request, QWidget* pParent = nullptr);
     // With other control initialisation data than the dialog's own.
-    CPlotDlg(QWidget* pParent, const std::uint8_t* pInit, std::size_t nInitSize);
+    CPlotDlg(SPlotRequest request, QWidget* pParent, const std::uint8_t* pInit,
+             std::size_t nInitSize);
     ~CPlotDlg() override;
 
     // Creates the controls, initialises the dialog and runs it until it is closed: IDOK or
-    // IDCANCEL, or -1 when its controls could not be created (nothing is read or shown then).
+    // IDCANCEL, or -1 when it ended before showing (no chart, or the usage message).
     int DoModal();
-    // The same initialisation without a window, then the chart written to strPath (its kind
-    // by extension). The process's exit status.
-    int ExportTo(const std::string& strPath);
+    // The same initialisation without a window, then the chart written to the request's
+    // export path (its kind by extension).
+    EExitStatus ExportTo();
+    // How the viewer should end after DoModal.
+    EExitStatus ExitStatus() const { return m_exitStatus; }
 
     virtual BOOL OnInitDialog();
     void OnSysCommand(unsigned nID, long lParam);
@@ -37,6 +45,7 @@ public:
 
     CChartControl* ChartControl() const { return m_pChartControl.get(); }
     QMenu* SystemMenu() const { return m_pSystemMenu; }
+    CNotesLabel* NotesLabel() const { return m_pNotes; }
 
 protected:
     void DoDataExchange();
@@ -45,18 +54,23 @@ protected:
 private:
     bool CreateControls();
     bool RunInitDialog();
-    void PopulateChart(const CPlotData& data);
+    void PopulateChart(const CPlotData& data, SPopulationReport& population);
+    void ShowNotes(const CPlotData& data, const SPopulationReport& population);
     void BuildSystemMenu();
     void ShowSystemMenu(const QPoint& globalPos);
 
     QIcon m_hIcon;
     CTChart m_chart;
     std::unique_ptr<CChartControl> m_pChartControl;
+    SPlotRequest m_request;
     const std::uint8_t* m_pInit;
     std::size_t m_nInitSize;
     bool m_bHeadless = false;
+    bool m_bInputFailed = false;
+    EExitStatus m_exitStatus = EExitStatus::Success;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
+    CNotesLabel* m_pNotes = nullptr;
     QMenu* m_pSystemMenu = nullptr;
 };
 

@@ -28,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, ChooseDataSourceTable,
                                          SSourceCase{" verlo", EKind::File, "verlo"},
                                          SSourceCase{"verlo -pipe a.dat", EKind::Pipe, ""},
                                          SSourceCase{"-pipe", EKind::Pipe, ""},
-                                         SSourceCase{"verlo --pipe", EKind::File, "--pipe"},
+                                         SSourceCase{"verlo --pipe", EKind::Pipe, ""},
                                          SSourceCase{"verlo -PIPE", EKind::File, "-PIPE"},
                                          SSourceCase{"\"C:\\Program Files\\verlo.exe\"",
                                                      EKind::File, "Files\\verlo.exe\""}));

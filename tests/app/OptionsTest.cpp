@@ -1,5 +1,4 @@
 #include "Options.h"
-#include "ReadProblems.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +18,7 @@ TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
     const SOptionsCase cases[] = {
         {{"verlo", "--help"}, {"verlo"}, true, false, false, "", false},
         {{"verlo", "--version"}, {"verlo"}, false, true, false, "", false},
+        {{"verlo", "-h"}, {"verlo"}, true, false, false, "", false},
         {{"verlo", "a.dat", "--help"},
          {"verlo", "a.dat", "--help"},
          false,
@@ -55,33 +55,6 @@ TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
         EXPECT_EQ(options.strExportPath, c.pszExport) << strCase;
         EXPECT_EQ(!options.strError.empty(), c.bError) << strCase;
     }
-}
-
-TEST(ReadProblems, OneLinePerKind) {
-    CReadReport report;
-    const SDataSource file{SDataSource::EKind::File, "x.dat"};
-    EXPECT_TRUE(DescribeReadProblems(report, file, "verlo").empty());
-
-    report.bOpenFailed = true;
-    report.nOpenError = ENOENT;
-    report.nPointsDropped = 1;
-    report.nSetsDropped = 2;
-    report.nGraphsDropped = 3;
-    report.nTextsDropped = 4;
-    EXPECT_EQ(
-        DescribeReadProblems(report, file, "verlo"),
-        (Words{"verlo: cannot open 'x.dat': No such file or directory",
-               "verlo: dropped 1 point line beyond the limits (graphs 0-9, sets 0-4, 1000 "
-               "points a set)",
-               "verlo: dropped 2 \"@S\" lines naming a set outside 0-4",
-               "verlo: dropped 3 \"@WITH G\" lines naming a graph outside 0-9",
-               "verlo: dropped 4 subtitles or legends of a graph or set outside the limits"}));
-
-    CReadReport readError;
-    readError.bReadFailed = true;
-    readError.nReadError = EIO;
-    EXPECT_EQ(DescribeReadProblems(readError, {SDataSource::EKind::Pipe, ""}, "v"),
-              Words{"v: cannot read standard input: Input/output error"});
 }
 
 } // namespace

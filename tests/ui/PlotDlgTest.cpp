@@ -2,8 +2,8 @@
 #include "AboutDlg.h"
 #include "ChartControl.h"
 #include "ChartView.h"
+#include "NotesLabel.h"
 #include "PlotDialogInit.h"
-#include "ProcessArguments.h"
 #include "Resource.h"
 
 #include <QApplication>
@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -25,13 +26,14 @@ void WhenIdle(std::function<void()> check) {
     QTimer::singleShot(0, qApp, std::move(check));
 }
 
-class PlotDlgTest : public testing::Test {
-protected:
-    void SetUp() override { SetProcessArguments(CArgumentList{{"verlo", EXAMPLE}}); }
-};
+SPlotRequest FileRequest(const std::string& strPath) {
+    return {{SDataSource::EKind::File, strPath}, false, {}};
+}
+
+class PlotDlgTest : public testing::Test {};
 
 TEST_F(PlotDlgTest, ControlsSitAtTheirTemplatePlaces) {
-    CPlotDlg dlg;
+    CPlotDlg dlg(FileRequest(EXAMPLE));
     bool bChecked = false;
     WhenIdle([&] {
         EXPECT_TRUE(dlg.isVisible());
@@ -57,7 +59,7 @@ TEST_F(PlotDlgTest, ControlsSitAtTheirTemplatePlaces) {
 }
 
 TEST_F(PlotDlgTest, InitialisationShowsGraphZeroOfTheFile) {
-    CPlotDlg dlg;
+    CPlotDlg dlg(FileRequest(EXAMPLE));
     WhenIdle([&] { dlg.reject(); });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     const SChartModel& model = dlg.ChartControl()->Model();
@@ -68,8 +70,45 @@ TEST_F(PlotDlgTest, InitialisationShowsGraphZeroOfTheFile) {
     EXPECT_EQ(model.bottom.strTitle, "Date");
 }
 
+TEST_F(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
+    const std::string strClean = testing::TempDir() + "clean.dat";
+    const std::string strPath = testing::TempDir() + "notes.dat";
+    std::ofstream(strClean) << "@S0\n1 1\n2 2\n&\n";
+    std::ofstream(strPath) << "@S0\n1 1\noops\n2 2\n&\n@WITH G1\n@S0\n3 3\n&\n";
+    for (const auto& [strFile, nNotes] : {std::pair<std::string, int>{strClean, 0}, {strPath, 2}}) {
+        CPlotDlg dlg(FileRequest(strFile));
+        WhenIdle([&] {
+            const CNotesLabel* pNotes = dlg.NotesLabel();
+            EXPECT_EQ(pNotes->isVisible(), nNotes > 0) << strFile;
+            if (nNotes) {
+                EXPECT_TRUE(pNotes->text().contains(QStringLiteral("2 notes")));
+                EXPECT_TRUE(pNotes->toolTip().contains(QStringLiteral("line 3: \"oops\"")));
+                EXPECT_GE(pNotes->geometry().top(), QRect(570, 11, 75, 26).bottom());
+                EXPECT_TRUE(dlg.rect().contains(pNotes->geometry()));
+            }
+            dlg.accept();
+        });
+        dlg.DoModal();
+    }
+}
+
+TEST_F(PlotDlgTest, WithoutADataSourceTheUsageBoxEndsItBeforeItShows) {
+    CPlotDlg dlg(SPlotRequest{});
+    QString strBox;
+    WhenIdle([&] {
+        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(pBox);
+        strBox = pBox->text();
+        pBox->accept();
+    });
+    EXPECT_EQ(dlg.DoModal(), -1);
+    EXPECT_EQ(dlg.ExitStatus(), EExitStatus::Usage);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(strBox, QString::fromLatin1(USAGE_MESSAGE));
+}
+
 TEST_F(PlotDlgTest, SystemMenuEndsWithTheAboutEntry) {
-    CPlotDlg dlg;
+    CPlotDlg dlg(FileRequest(EXAMPLE));
     WhenIdle([&] {
         const auto actions = dlg.SystemMenu()->actions();
         ASSERT_EQ(actions.size(), 6);
@@ -82,7 +121,7 @@ TEST_F(PlotDlgTest, SystemMenuEndsWithTheAboutEntry) {
 }
 
 TEST_F(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
-    CPlotDlg dlg;
+    CPlotDlg dlg(FileRequest(EXAMPLE));
     WhenIdle([&] {
         for (unsigned nID : {0x0010u, 0x0015u, 0x001Fu, 0x0020u, 0x0000u}) {
             QString strOpened;
@@ -123,7 +162,7 @@ TEST(AboutDlgTest, ShowsIconNameAndOk) {
 }
 
 TEST_F(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
-    CPlotDlg dlg(nullptr, PLOT_DIALOG_INIT, 100);
+    CPlotDlg dlg(FileRequest(EXAMPLE), nullptr, PLOT_DIALOG_INIT, 100);
     EXPECT_EQ(dlg.DoModal(), -1);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.ChartControl(), nullptr);
@@ -133,7 +172,7 @@ TEST_F(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
 class CFailingDlg : public CPlotDlg {
 public:
     explicit CFailingDlg(std::string strDescription)
-        : m_strDescription(std::move(strDescription)) {}
+        : CPlotDlg(FileRequest(EXAMPLE)), m_strDescription(std::move(strDescription)) {}
     BOOL OnInitDialog() override {
         CPlotDlg::OnInitDialog();
         throw COleDispatchException(1, E_FAIL, "Chart", m_strDescription);

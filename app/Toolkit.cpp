@@ -1,0 +1,86 @@
+#include "Toolkit.h"
+
+#include "ExitStatus.h"
+#include "PlotRequest.h"
+#include "Reporter.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The toolkit keeps references to its argument count and words for its whole life.
+int g_argc = 0;
+char* g_argv[4] = {};
+char g_szPlatformOption[] = "-platform";
+char g_szOffscreen[] = "offscreen";
+
+bool g_bUsage = false;
+QtMessageHandler g_previousHandler = nullptr;
+// What the toolkit says while it starts is about the platform plugin: held back, it names the
+// cause should the plugin fail, and goes out as it came should it start.
+std::vector<std::pair<QtMsgType, QString>> g_startupMessages;
+
+[[noreturn]] void EndWithoutDisplay(const std::string& strCause) {
+    if (g_bUsage) {
+        Report(USAGE_MESSAGE);
+        std::fflush(stderr);
+        std::_Exit(static_cast<int>(EExitStatus::Usage));
+    }
+    Report("cannot open a display (" + strCause + "); --export FILE writes the chart without one");
+    std::fflush(stderr);
+    std::_Exit(static_cast<int>(EExitStatus::NoDisplay));
+}
+
+std::string FailureCause() {
+    for (const auto& [type, strMessage] : g_startupMessages) {
+        if (strMessage.contains(QLatin1String("could not connect to display")))
+            return "no display answers at DISPLAY=" + qEnvironmentVariable("DISPLAY").toStdString();
+    }
+    if (!g_startupMessages.empty())
+        return g_startupMessages.front().second.trimmed().toStdString();
+    return "the platform plugin could not start";
+}
+
+void Forward(QtMsgType type, const QMessageLogContext& context, const QString& strMessage) {
+    if (g_previousHandler)
+        g_previousHandler(type, context, strMessage);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, strMessage)));
+}
+
+// A platform plugin that cannot start ends the process with a fatal message; this one ends
+// it with the viewer's own line and status, before the toolkit would abort.
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& strMessage) {
+    if (type == QtFatalMsg)
+        EndWithoutDisplay(FailureCause());
+    g_startupMessages.emplace_back(type, strMessage);
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> StartToolkit(const char* pszProgramPath, bool bExport, bool bUsage) {
+    g_bUsage = bUsage;
+    if (!bExport && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        EndWithoutDisplay("DISPLAY is not set");
+
+    g_argc = 0;
+    g_argv[g_argc++] = const_cast<char*>(pszProgramPath);
+    if (bExport) {
+        g_argv[g_argc++] = g_szPlatformOption;
+        g_argv[g_argc++] = g_szOffscreen;
+    }
+    g_argv[g_argc] = nullptr;
+
+    g_previousHandler = qInstallMessageHandler(StartupMessageHandler);
+    auto pApp = std::make_unique<QApplication>(g_argc, g_argv);
+    qInstallMessageHandler(g_previousHandler);
+    for (const auto& [type, strMessage] : g_startupMessages)
+        Forward(type, QMessageLogContext(), strMessage);
+    g_startupMessages.clear();
+    return pApp;
+}

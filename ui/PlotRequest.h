@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// Where the viewer's data come from, as the command line decides it.
+struct SDataSource {
+    enum class EKind { Pipe, File, Usage };
+    EKind kind = EKind::Usage;
+    std::string strPath; // the file to read when kind is File
+
+    // The input's name in messages: the path, or "-" for standard input.
+    std::string Name() const { return kind == EKind::File ? strPath : std::string("-"); }
+};
+
+// What the main dialog is asked to do: show, or export without a window, the data of one
+// source.
+struct SPlotRequest {
+    SDataSource source;
+    bool bExport = false;
+    std::string strExportPath;
+};
+
+inline constexpr const char* USAGE_MESSAGE = "Please provide the filename or the --pipe option";
