@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# What a user trips over: the viewer says what its picture leaves out, in FILE:LINE form,
+# and ends with a status a script can tell apart. Everything but the last part needs no
+# display.
+VERLO=$1
+EXAMPLE=$2
+source "$(dirname "$0")/lib.sh"
+run() {
+    STATUS=0
+    env -u DISPLAY "$VERLO" "$@" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" || STATUS=$?
+}
+says() { grep -qF -- "$1" "$E2E_TMP/stderr" || fail "stderr lacks: $1"; }
+
+# One point an hour plots on the hour, and quarter seconds keep their spacing.
+awk 'BEGIN { print "@S0"; for (k = 0; k < 24; k++) printf "%.10f %d\n", 2451545.0 + k / 24, k;
+             for (k = 0; k < 8; k++) printf "%.12f %d\n", 2451546.0 + k * 0.25 / 86400, k; print "&" }' \
+    >"$E2E_TMP/hourly.dat"
+run "$E2E_TMP/hourly.dat" --export "$E2E_TMP/hourly.json"
+[ "$STATUS" = 0 ] || fail "hourly data: status $STATUS"
+grep -qF '[36526.541666666664,1]' "$E2E_TMP/hourly.json" || fail "13:00 is not plotted at 13:00"
+grep -qF '[36527.50000289352,1]' "$E2E_TMP/hourly.json" || fail "a quarter second is lost"
+! grep -q '^verlo:' "$E2E_TMP/stderr" || fail "a clean file got notes"
+
+# Lines that are no points, points before any @S, a last set without "&", other graphs.
+printf '@S0\n1 1\n\noops, instrument reset\n9,5 5\n2 2\n&\n@WITH G2\n@S0\n3 3\n&\n@WITH G0\n7 7\n' \
+    >"$E2E_TMP/notes.dat"
+run "$E2E_TMP/notes.dat" --export "$E2E_TMP/notes.png"
+[ "$STATUS" = 0 ] || fail "notes: status $STATUS"
+says "verlo: $E2E_TMP/notes.dat:3: blank line: taken as (0, 0)"
+says "verlo: $E2E_TMP/notes.dat:4: \"oops, instrument reset\" is no point of two numbers: taken as (0, 0)"
+says "verlo: $E2E_TMP/notes.dat:5: \"9,5 5\" is no point of two numbers: taken as (9, 0)"
+says "verlo: $E2E_TMP/notes.dat:9: graph 2 holds 1 set and 1 point, not shown: only graph 0 is"
+says "verlo: $E2E_TMP/notes.dat:13: 1 point line from here on not counted"
+printf '1 1\n2 2\n&\n' | "$VERLO" --pipe --export "$E2E_TMP/nosets.json" 2>"$E2E_TMP/stderr" ||
+    fail "--pipe: status $?"
+says 'verlo: -:1: 2 points of set 0 not shown: no "@S" line before them names the set'
+
+# A frequency sweep: x above 200000 taken as Julian Dates, most of them no date at all.
+awk 'BEGIN { print "@S0"; for (k = 0; k < 1000; k++) print 100000 + k * 1900, k % 7; print "&" }' \
+    >"$E2E_TMP/sweep.dat"
+run "$E2E_TMP/sweep.dat" --export "$E2E_TMP/sweep.png"
+says "820 points not drawn: x from 200700 to 1756800 is read as a Julian Date"
+says "53 points with x from 100000 to 198800 drawn as days after 30 December 1899"
+
+# An input that cannot be had writes nothing and says so with a status of its own.
+run "$E2E_TMP/nosuch.dat" --export "$E2E_TMP/nosuch.png"
+[ "$STATUS" = 4 ] || fail "missing input: status $STATUS"
+[ ! -e "$E2E_TMP/nosuch.png" ] || fail "missing input: a picture was written"
+says "verlo: $E2E_TMP/nosuch.dat: cannot open: No such file or directory"
+: >"$E2E_TMP/empty.dat"
+run "$E2E_TMP/empty.dat" --export "$E2E_TMP/empty.png"
+[ "$STATUS" = 0 ] && [ -s "$E2E_TMP/empty.png" ] || fail "an empty input is no error"
+
+# No display: one line, a status of its own, never the toolkit's abort.
+for display in unset :4095; do
+    STATUS=0
+    if [ "$display" = unset ]; then
+        env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$VERLO" "$EXAMPLE" 2>"$E2E_TMP/stderr" || STATUS=$?
+    else
+        env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$display "$VERLO" "$EXAMPLE" 2>"$E2E_TMP/stderr" || STATUS=$?
+    fi
+    [ "$STATUS" = 5 ] || fail "no display ($display): status $STATUS"
+    [ "$(grep -vc XDG_RUNTIME_DIR "$E2E_TMP/stderr")" = 1 ] || fail "no display ($display): more than one line"
+    says "verlo: cannot open a display ("
+done
+STATUS=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$VERLO" 2>"$E2E_TMP/stderr" || STATUS=$?
+[ "$STATUS" = 1 ] || fail "usage without a display: status $STATUS"
+says "verlo: Please provide the filename or the --pipe option"
+
+# The toolkit takes none of the user's words: the title stays, -platform is no option.
+start_x
+for words in "-qwindowtitle X" "-platform nonexist"; do
+    # shellcheck disable=SC2086
+    "$VERLO" $words "$EXAMPLE" 2>"$E2E_TMP/stderr" &
+    pid=$!
+    id=$(wait_window "Differences Graph") || fail "$words: no window titled Differences Graph"
+    press "$id" Return
+    wait_exit "$pid"
+    [ "$STATUS" = 0 ] || fail "$words: status $STATUS"
+done
+echo "trust test passed"
