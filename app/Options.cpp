@@ -1,5 +1,43 @@
 #include "Options.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace {
+
+// "--graph N": a single digit, since graphs are 0 to 9.
+std::string TakeGraph(const std::string& strValue, SOptions& options) {
+    if (strValue.size() != 1 || strValue[0] < '0' || strValue[0] > '9')
+        return "--graph takes a graph number from 0 to 9, not '" + strValue + "'";
+    options.nGraph = strValue[0] - '0';
+    return {};
+}
+
+std::string TakeExport(const std::string& strValue, SOptions& options) {
+    options.bExport = true;
+    options.strExportPath = strValue;
+    return {};
+}
+
+struct SOptionRule {
+    const char* pszName;
+    const char* pszValue; // what its value is called; null for a flag
+    std::string (*take)(const std::string& strValue, SOptions& options);
+};
+
+const SOptionRule OPTION_RULES[] = {
+    {"--export", "a file name", &TakeExport},
+    {"--graph", "a graph number", &TakeGraph},
+    {"--watch", nullptr,
+     [](const std::string&, SOptions& options) {
+         options.bWatch = true;
+         return std::string();
+     }},
+};
+
+} // namespace
+
 SOptions ExtractOptions(CArgumentList& args) {
     SOptions options;
     auto& words = args.arguments;
@@ -9,20 +47,28 @@ SOptions ExtractOptions(CArgumentList& args) {
         words.pop_back();
         return options;
     }
+    bool bSeen[std::size(OPTION_RULES)] = {};
     for (std::size_t i = 1; i < words.size();) {
-        if (words[i] != "--export") {
+        const auto* pRule =
+            std::find_if(std::begin(OPTION_RULES), std::end(OPTION_RULES),
+                         [&](const SOptionRule& rule) { return words[i] == rule.pszName; });
+        if (pRule == std::end(OPTION_RULES)) {
             ++i;
             continue;
         }
-        if (options.bExport)
-            options.strError = "--export may be given only once";
-        else if (i + 1 >= words.size())
-            options.strError = "--export needs a file name";
+        const std::size_t nWords = pRule->pszValue ? 2 : 1;
+        std::string strError;
+        if (std::exchange(bSeen[pRule - OPTION_RULES], true))
+            strError = std::string(pRule->pszName) + " may be given only once";
+        else if (i + nWords > words.size())
+            strError = std::string(pRule->pszName) + " needs " + pRule->pszValue;
         else
-            options.strExportPath = words[i + 1];
-        options.bExport = true;
+            strError = pRule->take(nWords == 2 ? words[i + 1] : std::string(), options);
+        if (options.strError.empty())
+            options.strError = strError;
         words.erase(words.begin() + static_cast<std::ptrdiff_t>(i),
-                    words.begin() + static_cast<std::ptrdiff_t>(std::min(i + 2, words.size())));
+                    words.begin() +
+                        static_cast<std::ptrdiff_t>(std::min(i + nWords, words.size())));
     }
     return options;
 }
@@ -31,8 +77,10 @@ const char* const HELP_TEXT =
     "Usage: verlo FILE\n"
     "       producer | verlo -pipe\n"
     "       verlo [FILE | -pipe] --export OUT.png|svg|pdf|json\n"
+    "       verlo --watch [--graph N] FILE\n"
     "\n"
-    "Shows graph 0 of graph data text as a line chart in the window \"Differences Graph\".\n"
+    "Shows graph 0 (or N) of graph data text as a line chart in the window\n"
+    "\"Differences Graph\".\n"
     "What the picture leaves out (lines that are no points, sets without \"&\", data in\n"
     "other graphs, x that is no date...) is told on stderr as FILE:LINE: notes and in the\n"
     "window under the OK button.\n"
@@ -47,12 +95,16 @@ const char* const HELP_TEXT =
     "Options:\n"
     "  -pipe, --pipe          read the data from standard input\n"
     "  --export FILE          no window: write the chart to FILE (.png, .svg, .pdf, .json)\n"
+    "  --graph N              show graph N (0 to 9) instead of graph 0\n"
+    "                         e.g. verlo --graph 3 data.dat\n"
+    "  --watch                read FILE again whenever it changes, keeping the zoom\n"
+    "                         e.g. verlo --watch /var/log/clock/differences.dat\n"
     "  -h, --help             show this text\n"
     "  --version              show the version\n"
     "\n"
     "Exit status:\n"
     "  0  the window was closed, or the export was written\n"
-    "  1  no FILE and no -pipe, or --export without its FILE\n"
+    "  1  no FILE and no -pipe, or an option without its value or with a wrong one\n"
     "  2  the chart could not be created\n"
     "  3  --export could not fill the chart or write its file\n"
     "  4  --export: the input could not be opened or read (nothing is written)\n"

@@ -5,12 +5,14 @@
 #include <string>
 
 // The options the viewer takes beyond its data source. They are taken out of the argument
-// list before the data-source rules look at the rest.
+// list, wherever they stand, before the data-source rules look at the rest.
 struct SOptions {
     bool bHelp = false;    // "--help" or "-h" as the only argument
     bool bVersion = false; // "--version" as the only argument
     bool bExport = false;
-    std::string strExportPath; // "--export FILE", wherever it stands
+    std::string strExportPath; // "--export FILE"
+    int nGraph = 0;            // "--graph N": the graph to show, 0 to 9
+    bool bWatch = false;       // "--watch": read the file again whenever it changes
     std::string strError;      // what is wrong with the options; empty when nothing
 };
 

@@ -34,7 +34,14 @@ BOOL CPlotApp::InitInstance() {
         m_exitStatus = EExitStatus::Usage;
         return FALSE;
     }
-    const SPlotRequest request{ChooseDataSource(args), options.bExport, options.strExportPath};
+    const SPlotRequest request{ChooseDataSource(args), options.bExport, options.strExportPath,
+                               options.nGraph, options.bWatch};
+    if (request.bWatch && (request.bExport || request.source.kind != SDataSource::EKind::File)) {
+        Report(request.bExport ? "--watch needs the window; an export is written once"
+                               : "--watch follows a file; standard input cannot be read again");
+        m_exitStatus = EExitStatus::Usage;
+        return FALSE;
+    }
 
     const auto pApp = StartToolkit(pszProgramPath, request.bExport,
                                    request.source.kind == SDataSource::EKind::Usage);

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int SHOWN_GRAPH = 0;
 constexpr double DATE_THRESHOLD = 200000.0;
 constexpr LONG SERIES_KIND = 0;
 constexpr const char* POINT_LABEL = "";
@@ -94,17 +93,18 @@ double ScaleMaximum(double dMaxY) {
     return std::pow(10.0, dK * 0.1);
 }
 
-void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report) {
+void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report,
+                   int nGraph) {
     report = SPopulationReport();
     bool bDates = false;
-    for (int j = 0; j < data.GetSetCount(SHOWN_GRAPH); ++j) {
+    for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
         chart.AddSeries(SERIES_KIND);
-        for (int i = 0; i < data.GetPointCount(SHOWN_GRAPH, j); ++i) {
-            const double dX = data.GetX(SHOWN_GRAPH, j, i);
+        for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
+            const double dX = data.GetX(nGraph, j, i);
             bDates = bDates || dX > DATE_THRESHOLD;
-            AddPoint(chart, j, dX, data.GetY(SHOWN_GRAPH, j, i), report);
+            AddPoint(chart, j, dX, data.GetY(nGraph, j, i), report);
         }
-        chart.GetSeries(j).SetTitle(data.GetLegend(SHOWN_GRAPH, j).c_str());
+        chart.GetSeries(j).SetTitle(data.GetLegend(nGraph, j).c_str());
     }
     // Plain x are worth a word only where dates turned the axis into a calendar.
     if (!bDates)
@@ -115,14 +115,14 @@ void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationRepor
     chart.GetAxes().GetLeft().SetFlag3(FALSE);
     chart.GetAxes().GetLeft().SetValue20(0.0);
     chart.GetAxes().GetLeft().SetFlag2(FALSE);
-    const double dScaleMaximum = ScaleMaximum(data.GetMaxY(SHOWN_GRAPH));
+    const double dScaleMaximum = ScaleMaximum(data.GetMaxY(nGraph));
     chart.GetAxes().GetLeft().SetValue19(dScaleMaximum);
     chart.GetAxes().GetBottom().SetFlag3(TRUE);
     chart.GetAxes().GetLeft().GetTitle().SetCaption("Value");
-    if (data.GetSetCount(SHOWN_GRAPH) == 1)
+    if (data.GetSetCount(nGraph) == 1)
         chart.GetChartLegend().SetFlag17(FALSE);
 
-    COleVariant header(data.GetSubtitle(SHOWN_GRAPH));
+    COleVariant header(data.GetSubtitle(nGraph));
     chart.GetHeader().GetStrings().SetItem(0, header);
     VariantClear(&header);
 }

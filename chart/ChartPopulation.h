@@ -4,12 +4,13 @@
 #include "PopulationReport.h"
 #include "TChart.h"
 
-// Shows graph 0 of the store on the chart: one series per set with its legend text as title,
-// x values above 200000 as the dates of those Julian Dates, the "Value" axis from 0.0 to the
-// scale maximum, the single-set legend setting and the subtitle as header line 0. What the
-// picture leaves out is counted in report. Failures of the chart's calls are not caught
-// here: the caller reports them.
-void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report);
+// Shows graph nGraph (0 to 9; the viewer's own is 0) of the store on the chart: one series per
+// set with its legend text as title, x values above 200000 as the dates of those Julian Dates,
+// the "Value" axis from 0.0 to the scale maximum, the single-set legend setting and the
+// subtitle as header line 0. What the picture leaves out is counted in report. Failures of
+// the chart's calls are not caught here: the caller reports them.
+void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report,
+                   int nGraph = 0);
 
 // The date step for one x value: its Julian Date as a calendar date, the seconds rounded to
 // the millisecond, then as an automation date. FALSE when that is no date the platform takes.

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int SHOWN_GRAPH = 0;
 // Beyond this many notes of one kind, one line tells how many there are in all.
 constexpr std::size_t NOTES_OF_A_KIND = 5;
 
@@ -41,9 +40,9 @@ bool GraphHoldsData(const CPlotData& data, int nGraph) {
     return data.GetSetCount(nGraph) > 0 || PointsInGraph(data, nGraph) > 0;
 }
 
-void DescribeBadLines(const CReadReport& report, std::vector<SDataNote>& notes) {
+void DescribeBadLines(const CReadReport& report, int nGraph, std::vector<SDataNote>& notes) {
     for (const SBadPointLine& line : report.badPointLines) {
-        if (line.nGraph != SHOWN_GRAPH)
+        if (line.nGraph != nGraph)
             continue;
         const std::string strWhat = line.bBlank
                                         ? std::string("blank line")
@@ -51,28 +50,28 @@ void DescribeBadLines(const CReadReport& report, std::vector<SDataNote>& notes) 
         notes.push_back({line.nLine, strWhat + ": taken as (" + Number(line.dX) + ", " +
                                          Number(line.dY) + ")"});
     }
-    const long long nBad = report.nBadPointLines[SHOWN_GRAPH];
+    const long long nBad = report.nBadPointLines[nGraph];
     if (nBad > static_cast<long long>(CReadReport::BAD_LINES_KEPT))
         notes.push_back(
             {0, Count(nBad, "point line", "point lines") + " without two numbers in all"});
 }
 
-void DescribeUnshownSets(const CPlotData& data, std::vector<SDataNote>& notes) {
+void DescribeUnshownSets(const CPlotData& data, int nGraph, std::vector<SDataNote>& notes) {
     const CReadReport& report = data.GetReadReport();
-    for (int s = data.GetSetCount(SHOWN_GRAPH); s < MAX_SETS; ++s) {
-        const int nPoints = data.GetPointCount(SHOWN_GRAPH, s);
+    for (int s = data.GetSetCount(nGraph); s < MAX_SETS; ++s) {
+        const int nPoints = data.GetPointCount(nGraph, s);
         if (nPoints > 0)
-            notes.push_back({report.nCountedFromLine[SHOWN_GRAPH][s],
+            notes.push_back({report.nCountedFromLine[nGraph][s],
                              Count(nPoints, "point", "points") + " of set " + std::to_string(s) +
                                  " not shown: no \"@S\" line before them names the set"});
     }
 }
 
-void DescribeOtherGraphs(const CPlotData& data, std::vector<SDataNote>& notes) {
+void DescribeOtherGraphs(const CPlotData& data, int nGraph, std::vector<SDataNote>& notes) {
     std::size_t nDescribed = 0;
     int nMore = 0;
     for (int g = 0; g < MAX_GRAPHS; ++g) {
-        if (g == SHOWN_GRAPH || !GraphHoldsData(data, g))
+        if (g == nGraph || !GraphHoldsData(data, g))
             continue;
         if (nDescribed++ == NOTES_OF_A_KIND) {
             ++nMore;
@@ -82,7 +81,8 @@ void DescribeOtherGraphs(const CPlotData& data, std::vector<SDataNote>& notes) {
                          "graph " + std::to_string(g) + " holds " +
                              Count(data.GetSetCount(g), "set", "sets") + " and " +
                              Count(PointsInGraph(data, g), "point", "points") +
-                             ", not shown: only graph " + std::to_string(SHOWN_GRAPH) + " is"});
+                             ", not shown: only graph " + std::to_string(nGraph) + " is (--graph " +
+                             std::to_string(g) + " shows it)"});
     }
     if (nMore)
         notes.push_back(
@@ -131,27 +131,28 @@ void DescribeDrops(const CReadReport& report, std::vector<SDataNote>& notes) {
 
 } // namespace
 
-std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationReport& population) {
+std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationReport& population,
+                                    int nGraph) {
     const CReadReport& report = data.GetReadReport();
     std::vector<SDataNote> notes;
     if (report.bOpenFailed)
         notes.push_back({0, std::string("cannot open: ") + std::strerror(report.nOpenError)});
     if (report.bReadFailed)
         notes.push_back({0, std::string("cannot read: ") + std::strerror(report.nReadError)});
-    DescribeBadLines(report, notes);
+    DescribeBadLines(report, nGraph, notes);
     if (report.unterminated.nCount)
         notes.push_back({report.unterminated.nFirstLine,
                          Count(report.unterminated.nCount, "point line", "point lines") +
                              " from here on not counted: no \"&\" ends their set"});
-    DescribeUnshownSets(data, notes);
-    DescribeOtherGraphs(data, notes);
+    DescribeUnshownSets(data, nGraph, notes);
+    DescribeOtherGraphs(data, nGraph, notes);
     DescribePopulation(population, notes);
     DescribeDrops(report, notes);
     return notes;
 }
 
 std::string EmptyChartReason(const CPlotData& data, const SPopulationReport& population,
-                             const std::string& strInput) {
+                             const std::string& strInput, int nGraph) {
     if (population.nPointsAdded > 0)
         return {};
     const CReadReport& report = data.GetReadReport();
@@ -165,17 +166,22 @@ std::string EmptyChartReason(const CPlotData& data, const SPopulationReport& pop
         return "No points drawn: no x above 200000 is a date of the years 100 to 9999";
     if (population.notANumberX.nCount)
         return "No points drawn: no x is a number";
-    if (report.unterminated.nCount && report.nUnterminatedGraph == SHOWN_GRAPH)
+    if (report.unterminated.nCount && report.nUnterminatedGraph == nGraph)
         return "No points: no \"&\" ends the set";
-    if (data.GetSetCount(SHOWN_GRAPH) == 0) {
-        if (PointsInGraph(data, SHOWN_GRAPH) > 0)
+    if (data.GetSetCount(nGraph) == 0) {
+        if (PointsInGraph(data, nGraph) > 0)
             return "No sets: the file has no \"@S\" line";
         for (int g = 0; g < MAX_GRAPHS; ++g) {
-            if (g != SHOWN_GRAPH && GraphHoldsData(data, g))
-                return "No points in graph " + std::to_string(SHOWN_GRAPH) +
-                       ": the data is in graph " + std::to_string(g);
+            if (g != nGraph && GraphHoldsData(data, g))
+                return "No points in graph " + std::to_string(nGraph) + ": the data is in graph " +
+                       std::to_string(g);
         }
         return "No sets: the file has no \"@S\" line";
     }
     return "No points: the sets are empty";
+}
+
+SDataNote FewerPointsNote(long long nNow, long long nBefore) {
+    return {0, "the file now holds " + Count(nNow, "point", "points") + " of the graph, " +
+                   std::to_string(nBefore - nNow) + " fewer than before"};
 }

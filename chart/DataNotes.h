@@ -13,11 +13,15 @@ struct SDataNote {
     std::string strText;
 };
 
-// The notes on a read and the population of the shown graph, in a fixed order; none for a
-// clean file. The texts do not name the input: whoever shows them does.
-std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationReport& population);
+// The notes on a read and the population of the shown graph nGraph, in a fixed order; none
+// for a clean file. The texts do not name the input: whoever shows them does.
+std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationReport& population,
+                                    int nGraph = 0);
 
 // Why the chart shows no point at all, for the plot area ("No points: cannot open 'x.dat'",
 // strInput being "'x.dat'"); empty when it shows some.
 std::string EmptyChartReason(const CPlotData& data, const SPopulationReport& population,
-                             const std::string& strInput);
+                             const std::string& strInput, int nGraph = 0);
+
+// When a file read again holds fewer points of the shown graph than the last read.
+SDataNote FewerPointsNote(long long nNow, long long nBefore);

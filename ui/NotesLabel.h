@@ -13,6 +13,8 @@ public:
 
     // strInput names the input in the list's heading.
     void SetNotes(const QString& strInput, const QStringList& notes);
+    const QString& Input() const { return m_strInput; }
+    QStringList Notes() const { return m_notes; }
     // The heading and the notes, one a line.
     QString ListText() const;
     void ShowList();

@@ -7,6 +7,7 @@
 #include "ChartView.h"
 #include "DataNotes.h"
 #include "DialogUnits.h"
+#include "FileWatch.h"
 #include "Icons.h"
 #include "Messages.h"
 #include "NotesLabel.h"
@@ -19,8 +20,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include <new>
+#include <utility>
 
 CPlotDlg::CPlotDlg(SPlotRequest request, QWidget* pParent)
     : CPlotDlg(std::move(request), pParent, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE) {}
@@ -73,11 +76,11 @@ void CPlotDlg::DoDataExchange() {
     m_chart.AttachControlSite(m_pChartControl->GetDispatch());
 }
 
-bool CPlotDlg::RunInitDialog() {
-    // Where the framework reports a failure inside the dialog's initialisation: the dialog
-    // still opens, with the chart as far as it got.
+template <class Step> bool CPlotDlg::ReportingChartFailures(Step step) {
+    // Where the framework reports a failure inside a message handler: the dialog stays open,
+    // with the chart as far as it got.
     try {
-        OnInitDialog();
+        step();
         return true;
     } catch (const CException& e) {
         ReportException(this, e, m_bHeadless);
@@ -85,6 +88,10 @@ bool CPlotDlg::RunInitDialog() {
         ReportException(this, CMemoryException(), m_bHeadless);
     }
     return false;
+}
+
+bool CPlotDlg::RunInitDialog() {
+    return ReportingChartFailures([this] { OnInitDialog(); });
 }
 
 int CPlotDlg::DoModal() {
@@ -125,6 +132,11 @@ BOOL CPlotDlg::OnInitDialog() {
     BuildSystemMenu();
     setWindowIcon(m_hIcon);
 
+    // Watching starts before the read, so that no change after the read can go unseen.
+    if (m_request.bWatch && m_request.source.kind == SDataSource::EKind::File) {
+        m_pWatch = new CFileWatch(QString::fromStdString(m_request.source.strPath), this);
+        connect(m_pWatch, &CFileWatch::Settled, this, &CPlotDlg::Reload);
+    }
     // About 800 KB: kept off the stack.
     auto pData = std::make_unique<CPlotData>();
     switch (m_request.source.kind) {
@@ -140,30 +152,71 @@ BOOL CPlotDlg::OnInitDialog() {
         break;
     }
     m_bInputFailed = pData->GetReadReport().bOpenFailed || pData->GetReadReport().bReadFailed;
-
-    SPopulationReport population;
-    try {
-        PopulateChart(*pData, population);
-    } catch (...) {
-        // What was read is worth its notes even when the chart gave up half way.
-        ShowNotes(*pData, population);
-        throw;
-    }
-    ShowNotes(*pData, population);
+    ShowData(*pData, {});
     return TRUE;
 }
 
-void CPlotDlg::PopulateChart(const CPlotData& data, SPopulationReport& population) {
-    ::PopulateChart(m_chart, data, population);
+void CPlotDlg::ShowData(const CPlotData& data, const std::vector<SDataNote>& extraNotes) {
+    SPopulationReport population;
+    try {
+        PopulateChart(data, population);
+    } catch (...) {
+        // What was read is worth its notes even when the chart gave up half way.
+        ShowNotes(data, population, extraNotes);
+        throw;
+    }
+    ShowNotes(data, population, extraNotes);
+    m_nShownPoints = PointsOfTheGraph(data);
 }
 
-void CPlotDlg::ShowNotes(const CPlotData& data, const SPopulationReport& population) {
+long long CPlotDlg::PointsOfTheGraph(const CPlotData& data) const {
+    long long nPoints = 0;
+    for (int j = 0; j < data.GetSetCount(m_request.nGraph); ++j)
+        nPoints += data.GetPointCount(m_request.nGraph, j);
+    return nPoints;
+}
+
+void CPlotDlg::Reload() {
+    const std::string& strPath = m_request.source.strPath;
+    auto pData = std::make_unique<CPlotData>();
+    pData->ReadFromFile(strPath);
+    if (pData->GetReadReport().bOpenFailed) {
+        // Keep what the user has been looking at, and say why it no longer changes.
+        const std::string strGone = "gone: the chart shows what was read last";
+        ReportAbout(strPath, 0, strGone);
+        m_pNotes->SetNotes(m_pNotes->Input(), m_pNotes->Notes() << QString::fromStdString(strGone));
+        return;
+    }
+    // Fewer points than before may be a file caught while it is written: a second read after
+    // another quiet moment tells.
+    const long long nPoints = PointsOfTheGraph(*pData);
+    std::vector<SDataNote> extraNotes;
+    if (nPoints < m_nShownPoints) {
+        if (std::exchange(m_nFewerPoints, nPoints) != nPoints) {
+            QTimer::singleShot(CFileWatch::QUIET_MS, this, &CPlotDlg::Reload);
+            return;
+        }
+        extraNotes.push_back(FewerPointsNote(nPoints, m_nShownPoints));
+    }
+    m_nFewerPoints = -1;
+    m_pChartControl->ResetToSavedState();
+    ReportingChartFailures([&] { ShowData(*pData, extraNotes); });
+}
+
+void CPlotDlg::PopulateChart(const CPlotData& data, SPopulationReport& population) {
+    ::PopulateChart(m_chart, data, population, m_request.nGraph);
+}
+
+void CPlotDlg::ShowNotes(const CPlotData& data, const SPopulationReport& population,
+                         const std::vector<SDataNote>& extraNotes) {
     const SDataSource& source = m_request.source;
     const std::string strInput = source.kind == SDataSource::EKind::File
                                      ? "'" + source.strPath + "'"
                                      : std::string("standard input");
+    std::vector<SDataNote> notes = DescribeData(data, population, m_request.nGraph);
+    notes.insert(notes.end(), extraNotes.begin(), extraNotes.end());
     QStringList lines;
-    for (const SDataNote& note : DescribeData(data, population)) {
+    for (const SDataNote& note : notes) {
         ReportAbout(source.Name(), note.nLine, note.strText);
         const QString strText = QString::fromStdString(note.strText);
         lines << (note.nLine ? tr("line %1: %2").arg(note.nLine).arg(strText) : strText);

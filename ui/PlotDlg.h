@@ -10,10 +10,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CChartControl;
+class CFileWatch;
 class CNotesLabel;
 class CPlotData;
+struct SDataNote;
 struct SPopulationReport;
 class QMenu;
 class QPushButton;
@@ -53,9 +56,16 @@ protected:
 
 private:
     bool CreateControls();
+    template <class Step> bool ReportingChartFailures(Step step);
     bool RunInitDialog();
+    // Populates the chart from the store and tells what the picture leaves out.
+    void ShowData(const CPlotData& data, const std::vector<SDataNote>& extraNotes);
     void PopulateChart(const CPlotData& data, SPopulationReport& population);
-    void ShowNotes(const CPlotData& data, const SPopulationReport& population);
+    void ShowNotes(const CPlotData& data, const SPopulationReport& population,
+                   const std::vector<SDataNote>& extraNotes);
+    long long PointsOfTheGraph(const CPlotData& data) const;
+    // With --watch: the file again, into a fresh store and a fresh chart.
+    void Reload();
     void BuildSystemMenu();
     void ShowSystemMenu(const QPoint& globalPos);
 
@@ -71,6 +81,9 @@ private:
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
     CNotesLabel* m_pNotes = nullptr;
+    CFileWatch* m_pWatch = nullptr;
+    long long m_nShownPoints = 0;
+    long long m_nFewerPoints = -1; // a smaller count once read, waiting to be read again
     QMenu* m_pSystemMenu = nullptr;
 };
 

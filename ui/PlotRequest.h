@@ -12,12 +12,14 @@ struct SDataSource {
     std::string Name() const { return kind == EKind::File ? strPath : std::string("-"); }
 };
 
-// What the main dialog is asked to do: show, or export without a window, the data of one
-// source.
+// What the main dialog is asked to do: show, or export without a window, one graph of the
+// data of one source.
 struct SPlotRequest {
     SDataSource source;
     bool bExport = false;
     std::string strExportPath;
+    int nGraph = 0;      // 0 to 9
+    bool bWatch = false; // read the file again whenever it changes
 };
 
 inline constexpr const char* USAGE_MESSAGE = "Please provide the filename or the --pipe option";

@@ -14,12 +14,15 @@ std::unique_ptr<CChartControl> CChartControl::Create(QWidget* pParent, const std
     auto pDocument = std::make_shared<CChartDocument>();
     if (!LoadChartStateFromDialogInit(pInit, nInitSize, nControlId, pDocument->Model(), strError))
         return nullptr;
-    return std::unique_ptr<CChartControl>(new CChartControl(std::move(pDocument), pParent));
+    return std::unique_ptr<CChartControl>(
+        new CChartControl(std::move(pDocument), pParent, pInit, nInitSize, nControlId));
 }
 
-CChartControl::CChartControl(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent)
+CChartControl::CChartControl(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent,
+                             const std::uint8_t* pInit, std::size_t nInitSize, int nControlId)
     : m_pDocument(std::move(pDocument)), m_pDispatch(CreateChartDispatch(m_pDocument)),
-      m_pView(new CChartView(m_pDocument, pParent)) {
+      m_pView(new CChartView(m_pDocument, pParent)), m_pInit(pInit), m_nInitSize(nInitSize),
+      m_nControlId(nControlId) {
     const SChartModel& model = m_pDocument->Model();
     if (model.nWidth > 0 && model.nHeight > 0)
         m_pView->resize(model.nWidth, model.nHeight);
@@ -37,4 +40,13 @@ void CChartControl::SetEventSink(std::function<void(DISPID)> onEvent) {
         if (onEvent)
             onEvent(EVENT_DRAWN);
     });
+}
+
+void CChartControl::ResetToSavedState() {
+    // The saved state loaded once already, when the control was created.
+    SChartModel model;
+    std::string strError;
+    LoadChartStateFromDialogInit(m_pInit, m_nInitSize, m_nControlId, model, strError);
+    m_pDocument->Model() = std::move(model);
+    m_pDocument->Changed();
 }

@@ -33,10 +33,18 @@ public:
     // Events the control fires, by dispatch id: 3 after each complete drawing.
     void SetEventSink(std::function<void(DISPID)> onEvent);
 
+    // Back to the state the control was created with, as a fresh control would be: its saved
+    // state and nothing else. The view draws the change once, like any other.
+    void ResetToSavedState();
+
 private:
-    CChartControl(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent);
+    CChartControl(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent,
+                  const std::uint8_t* pInit, std::size_t nInitSize, int nControlId);
 
     std::shared_ptr<CChartDocument> m_pDocument;
     LPDISPATCH m_pDispatch;
     QPointer<CChartView> m_pView;
+    const std::uint8_t* m_pInit;
+    std::size_t m_nInitSize;
+    int m_nControlId;
 };

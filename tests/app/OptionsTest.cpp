@@ -6,54 +6,44 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-struct SOptionsCase {
-    Words in;
-    Words rest;
-    bool bHelp, bVersion, bExport;
-    const char* pszExport;
-    bool bError;
-};
+// The options as one line, for comparing whole outcomes in a table.
+std::string Outcome(const SOptions& o) {
+    return std::string(o.bHelp ? "help " : "") + (o.bVersion ? "version " : "") +
+           (o.bExport ? "export=" + o.strExportPath + " " : "") + "graph=" +
+           std::to_string(o.nGraph) + (o.bWatch ? " watch" : "") +
+           (o.strError.empty() ? "" : " error: " + o.strError);
+}
 
 TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
-    const SOptionsCase cases[] = {
-        {{"verlo", "--help"}, {"verlo"}, true, false, false, "", false},
-        {{"verlo", "--version"}, {"verlo"}, false, true, false, "", false},
-        {{"verlo", "-h"}, {"verlo"}, true, false, false, "", false},
-        {{"verlo", "a.dat", "--help"},
-         {"verlo", "a.dat", "--help"},
-         false,
-         false,
-         false,
-         "",
-         false},
-        {{"verlo", "a.dat", "--export", "g.png"},
-         {"verlo", "a.dat"},
-         false,
-         false,
-         true,
-         "g.png",
-         false},
-        {{"verlo", "--export", "g.svg", "-pipe"},
-         {"verlo", "-pipe"},
-         false,
-         false,
-         true,
-         "g.svg",
-         false},
-        {{"verlo", "a.dat", "--export"}, {"verlo", "a.dat"}, false, false, true, "", true},
-        {{"verlo", "--export", "a", "--export", "b"}, {"verlo"}, false, false, true, "a", true},
-        {{"verlo", "-export", "x"}, {"verlo", "-export", "x"}, false, false, false, "", false},
+    const struct {
+        Words in;
+        Words rest;
+        const char* pszOutcome;
+    } cases[] = {
+        {{"verlo", "--help"}, {"verlo"}, "help graph=0"},
+        {{"verlo", "-h"}, {"verlo"}, "help graph=0"},
+        {{"verlo", "--version"}, {"verlo"}, "version graph=0"},
+        {{"verlo", "a.dat", "--help"}, {"verlo", "a.dat", "--help"}, "graph=0"},
+        {{"verlo", "a.dat", "--export", "g.png"}, {"verlo", "a.dat"}, "export=g.png graph=0"},
+        {{"verlo", "--export", "g.svg", "-pipe"}, {"verlo", "-pipe"}, "export=g.svg graph=0"},
+        {{"verlo", "a.dat", "--export"}, {"verlo", "a.dat"},
+         "graph=0 error: --export needs a file name"},
+        {{"verlo", "--export", "a", "--export", "b"}, {"verlo"},
+         "export=a graph=0 error: --export may be given only once"},
+        {{"verlo", "-export", "x"}, {"verlo", "-export", "x"}, "graph=0"},
+        {{"verlo", "--graph", "3", "--watch", "a.dat"}, {"verlo", "a.dat"}, "graph=3 watch"},
+        {{"verlo", "a.dat", "--graph", "10"}, {"verlo", "a.dat"},
+         "graph=0 error: --graph takes a graph number from 0 to 9, not '10'"},
+        {{"verlo", "a.dat", "--graph", "x"}, {"verlo", "a.dat"},
+         "graph=0 error: --graph takes a graph number from 0 to 9, not 'x'"},
+        {{"verlo", "a.dat", "--graph"}, {"verlo", "a.dat"},
+         "graph=0 error: --graph needs a graph number"},
     };
-    for (const SOptionsCase& c : cases) {
+    for (const auto& c : cases) {
         CArgumentList args{c.in};
         const SOptions options = ExtractOptions(args);
-        const std::string strCase = c.in.back();
-        EXPECT_EQ(args.arguments, c.rest) << strCase;
-        EXPECT_EQ(options.bHelp, c.bHelp) << strCase;
-        EXPECT_EQ(options.bVersion, c.bVersion) << strCase;
-        EXPECT_EQ(options.bExport, c.bExport) << strCase;
-        EXPECT_EQ(options.strExportPath, c.pszExport) << strCase;
-        EXPECT_EQ(!options.strError.empty(), c.bError) << strCase;
+        EXPECT_EQ(args.arguments, c.rest) << c.pszOutcome;
+        EXPECT_EQ(Outcome(options), c.pszOutcome);
     }
 }
 

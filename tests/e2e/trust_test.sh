@@ -29,7 +29,7 @@ run "$E2E_TMP/notes.dat" --export "$E2E_TMP/notes.png"
 says "verlo: $E2E_TMP/notes.dat:3: blank line: taken as (0, 0)"
 says "verlo: $E2E_TMP/notes.dat:4: \"oops, instrument reset\" is no point of two numbers: taken as (0, 0)"
 says "verlo: $E2E_TMP/notes.dat:5: \"9,5 5\" is no point of two numbers: taken as (9, 0)"
-says "verlo: $E2E_TMP/notes.dat:9: graph 2 holds 1 set and 1 point, not shown: only graph 0 is"
+says "verlo: $E2E_TMP/notes.dat:9: graph 2 holds 1 set and 1 point, not shown: only graph 0 is (--graph 2 shows it)"
 says "verlo: $E2E_TMP/notes.dat:13: 1 point line from here on not counted"
 printf '1 1\n2 2\n&\n' | "$VERLO" --pipe --export "$E2E_TMP/nosets.json" 2>"$E2E_TMP/stderr" ||
     fail "--pipe: status $?"
