@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# --watch follows the file: written in place or replaced by mv, the window shows the new data
+# within half a second; a half-written file never shows; a file that goes keeps the chart.
+# --graph N shows graph N; a wrong N is a usage error.
+VERLO=$1
+EXAMPLE=$2
+source "$(dirname "$0")/lib.sh"
+
+# --graph, without a display.
+status=0
+env -u DISPLAY "$VERLO" --graph 1 "$EXAMPLE" --export "$E2E_TMP/g1.json" 2>"$E2E_TMP/stderr" || status=$?
+[ "$status" = 0 ] || fail "--graph 1: status $status"
+grep -qF '"header":["Histogram of receiver A offsets (read, but only graph 0 is shown)"]' "$E2E_TMP/g1.json" ||
+    fail "--graph 1: not graph 1's header"
+grep -qF '"title":"count"' "$E2E_TMP/g1.json" || fail "--graph 1: not graph 1's series"
+grep -qF "graph 0 holds 3 sets and 270 points, not shown: only graph 1 is (--graph 0 shows it)" \
+    "$E2E_TMP/stderr" || fail "--graph 1: no note on graph 0"
+for wrong in 10 x -1; do
+    status=0
+    env -u DISPLAY "$VERLO" --graph "$wrong" "$EXAMPLE" --export "$E2E_TMP/g.json" 2>"$E2E_TMP/stderr" ||
+        status=$?
+    [ "$status" = 1 ] || fail "--graph $wrong: status $status"
+    grep -qF "verlo: --graph takes a graph number from 0 to 9, not '$wrong'" "$E2E_TMP/stderr" ||
+        fail "--graph $wrong: no message"
+done
+status=0
+env -u DISPLAY "$VERLO" --watch -pipe </dev/null 2>"$E2E_TMP/stderr" || status=$?
+[ "$status" = 1 ] && grep -qF "verlo: --watch follows a file" "$E2E_TMP/stderr" ||
+    fail "--watch -pipe: status $status"
+
+# Sets 0 to n-1 of three points each: one colour per set in the window.
+sets() {
+    for ((s = 0; s < $1; s++)); do
+        printf '@S%d\n1 %d\n2 %d\n3 %d\n&\n' "$s" $((s + 1)) $((s + 2)) $((s + 1))
+    done
+}
+shot() { import -window "$id" "$E2E_TMP/shot.png"; }
+has_colour() { [ "$(pixels_like "$E2E_TMP/shot.png" "$1")" -gt 30 ]; }
+BLUE='#0072B2' ORANGE='#E69F00' GREEN='#009E73'
+
+start_x
+sets 1 >"$E2E_TMP/w.dat"
+"$VERLO" --watch "$E2E_TMP/w.dat" 2>"$E2E_TMP/stderr" &
+pid=$!
+id=$(wait_window "Differences Graph") || fail "no window"
+sleep 0.3
+shot
+has_colour "$BLUE" && ! has_colour "$ORANGE" || fail "the first read is not one set"
+
+# Written in place a line at a time: no part (two sets of three, say) may show, the whole soon.
+: >"$E2E_TMP/w.dat"
+(sets 3 | while IFS= read -r line; do
+    printf '%s\n' "$line" >>"$E2E_TMP/w.dat"
+    sleep 0.03
+done) &
+writer=$!
+while kill -0 "$writer" 2>/dev/null; do
+    shot
+    if has_colour "$ORANGE" && ! has_colour "$GREEN"; then fail "a half-written file showed"; fi
+done
+sleep 0.5
+shot
+has_colour "$GREEN" || fail "the file written in place did not show within half a second"
+
+# Replaced by a rename, as editors and mv do.
+sets 1 >"$E2E_TMP/new.dat"
+mv "$E2E_TMP/new.dat" "$E2E_TMP/w.dat"
+sleep 0.2
+sets 2 >"$E2E_TMP/new.dat"
+mv "$E2E_TMP/new.dat" "$E2E_TMP/w.dat"
+sleep 0.5
+shot
+has_colour "$ORANGE" && ! has_colour "$GREEN" || fail "the renamed file did not show"
+
+# Gone: the chart stays, and a note says why it no longer changes.
+rm "$E2E_TMP/w.dat"
+sleep 0.5
+shot
+has_colour "$ORANGE" || fail "the chart went with the file"
+grep -qF "w.dat: gone: the chart shows what was read last" "$E2E_TMP/stderr" || fail "no note on the gone file"
+sets 3 >"$E2E_TMP/w.dat"
+sleep 0.5
+shot
+has_colour "$GREEN" || fail "the file that came back did not show"
+
+press "$id" Return
+wait_exit "$pid"
+[ "$STATUS" = 0 ] || fail "ended with status $STATUS"
+echo "watch test passed"
