@@ -59,6 +59,7 @@ bench: build
 	EXTRA_PACKAGES="grace gnuplot-x11" scripts/install-deps
 	$(BUILD)/bench/reader_bench
 	$(BUILD)/bench/chart_bench
+	$(BUILD)/bench/reload_bench
 	bench/startup/run-startup.sh $(BUILD) 15
 
 fuzz: deps
