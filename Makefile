@@ -56,11 +56,12 @@ screenshot: build
 	tests/package/screenshot.sh $(BUILD)/verlo $(EXAMPLE) examples/screenshot.png
 
 bench: build
-	EXTRA_PACKAGES="grace gnuplot-x11" scripts/install-deps
+	EXTRA_PACKAGES="grace gnuplot-x11 time" scripts/install-deps
 	$(BUILD)/bench/reader_bench
 	$(BUILD)/bench/chart_bench
 	$(BUILD)/bench/reload_bench
 	bench/startup/run-startup.sh $(BUILD) 15
+	bench/export/run-export.sh $(BUILD) 21
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLO_FUZZ=ON
