@@ -1,14 +1,21 @@
 #include "Icons.h"
 
+#include <QPixmap>
+#include <QResource>
+
 namespace {
 
-// The renderings of the drawing at the usual sizes: the window system takes them as they
-// are, and nothing has to load an SVG renderer at start-up.
+// The renderings of the drawing at the usual sizes, as raw pixels: taken where they lie,
+// without an image reader (whose first use loads every image plugin there is).
 QIcon IconNamed(const QString& strName) {
     QIcon icon;
-    for (int nSize : {16, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(strName).arg(nSize),
-                     QSize(nSize, nSize));
+    for (int nSize : {16, 32, 48, 64, 128}) {
+        const QResource pixels(QStringLiteral(":/icons/%1-%2.rgba").arg(strName).arg(nSize));
+        if (pixels.size() != qint64{nSize} * nSize * 4)
+            continue;
+        icon.addPixmap(QPixmap::fromImage(
+            QImage(pixels.data(), nSize, nSize, QImage::Format_ARGB32_Premultiplied)));
+    }
     return icon;
 }
 

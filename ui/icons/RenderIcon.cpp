@@ -1,5 +1,8 @@
-// Build tool: renders an SVG icon to a square PNG of the given size.
-// Usage: render_icon IN.svg OUT.png SIZE
+// Build tool: renders an SVG icon to a square PNG of the given size, or, for OUT.rgba, to its
+// raw premultiplied ARGB32 pixels, which the program takes as they are, without an image
+// reader.
+// Usage: render_icon IN.svg OUT.png|OUT.rgba SIZE
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -25,5 +28,13 @@ int main(int argc, char** argv) {
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+    const QString strOut = QString::fromLocal8Bit(argv[2]);
+    if (!strOut.endsWith(QLatin1String(".rgba")))
+        return image.save(strOut, "PNG") ? 0 : 1;
+    QFile raw(strOut);
+    const auto nBytes = static_cast<qint64>(image.sizeInBytes());
+    return raw.open(QIODevice::WriteOnly) &&
+                   raw.write(reinterpret_cast<const char*>(image.constBits()), nBytes) == nBytes
+               ? 0
+               : 1;
 }
