@@ -4,9 +4,12 @@
 #include "PlotRequest.h"
 #include "Reporter.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -67,6 +70,13 @@ std::unique_ptr<QApplication> StartToolkit(const char* pszProgramPath, bool bExp
     if (!bExport && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         EndWithoutDisplay("DISPLAY is not set");
+
+    // The font configuration takes milliseconds to load, and the chart needs it for its first
+    // drawing: for a window it loads on the second core while the toolkit connects to the
+    // display. (An export has no display to wait for, so there it only gets in the way.)
+    std::jthread fontWarmUp;
+    if (!bExport)
+        fontWarmUp = std::jthread([] { FcInit(); });
 
     g_argc = 0;
     g_argv[g_argc++] = const_cast<char*>(pszProgramPath);

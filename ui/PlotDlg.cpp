@@ -46,17 +46,20 @@ bool CPlotDlg::CreateControls() {
     // No layout: maximising the window leaves every control where it is.
     setMinimumSize(size);
 
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setGeometry(DialogUnitsToPixels(380, 7, 50, 16));
-    m_pOk->setDefault(true);
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setGeometry(DialogUnitsToPixels(380, 25, 50, 16));
-    m_pCancel->hide();
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
-    // Under the OK button, in the free column beside the chart: no control moves for it.
-    m_pNotes = new CNotesLabel(this);
-    m_pNotes->setGeometry(DialogUnitsToPixels(380, 45, 50, 24));
+    // Without a window nobody presses a button: an export makes only the chart.
+    if (!m_bHeadless) {
+        m_pOk = new QPushButton(QStringLiteral("OK"), this);
+        m_pOk->setGeometry(DialogUnitsToPixels(380, 7, 50, 16));
+        m_pOk->setDefault(true);
+        connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
+        m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+        m_pCancel->setGeometry(DialogUnitsToPixels(380, 25, 50, 16));
+        m_pCancel->hide();
+        connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+        // Under the OK button, in the free column beside the chart: no control moves for it.
+        m_pNotes = new CNotesLabel(this);
+        m_pNotes->setGeometry(DialogUnitsToPixels(380, 45, 50, 24));
+    }
 
     std::string strError;
     m_pChartControl = CChartControl::Create(this, m_pInit, m_nInitSize, IDC_CHART, strError);
@@ -129,8 +132,10 @@ EExitStatus CPlotDlg::ExportTo() {
 
 BOOL CPlotDlg::OnInitDialog() {
     DoDataExchange();
-    BuildSystemMenu();
-    setWindowIcon(m_hIcon);
+    if (!m_bHeadless) {
+        BuildSystemMenu();
+        setWindowIcon(m_hIcon);
+    }
 
     // Watching starts before the read, so that no change after the read can go unseen.
     if (m_request.bWatch && m_request.source.kind == SDataSource::EKind::File) {
@@ -221,7 +226,8 @@ void CPlotDlg::ShowNotes(const CPlotData& data, const SPopulationReport& populat
         const QString strText = QString::fromStdString(note.strText);
         lines << (note.nLine ? tr("line %1: %2").arg(note.nLine).arg(strText) : strText);
     }
-    m_pNotes->SetNotes(QString::fromStdString(strInput), lines);
+    if (m_pNotes)
+        m_pNotes->SetNotes(QString::fromStdString(strInput), lines);
 }
 
 void CPlotDlg::BuildSystemMenu() {
