@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -74,9 +76,22 @@ bool InSetRange(int nSet) {
 
 } // namespace
 
-CPlotData::CPlotData() : m_dX{}, m_dY{}, m_nPoints{}, m_nSets{}, m_dMaxY{}, m_pStream(nullptr) {}
+// x of every graph, then y of every graph, in one block; calloc creates the doubles with the
+// value 0.0.
+CPlotData::SetPoints* CPlotData::ZeroedCoordinates() {
+    void* pMemory = std::calloc(2 * MAX_GRAPHS, sizeof(SetPoints));
+    if (!pMemory)
+        throw std::bad_alloc();
+    return static_cast<SetPoints*>(pMemory);
+}
 
-CPlotData::~CPlotData() = default;
+CPlotData::CPlotData()
+    : m_dX(ZeroedCoordinates()), m_dY(m_dX + MAX_GRAPHS), m_nPoints{}, m_nSets{}, m_dMaxY{},
+      m_pStream(nullptr) {}
+
+CPlotData::~CPlotData() {
+    std::free(m_dX);
+}
 
 std::string CPlotData::GetSubtitle(int nGraph) const {
     return InGraphRange(nGraph) ? m_strSubtitle[nGraph] : std::string();

@@ -50,8 +50,12 @@ private:
 
     std::string m_strSubtitle[MAX_GRAPHS];
     std::string m_strLegend[MAX_GRAPHS * MAX_SETS];
-    double m_dX[MAX_GRAPHS][MAX_SETS][MAX_POINTS];
-    double m_dY[MAX_GRAPHS][MAX_SETS][MAX_POINTS];
+    // The coordinates, 400 KB each, come zeroed from calloc: fresh pages of the system that
+    // nothing touches until a read fills them, where zeroing them in place would touch all.
+    using SetPoints = double[MAX_SETS][MAX_POINTS];
+    static SetPoints* ZeroedCoordinates();
+    SetPoints* m_dX;
+    SetPoints* m_dY;
     int m_nPoints[MAX_GRAPHS][MAX_SETS];
     int m_nSets[MAX_GRAPHS];
     double m_dMaxY[MAX_GRAPHS];
