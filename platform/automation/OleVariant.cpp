@@ -3,21 +3,24 @@
 #include "Dispatch.h"
 
 #include <charconv>
+#include <utility>
 
 COleVariant COleVariant::FromBool(BOOL bValue) {
     COleVariant variant;
-    variant.m_value = bValue ? VARIANT_TRUE : VARIANT_FALSE;
+    variant.m_vt = VT_BOOL;
+    variant.m_value.bBool = bValue ? VARIANT_TRUE : VARIANT_FALSE;
     return variant;
 }
 
-COleVariant::COleVariant(const COleVariant& other) : m_value(other.m_value) {
-    if (IDispatch* const* ppDispatch = std::get_if<IDispatch*>(&m_value); ppDispatch && *ppDispatch)
-        (*ppDispatch)->AddRef();
+COleVariant::COleVariant(const COleVariant& other)
+    : m_vt(other.m_vt), m_value(other.m_value), m_strValue(other.m_strValue) {
+    if (m_vt == VT_DISPATCH && m_value.pDispatch)
+        m_value.pDispatch->AddRef();
 }
 
-COleVariant::COleVariant(COleVariant&& other) noexcept : m_value(std::move(other.m_value)) {
-    other.m_value = std::monostate();
-}
+COleVariant::COleVariant(COleVariant&& other) noexcept
+    : m_vt(std::exchange(other.m_vt, VT_EMPTY)), m_value(other.m_value),
+      m_strValue(std::move(other.m_strValue)) {}
 
 COleVariant& COleVariant::operator=(const COleVariant& other) {
     if (this != &other)
@@ -28,8 +31,9 @@ COleVariant& COleVariant::operator=(const COleVariant& other) {
 COleVariant& COleVariant::operator=(COleVariant&& other) noexcept {
     if (this != &other) {
         Clear();
-        m_value = std::move(other.m_value);
-        other.m_value = std::monostate();
+        m_vt = std::exchange(other.m_vt, VT_EMPTY);
+        m_value = other.m_value;
+        m_strValue = std::move(other.m_strValue);
     }
     return *this;
 }
@@ -38,21 +42,17 @@ COleVariant::~COleVariant() {
     Clear();
 }
 
-VARTYPE COleVariant::Type() const {
-    static constexpr VARTYPE TYPES[] = {VT_EMPTY, VT_I4, VT_R8, VT_BOOL, VT_BSTR, VT_DISPATCH};
-    return TYPES[m_value.index()];
-}
-
 IDispatch* COleVariant::DetachDispatch() {
     IDispatch* pDispatch = GetDispatch();
-    m_value = std::monostate();
+    m_vt = VT_EMPTY;
     return pDispatch;
 }
 
 void COleVariant::Clear() {
-    if (IDispatch** ppDispatch = std::get_if<IDispatch*>(&m_value); ppDispatch && *ppDispatch)
-        (*ppDispatch)->Release();
-    m_value = std::monostate();
+    if (m_vt == VT_DISPATCH && m_value.pDispatch)
+        m_value.pDispatch->Release();
+    m_vt = VT_EMPTY;
+    m_strValue.clear();
 }
 
 std::string COleVariant::Describe() const {

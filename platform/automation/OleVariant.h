@@ -2,8 +2,8 @@
 
 #include "AutomationTypes.h"
 
+#include <stdexcept>
 #include <string>
-#include <variant>
 
 class IDispatch;
 
@@ -12,12 +12,14 @@ class IDispatch;
 class COleVariant {
 public:
     COleVariant() = default;
-    explicit COleVariant(LONG nValue) : m_value(nValue) {}
-    explicit COleVariant(double dValue) : m_value(dValue) {}
-    explicit COleVariant(std::string strValue) : m_value(std::move(strValue)) {}
-    explicit COleVariant(const char* pszValue) : m_value(std::string(pszValue)) {}
+    explicit COleVariant(LONG nValue) : m_vt(VT_I4) { m_value.nLong = nValue; }
+    explicit COleVariant(double dValue) : m_vt(VT_R8) { m_value.dDouble = dValue; }
+    explicit COleVariant(std::string strValue) : m_vt(VT_BSTR), m_strValue(std::move(strValue)) {}
+    explicit COleVariant(const char* pszValue) : m_vt(VT_BSTR), m_strValue(pszValue) {}
     // Takes over one reference the caller already holds; a null object stays null.
-    explicit COleVariant(IDispatch* pDispatch) : m_value(pDispatch) {}
+    explicit COleVariant(IDispatch* pDispatch) : m_vt(VT_DISPATCH) {
+        m_value.pDispatch = pDispatch;
+    }
     static COleVariant FromBool(BOOL bValue);
 
     COleVariant(const COleVariant& other);
@@ -26,15 +28,15 @@ public:
     COleVariant& operator=(COleVariant&& other) noexcept;
     ~COleVariant();
 
-    VARTYPE Type() const;
-    bool IsEmpty() const { return Type() == VT_EMPTY; }
+    VARTYPE Type() const { return m_vt; }
+    bool IsEmpty() const { return m_vt == VT_EMPTY; }
 
-    // Each accessor expects its own type: see Type().
-    LONG GetLong() const { return std::get<LONG>(m_value); }
-    double GetDouble() const { return std::get<double>(m_value); }
-    VARIANT_BOOL GetBool() const { return std::get<VARIANT_BOOL>(m_value); }
-    const std::string& GetString() const { return std::get<std::string>(m_value); }
-    IDispatch* GetDispatch() const { return std::get<IDispatch*>(m_value); }
+    // Each accessor expects its own type (see Type()) and throws std::logic_error for another.
+    LONG GetLong() const { return Expect(VT_I4).m_value.nLong; }
+    double GetDouble() const { return Expect(VT_R8).m_value.dDouble; }
+    VARIANT_BOOL GetBool() const { return Expect(VT_BOOL).m_value.bBool; }
+    const std::string& GetString() const { return Expect(VT_BSTR).m_strValue; }
+    IDispatch* GetDispatch() const { return Expect(VT_DISPATCH).m_value.pDispatch; }
 
     // Hands the held reference to the caller and leaves the variant empty.
     IDispatch* DetachDispatch();
@@ -44,7 +46,22 @@ public:
     std::string Describe() const;
 
 private:
-    std::variant<std::monostate, LONG, double, VARIANT_BOOL, std::string, IDispatch*> m_value;
+    const COleVariant& Expect(VARTYPE vt) const {
+        if (m_vt != vt)
+            throw std::logic_error("variant read as another type than it holds");
+        return *this;
+    }
+
+    // A tag and a plain union: every call carries a few of these, and they must cost next to
+    // nothing to make, copy and clear. A text lives beside the union, empty unless VT_BSTR.
+    VARTYPE m_vt = VT_EMPTY;
+    union {
+        LONG nLong;
+        double dDouble;
+        VARIANT_BOOL bBool;
+        IDispatch* pDispatch;
+    } m_value{};
+    std::string m_strValue;
 };
 
 inline void VariantClear(COleVariant* pVariant) {
