@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -32,7 +33,18 @@ TEST_F(ChartFile, SaveAsProposesTheDataNameAndAddsTheChosenExtension) {
         pDialog->selectFile(folder.filePath("picture"));
         static_cast<QDialog*>(pDialog)->accept();
     });
+    // A warning would wait for a click that never comes.
+    int nWarnings = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&nWarnings] {
+        if (auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++nWarnings;
+            pBox->close();
+        }
+    });
+    closer.start(10);
     m_view.SaveAs();
+    EXPECT_EQ(nWarnings, 0);
     EXPECT_EQ(strProposed, folder.filePath("differences.png"));
     QFile saved(folder.filePath("picture.svg"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -78,9 +90,9 @@ TEST_F(ChartFileOfTheExample, CsvHoldsEveryPointAndItsTime) {
             EXPECT_EQ(fields[2].toDouble(), data.GetY(0, s, p));
             // Julian Date 2440587.5 is the Unix epoch.
             const qint64 nMilliseconds = qRound64((data.GetX(0, s, p) - 2440587.5) * 86400000.0);
-            EXPECT_EQ(fields[3], QDateTime::fromMSecsSinceEpoch(nMilliseconds)
-                                     .toUTC()
-                                     .toString(Qt::ISODateWithMs));
+            EXPECT_EQ(
+                fields[3],
+                QDateTime::fromMSecsSinceEpoch(nMilliseconds).toUTC().toString(Qt::ISODateWithMs));
         }
     }
     EXPECT_TRUE(csv.atEnd());
