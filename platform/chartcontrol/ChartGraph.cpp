@@ -1,7 +1,7 @@
 #include "ChartGraph.h"
 
 #include "ChartStyle.h"
-#include "PolylineClip.h"
+#include "Polylines.h"
 
 #include <cmath>
 
@@ -15,10 +15,11 @@ void DrawMarker(QPainter* pPainter, const QPointF& centre, const QColor& colour)
     pPainter->drawEllipse(centre, CHART_MARKER_DIAMETER / 2.0, CHART_MARKER_DIAMETER / 2.0);
 }
 
-// Device pixels per logical pixel where the painter draws now.
+// Device pixels per logical pixel where the painter draws now, the device's own ratio
+// included.
 qreal PixelRatio(const QPainter* pPainter) {
-    const QTransform transform = pPainter->combinedTransform();
-    return pPainter->device()->devicePixelRatioF() * std::hypot(transform.m11(), transform.m12());
+    const QTransform transform = pPainter->deviceTransform();
+    return std::hypot(transform.m11(), transform.m12());
 }
 
 } // namespace
@@ -51,11 +52,12 @@ void CChartGraph::DrawSample(QCPPainter* pPainter, const QRectF& rect) const {
 }
 
 void CChartGraph::drawLinePlot(QCPPainter* pPainter, const QVector<QPointF>& lines) const {
-    // A vector file may ignore the clip (an SVG does): it gets only the lines inside it.
-    if (pPainter->paintEngine()->type() != QPaintEngine::Raster && pPainter->hasClipping())
-        QCPGraph::drawLinePlot(pPainter, ClipPolyline(lines, pPainter->clipBoundingRect()));
-    else
-        QCPGraph::drawLinePlot(pPainter, lines);
+    // Drawn here, not by the base class: that turns one-pixel pens into hairlines, one device
+    // pixel on a 2× screen and the thinnest line a printer can draw.
+    applyDefaultAntialiasingHint(pPainter);
+    DrawPolyline(*pPainter, pPainter->hasClipping()
+                                ? ClipPolyline(lines, pPainter->clipBoundingRect())
+                                : lines);
 }
 
 void CChartGraph::drawScatterPlot(QCPPainter* pPainter, const QVector<QPointF>& scatters,

@@ -4,7 +4,7 @@
 #include "ControlledChart.h"
 #include "DrawnChart.h"
 #include "NumberTicker.h"
-#include "PolylineClip.h"
+#include "Polylines.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -32,8 +32,9 @@ TEST_F(ChartDrawing, VectorFilesHoldShapesAndTextNeverPictures) {
         const char* pszName;
         const char* pszPicture;
         QStringList expected;
-    } kinds[] = {{"chart.svg", "<image", {"<circle", "<text", "viewBox=\"0 0 300 200\""}},
-                 {"chart.pdf", "/Subtype /Image", {"/FontFile", "/MediaBox [0 0 300.000000 200.000000]"}}};
+    } kinds[] = {
+        {"chart.svg", "<image", {"<circle", "<text", "viewBox=\"0 0 300 200\""}},
+        {"chart.pdf", "/Subtype /Image", {"/FontFile", "/MediaBox [0 0 300.000000 200.000000]"}}};
     for (const auto& kind : kinds) {
         const QString strPath = folder.filePath(QLatin1String(kind.pszName));
         QString strError;
@@ -63,6 +64,23 @@ TEST_F(ChartDrawing, PngHasAsManyPixelsAsItsSizeAndScaleSay) {
                                 {c.size, c.nScale}))
             << strError.toStdString();
         EXPECT_EQ(QImage(folder.filePath("chart.png")).size(), c.pixels) << c.nScale;
+    }
+}
+
+TEST_F(ChartDrawing, LinesAreOneLogicalPixelWideAtEveryPixelRatio) {
+    AddSeries("flat", {{0, 5}, {10, 5}});
+    Draw();
+    for (const qreal dRatio : {1.0, 2.0}) {
+        const QImage image = m_view.ToImage(QSize(555, 449), dRatio);
+        // How much of each device pixel down one column the blue line covers, by its red.
+        const int nColumn = static_cast<int>(m_view.axisRect()->rect().center().x() * dRatio);
+        double dCovered = 0.0;
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor pixel = image.pixelColor(nColumn, y);
+            if (pixel.blue() > pixel.red())
+                dCovered += (255 - pixel.red()) / 255.0;
+        }
+        EXPECT_NEAR(dCovered, dRatio, 0.2);
     }
 }
 

@@ -1,4 +1,6 @@
-#include "PolylineClip.h"
+#include "Polylines.h"
+
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +9,7 @@
 namespace {
 
 bool IsGap(const QPointF& point) {
-    return std::isnan(point.x()) || std::isnan(point.y());
+    return !std::isfinite(point.x()) || !std::isfinite(point.y());
 }
 
 // Liang and Barsky: the part of the segment from a to b inside rect, if any.
@@ -61,4 +63,15 @@ QVector<QPointF> ClipPolyline(const QVector<QPointF>& points, const QRectF& rect
         bJoined = true;
     }
     return clipped;
+}
+
+void DrawPolyline(QPainter& painter, const QVector<QPointF>& points) {
+    qsizetype nStart = 0;
+    for (qsizetype i = 0; i <= points.size(); ++i) {
+        if (i < points.size() && !IsGap(points[i]))
+            continue;
+        if (i - nStart > 1)
+            painter.drawPolyline(points.constData() + nStart, static_cast<int>(i - nStart));
+        nStart = i + 1;
+    }
 }
