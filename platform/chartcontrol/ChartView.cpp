@@ -125,7 +125,6 @@ CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pPare
     legend->setVisible(false);
 
     m_pOutsideNote = AddNote(QPointF(1, 0), Qt::AlignTop | Qt::AlignRight);
-    m_pOutsideNote->setBrush(QColor(255, 255, 255, 220));
     m_pEmptyNote = AddNote(QPointF(0.5, 0.5), Qt::AlignCenter);
     for (QCPAxis* pAxis : {xAxis, yAxis})
         connect(pAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
@@ -152,6 +151,8 @@ QCPItemText* CChartView::AddNote(const QPointF& place, Qt::Alignment alignment) 
     pNote->setFont(ChartFont(CHART_TEXT_PIXELS));
     pNote->setColor(CHART_NOTE_COLOUR);
     pNote->setPadding(QMargins(5, 3, 5, 3));
+    // Readable over grid lines and data.
+    pNote->setBrush(QColor(255, 255, 255, 220));
     pNote->setVisible(false);
     return pNote;
 }
