@@ -81,9 +81,7 @@ CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pPare
     setFont(font);
     setBackground(Qt::white);
     setInteractions(QCP::iRangeZoom);
-    // One polyline a graph instead of a line a segment: much faster, and at this pen width
-    // the joins look the same.
-    setPlottingHints(QCP::phFastPolylines | QCP::phCacheLabels);
+    setPlottingHints(QCP::phCacheLabels);
     setSelectionRectMode(QCP::srmZoom);
     selectionRect()->setPen(QPen(PaletteColour(0), 1, Qt::DashLine));
     selectionRect()->setBrush(QColor(0, 114, 178, 30));
