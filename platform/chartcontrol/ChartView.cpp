@@ -83,8 +83,10 @@ CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pPare
     setInteractions(QCP::iRangeZoom);
     setPlottingHints(QCP::phCacheLabels);
     setSelectionRectMode(QCP::srmZoom);
-    selectionRect()->setPen(QPen(PaletteColour(0), 1, Qt::DashLine));
-    selectionRect()->setBrush(QColor(0, 114, 178, 30));
+    QColor selection = PaletteColour(0);
+    selectionRect()->setPen(QPen(selection, CHART_FRAME_WIDTH, Qt::DashLine));
+    selection.setAlpha(30);
+    selectionRect()->setBrush(selection);
     setMouseTracking(true);
     setAutoAddPlottableToLegend(false);
     // Data drawn over the frame: a line lying exactly at an end of an axis stays visible.

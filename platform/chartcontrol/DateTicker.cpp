@@ -17,6 +17,8 @@ constexpr double LARGEST_CALENDAR_SECONDS = 1e13;
 // 5 January 1970 was a Monday: weeks start there.
 constexpr double FIRST_MONDAY = 4 * DAY;
 constexpr int LARGEST_YEAR_STEP = 100000;
+// Far more than fit any axis; only a step that does not advance could reach it.
+constexpr qsizetype MOST_TICKS = 1000;
 
 double UnitSeconds(EUnit unit) {
     switch (unit) {
@@ -94,18 +96,19 @@ QVector<double> CalendarTicks(const SStep& step, double dLower, double dUpper) {
         const qint64 nFirst = MonthIndex(ToDateTime(dLower).date());
         qint64 nIndex =
             (nFirst >= 0 ? nFirst / nMonths : (nFirst - nMonths + 1) / nMonths) * nMonths - nMonths;
-        for (;; nIndex += nMonths) {
-            const double dTick = ToSeconds(MonthStart(nIndex));
-            ticks.append(dTick);
-            if (dTick > dUpper)
+        for (; ticks.size() < MOST_TICKS; nIndex += nMonths) {
+            ticks.append(ToSeconds(MonthStart(nIndex)));
+            if (ticks.back() > dUpper)
                 break;
         }
         return ticks;
     }
     const double dStep = StepSeconds(step);
     const double dOrigin = step.unit == EUnit::Day && step.nCount % 7 == 0 ? FIRST_MONDAY : 0.0;
-    for (double k = std::floor((dLower - dOrigin) / dStep) - 1.0;; ++k) {
-        ticks.append(dOrigin + k * dStep);
+    // Counted in whole steps: far from 1970 a double step count would stop growing.
+    const auto nFirst = static_cast<qint64>(std::floor((dLower - dOrigin) / dStep)) - 1;
+    for (qint64 k = nFirst; ticks.size() < MOST_TICKS; ++k) {
+        ticks.append(dOrigin + static_cast<double>(k) * dStep);
         if (ticks.back() > dUpper)
             break;
     }
