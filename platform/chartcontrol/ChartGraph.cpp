@@ -34,7 +34,8 @@ CChartGraph::CChartGraph(QCPAxis* pKeyAxis, QCPAxis* pValueAxis, const QColor& c
 }
 
 QRect CChartGraph::clipRect() const {
-    // The layer shifts every clip up by one pixel; the extra bottom row makes up for it.
+    // One pixel past the plot on every side, onto the frame. The layer shifts every clip up
+    // by one pixel; the extra bottom row makes up for that.
     return QCPGraph::clipRect().adjusted(-1, 0, 1, 2);
 }
 
