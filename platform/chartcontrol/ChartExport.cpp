@@ -1,66 +1,151 @@
 #include "ChartExport.h"
 
+#include "ChartCsv.h"
 #include "ChartJson.h"
 #include "ChartView.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <optional>
+
 namespace {
 
-bool WriteSvg(CChartView& view, const QString& strPath, int nWidth, int nHeight) {
+constexpr int LARGEST_SIDE = 20000;
+constexpr int LARGEST_SCALE = 8;
+// About a gigabyte of pixels.
+constexpr qint64 LARGEST_PNG_PIXELS = 1 << 28;
+constexpr double INCHES_PER_METRE = 1.0 / 0.0254;
+constexpr int SCREEN_DPI = 96;
+constexpr int POINTS_PER_INCH = 72;
+
+QByteArray ToBytes(const std::string& strText) {
+    return QByteArray(strText.data(), static_cast<qsizetype>(strText.size()));
+}
+
+std::optional<QByteArray> RenderPng(CChartView& view, const QSize& size, int nScale) {
+    QImage image = view.ToImage(size, nScale);
+    if (image.isNull())
+        return std::nullopt;
+    // The picture says how large it is meant to be shown: a 2× picture at twice the density.
+    const int nDotsPerMetre = qRound(SCREEN_DPI * nScale * INCHES_PER_METRE);
+    image.setDotsPerMeterX(nDotsPerMetre);
+    image.setDotsPerMeterY(nDotsPerMetre);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QByteArray> RenderSvg(CChartView& view, const QSize& size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
-    generator.setFileName(strPath);
-    generator.setSize(QSize(nWidth, nHeight));
-    generator.setViewBox(QRect(0, 0, nWidth, nHeight));
+    generator.setOutputDevice(&buffer);
+    // One unit a point: the page is as many points as the chart has pixels.
+    generator.setResolution(POINTS_PER_INCH);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setTitle(QStringLiteral("Chart"));
     QCPPainter painter;
     if (!painter.begin(&generator))
-        return false;
-    view.toPainter(&painter, nWidth, nHeight);
-    return painter.end();
+        return std::nullopt;
+    view.Render(painter, size);
+    if (!painter.end())
+        return std::nullopt;
+    return bytes;
 }
 
-bool WriteJson(const SChartModel& model, const QString& strPath) {
+std::optional<QByteArray> RenderPdf(CChartView& view, const QSize& size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(POINTS_PER_INCH);
+    writer.setPageSize(QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setCreator(QStringLiteral("Verlo"));
+    writer.setTitle(QStringLiteral("Chart"));
+    QCPPainter painter;
+    if (!painter.begin(&writer))
+        return std::nullopt;
+    view.Render(painter, size);
+    if (!painter.end())
+        return std::nullopt;
+    return bytes;
+}
+
+bool WriteWhole(const QString& strPath, const QByteArray& bytes, QString& strError) {
     QSaveFile file(strPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const std::string strJson = ChartToJson(model);
-    file.write(strJson.data(), static_cast<qint64>(strJson.size()));
-    return file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    strError = QStringLiteral("cannot write '%1': %2").arg(strPath, file.errorString());
+    return false;
 }
 
 } // namespace
 
+const QStringList& ExportKinds() {
+    static const QStringList kinds = {QStringLiteral("png"), QStringLiteral("svg"),
+                                      QStringLiteral("pdf"), QStringLiteral("csv"),
+                                      QStringLiteral("json")};
+    return kinds;
+}
+
 bool ExportChart(CChartView& view, const SChartModel& model, const QString& strPath,
-                 QString& strError) {
+                 QString& strError, const SExportOptions& options) {
     view.SyncFromModel();
-    const int nWidth = model.nWidth > 0 ? model.nWidth : view.width();
-    const int nHeight = model.nHeight > 0 ? model.nHeight : view.height();
     const QString strKind = QFileInfo(strPath).suffix().toLower();
-    bool bWritten = false;
-    if (strKind == QLatin1String("png"))
-        bWritten = view.savePng(strPath, nWidth, nHeight);
-    else if (strKind == QLatin1String("svg"))
-        bWritten = WriteSvg(view, strPath, nWidth, nHeight);
-    else if (strKind == QLatin1String("pdf"))
-        bWritten = view.savePdf(strPath, nWidth, nHeight);
-    else if (strKind == QLatin1String("json"))
-        bWritten = WriteJson(model, strPath);
-    else {
+    if (!ExportKinds().contains(strKind)) {
         strError = QStringLiteral("cannot tell what to write to '%1': use a name ending in "
-                                  ".png, .svg, .pdf or .json")
+                                  ".png, .svg, .pdf, .csv or .json")
                        .arg(strPath);
         return false;
     }
-    if (!bWritten) {
-        // The writers do not say why; the folder is the usual reason.
-        const QFileInfo folder(QFileInfo(strPath).absolutePath());
-        strError = !folder.isDir()        ? QStringLiteral("cannot write '%1': no such folder")
-                   : !folder.isWritable() ? QStringLiteral("cannot write '%1': permission denied")
-                                          : QStringLiteral("cannot write '%1'");
-        strError = strError.arg(strPath);
+    QSize size = options.size;
+    if (!size.isValid())
+        size = QSize(model.nWidth > 0 ? model.nWidth : view.width(),
+                     model.nHeight > 0 ? model.nHeight : view.height());
+    const int nScale = options.nPngScale;
+    if (size.isEmpty() || size.width() > LARGEST_SIDE || size.height() > LARGEST_SIDE ||
+        nScale < 1 || nScale > LARGEST_SCALE ||
+        (strKind == QLatin1String("png") &&
+         qint64(size.width()) * size.height() * nScale * nScale > LARGEST_PNG_PIXELS)) {
+        strError = QStringLiteral("cannot draw '%1' at %2×%3 and scale %4: a side may be 1 to "
+                                  "%5, the scale 1 to %6, a PNG at most %7 million pixels")
+                       .arg(strPath)
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(nScale)
+                       .arg(LARGEST_SIDE)
+                       .arg(LARGEST_SCALE)
+                       .arg(LARGEST_PNG_PIXELS / 1000000);
+        return false;
     }
-    return bWritten;
+    std::optional<QByteArray> bytes;
+    if (strKind == QLatin1String("png"))
+        bytes = RenderPng(view, size, nScale);
+    else if (strKind == QLatin1String("svg"))
+        bytes = RenderSvg(view, size);
+    else if (strKind == QLatin1String("pdf"))
+        bytes = RenderPdf(view, size);
+    else if (strKind == QLatin1String("csv"))
+        bytes = ToBytes(ChartToCsv(model));
+    else
+        bytes = ToBytes(ChartToJson(model));
+    if (!bytes) {
+        strError = QStringLiteral("cannot draw '%1' at %2×%3 and scale %4")
+                       .arg(strPath)
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(nScale);
+        return false;
+    }
+    return WriteWhole(strPath, *bytes, strError);
 }

@@ -1,0 +1,112 @@
+#include "ChartGraph.h"
+
+#include "ChartStyle.h"
+#include "Polylines.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double MARKER_REACH = (CHART_MARKER_DIAMETER + CHART_MARKER_PEN_WIDTH) / 2.0;
+
+void DrawMarker(QPainter* pPainter, const QPointF& centre, const QColor& colour) {
+    pPainter->setPen(QPen(colour, CHART_MARKER_PEN_WIDTH));
+    pPainter->setBrush(Qt::white);
+    pPainter->drawEllipse(centre, CHART_MARKER_DIAMETER / 2.0, CHART_MARKER_DIAMETER / 2.0);
+}
+
+// Device pixels per logical pixel where the painter draws now, the device's own ratio
+// included.
+qreal PixelRatio(const QPainter* pPainter) {
+    const QTransform transform = pPainter->deviceTransform();
+    return std::hypot(transform.m11(), transform.m12());
+}
+
+} // namespace
+
+CChartGraph::CChartGraph(QCPAxis* pKeyAxis, QCPAxis* pValueAxis, const QColor& colour,
+                         bool bMarkers)
+    : QCPGraph(pKeyAxis, pValueAxis), m_colour(colour), m_bMarkers(bMarkers) {
+    setPen(QPen(colour, CHART_LINE_WIDTH));
+    // The shape only switches the base class's marker pass on; drawScatterPlot draws them.
+    setScatterStyle(bMarkers ? QCPScatterStyle(QCPScatterStyle::ssCircle)
+                             : QCPScatterStyle(QCPScatterStyle::ssNone));
+}
+
+QRect CChartGraph::clipRect() const {
+    // One pixel past the plot on every side, onto the frame. The layer shifts every clip up
+    // by one pixel; the extra bottom row makes up for that.
+    return QCPGraph::clipRect().adjusted(-1, 0, 1, 2);
+}
+
+void CChartGraph::drawLegendIcon(QCPPainter* pPainter, const QRectF& rect) const {
+    DrawSample(pPainter, rect);
+}
+
+void CChartGraph::DrawSample(QCPPainter* pPainter, const QRectF& rect) const {
+    pPainter->setAntialiasing(true);
+    pPainter->setPen(QPen(m_colour, CHART_LEGEND_SAMPLE_WIDTH, Qt::SolidLine, Qt::FlatCap));
+    const double dMiddle = rect.top() + rect.height() / 2.0;
+    pPainter->drawLine(QLineF(rect.left(), dMiddle, rect.right(), dMiddle));
+    if (m_bMarkers)
+        DrawMarker(pPainter, QPointF(rect.center().x(), dMiddle), m_colour);
+}
+
+void CChartGraph::drawLinePlot(QCPPainter* pPainter, const QVector<QPointF>& lines) const {
+    // Drawn here, not by the base class: that turns one-pixel pens into hairlines, one device
+    // pixel on a 2× screen and the thinnest line a printer can draw.
+    applyDefaultAntialiasingHint(pPainter);
+    DrawPolyline(*pPainter, pPainter->hasClipping()
+                                ? ClipPolyline(lines, pPainter->clipBoundingRect())
+                                : lines);
+}
+
+void CChartGraph::drawScatterPlot(QCPPainter* pPainter, const QVector<QPointF>& scatters,
+                                  const QCPScatterStyle&) const {
+    // Only points inside the view, ends included, get a marker, drawn whole even on the frame.
+    const QCPRange keys = keyAxis()->range();
+    const QCPRange values = valueAxis()->range();
+    const QRectF view =
+        QRectF(
+            QPointF(keyAxis()->coordToPixel(keys.lower), valueAxis()->coordToPixel(values.lower)),
+            QPointF(keyAxis()->coordToPixel(keys.upper), valueAxis()->coordToPixel(values.upper)))
+            .normalized();
+    const QRectF inside = view.adjusted(-0.5, -0.5, 0.5, 0.5);
+    const double dReach = MARKER_REACH + 1.0;
+    pPainter->save();
+    pPainter->setClipRect(view.adjusted(-dReach, -dReach, dReach, dReach));
+    pPainter->setAntialiasing(true);
+    if (pPainter->paintEngine()->type() == QPaintEngine::Raster) {
+        const QPixmap& marker = MarkerPixmap(PixelRatio(pPainter));
+        const QPointF offset(marker.deviceIndependentSize().width() / 2.0,
+                             marker.deviceIndependentSize().height() / 2.0);
+        for (const QPointF& point : scatters) {
+            if (inside.contains(point))
+                pPainter->drawPixmap(point - offset, marker);
+        }
+    } else {
+        for (const QPointF& point : scatters) {
+            if (inside.contains(point))
+                DrawMarker(pPainter, point, m_colour);
+        }
+    }
+    pPainter->restore();
+}
+
+const QPixmap& CChartGraph::MarkerPixmap(qreal dRatio) const {
+    if (!m_marker.isNull() && m_marker.devicePixelRatio() == dRatio)
+        return m_marker;
+    int nPixels = static_cast<int>(std::ceil((2.0 * MARKER_REACH + 2.0) * dRatio));
+    // Drawn at a point shifted by half a pixel, as the painter draws smooth shapes, a picture
+    // of this parity starts on a whole device pixel.
+    if ((nPixels - static_cast<int>(std::lround(dRatio))) % 2 != 0)
+        ++nPixels;
+    m_marker = QPixmap(nPixels, nPixels);
+    m_marker.setDevicePixelRatio(dRatio);
+    m_marker.fill(Qt::transparent);
+    QPainter painter(&m_marker);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double dCentre = nPixels / dRatio / 2.0;
+    DrawMarker(&painter, QPointF(dCentre, dCentre), m_colour);
+    return m_marker;
+}

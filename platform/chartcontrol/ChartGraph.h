@@ -1,0 +1,31 @@
+#pragma once
+
+#include <qcustomplot.h>
+
+// A series as the chart draws it: a one-pixel line and, when asked, ring markers. On a pixel
+// surface the markers are copies of one small picture drawn for that surface's pixel ratio;
+// on a vector surface (PDF, SVG) they are shapes, so that no picture ever lands in such a
+// file. The drawing reaches one pixel past the plot, onto its frame, so that data lying
+// exactly at an end of an axis stays visible.
+class CChartGraph : public QCPGraph {
+public:
+    CChartGraph(QCPAxis* pKeyAxis, QCPAxis* pValueAxis, const QColor& colour, bool bMarkers);
+
+    // The legend's sample of the series: a short thick line, with a marker if it has them.
+    void DrawSample(QCPPainter* pPainter, const QRectF& rect) const;
+
+protected:
+    QRect clipRect() const override;
+    void drawLegendIcon(QCPPainter* pPainter, const QRectF& rect) const override;
+    void drawLinePlot(QCPPainter* pPainter, const QVector<QPointF>& lines) const override;
+    void drawScatterPlot(QCPPainter* pPainter, const QVector<QPointF>& scatters,
+                         const QCPScatterStyle& style) const override;
+
+private:
+    const QPixmap& MarkerPixmap(qreal dRatio) const;
+
+    QColor m_colour;
+    bool m_bMarkers;
+    // Drawn for the pixel ratio of the last pixel surface, again when that changes.
+    mutable QPixmap m_marker;
+};

@@ -1,0 +1,47 @@
+#include "ChartLegendItem.h"
+
+#include "ChartGraph.h"
+
+#include <cmath>
+
+CChartLegendItem::CChartLegendItem(QCPLegend* pLegend, CChartGraph* pGraph)
+    : QCPPlottableLegendItem(pLegend, pGraph), m_pGraph(pGraph), m_strShown(pGraph->name()) {}
+
+int CChartLegendItem::Overhead() const {
+    return mParentLegend->iconSize().width() + mParentLegend->iconTextPadding() + mMargins.left() +
+           mMargins.right();
+}
+
+int CChartLegendItem::WholeWidth() const {
+    // Rounded up: a text drawn a fraction wider than measured would be cut.
+    return Overhead() +
+           static_cast<int>(std::ceil(QFontMetricsF(getFont()).horizontalAdvance(WholeText())));
+}
+
+void CChartLegendItem::FitTo(int nWidth) {
+    m_strShown = QFontMetricsF(getFont()).elidedText(WholeText(), Qt::ElideRight,
+                                                     std::max(nWidth - Overhead(), 0));
+}
+
+void CChartLegendItem::draw(QCPPainter* pPainter) {
+    pPainter->setFont(getFont());
+    pPainter->setPen(QPen(getTextColor()));
+    const QSize iconSize = mParentLegend->iconSize();
+    const int nTextLeft = iconSize.width() + mParentLegend->iconTextPadding();
+    const QRect textRect(mRect.x() + nTextLeft, mRect.y(), mRect.width() - nTextLeft,
+                         mRect.height());
+    pPainter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, m_strShown);
+    pPainter->save();
+    const QRect iconRect(QPoint(mRect.x(), mRect.y() + (mRect.height() - iconSize.height()) / 2),
+                         iconSize);
+    m_pGraph->DrawSample(pPainter, iconRect);
+    pPainter->restore();
+}
+
+QSize CChartLegendItem::minimumOuterSizeHint() const {
+    const QFontMetricsF metrics(getFont());
+    const int nText = static_cast<int>(std::ceil(metrics.horizontalAdvance(m_strShown)));
+    const int nHeight =
+        std::max(static_cast<int>(std::ceil(metrics.height())), mParentLegend->iconSize().height());
+    return QSize(Overhead() + nText, nHeight + mMargins.top() + mMargins.bottom());
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <qcustomplot.h>
+
+class CChartGraph;
+
+// A legend entry whose text can be cut to a width, ending in "…"; the series' name stays
+// whole for the tooltip.
+class CChartLegendItem : public QCPPlottableLegendItem {
+public:
+    CChartLegendItem(QCPLegend* pLegend, CChartGraph* pGraph);
+
+    // Width of the entry with its whole text, sample and margins included.
+    int WholeWidth() const;
+    // Shows as much of the text as fits an entry nWidth wide.
+    void FitTo(int nWidth);
+    bool IsElided() const { return m_strShown != mPlottable->name(); }
+    QString ShownText() const { return m_strShown; }
+    QString WholeText() const { return mPlottable->name(); }
+
+protected:
+    void draw(QCPPainter* pPainter) override;
+    QSize minimumOuterSizeHint() const override;
+
+private:
+    int Overhead() const;
+
+    CChartGraph* m_pGraph;
+    QString m_strShown;
+};
