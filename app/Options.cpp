@@ -1,7 +1,9 @@
 #include "Options.h"
 
 #include <algorithm>
+#include <charconv>
 #include <iterator>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -11,6 +13,39 @@ std::string TakeGraph(const std::string& strValue, SOptions& options) {
     if (strValue.size() != 1 || strValue[0] < '0' || strValue[0] > '9')
         return "--graph takes a graph number from 0 to 9, not '" + strValue + "'";
     options.nGraph = strValue[0] - '0';
+    return {};
+}
+
+// A whole number from nLowest to nHighest, all of the text; false for anything else.
+bool ReadWhole(std::string_view str, int nLowest, int nHighest, int& nValue) {
+    const auto result = std::from_chars(str.data(), str.data() + str.size(), nValue);
+    return result.ec == std::errc() && result.ptr == str.data() + str.size() && nValue >= nLowest &&
+           nValue <= nHighest;
+}
+
+constexpr int LARGEST_EXPORT_SIDE = 20000;
+constexpr int LARGEST_SCALE = 8;
+
+std::string TakeSize(const std::string& strValue, SOptions& options) {
+    const std::size_t nCross = strValue.find('x');
+    int nWidth = 0;
+    int nHeight = 0;
+    if (nCross == std::string::npos ||
+        !ReadWhole(std::string_view(strValue).substr(0, nCross), 1, LARGEST_EXPORT_SIDE, nWidth) ||
+        !ReadWhole(std::string_view(strValue).substr(nCross + 1), 1, LARGEST_EXPORT_SIDE, nHeight))
+        return "--size takes WIDTHxHEIGHT, each 1 to " + std::to_string(LARGEST_EXPORT_SIDE) +
+               ", not '" + strValue + "'";
+    options.nWidth = nWidth;
+    options.nHeight = nHeight;
+    return {};
+}
+
+std::string TakeScale(const std::string& strValue, SOptions& options) {
+    int nScale = 0;
+    if (!ReadWhole(strValue, 1, LARGEST_SCALE, nScale))
+        return "--scale takes a whole number from 1 to " + std::to_string(LARGEST_SCALE) +
+               ", not '" + strValue + "'";
+    options.nScale = nScale;
     return {};
 }
 
@@ -29,6 +64,8 @@ struct SOptionRule {
 const SOptionRule OPTION_RULES[] = {
     {"--export", "a file name", &TakeExport},
     {"--graph", "a graph number", &TakeGraph},
+    {"--size", "WIDTHxHEIGHT", &TakeSize},
+    {"--scale", "a number", &TakeScale},
     {"--watch", nullptr,
      [](const std::string&, SOptions& options) {
          options.bWatch = true;
@@ -70,13 +107,15 @@ SOptions ExtractOptions(CArgumentList& args) {
                     words.begin() +
                         static_cast<std::ptrdiff_t>(std::min(i + nWords, words.size())));
     }
+    if (options.strError.empty() && !options.bExport && (options.nWidth || options.nScale != 1))
+        options.strError = "--size and --scale shape an export: give --export FILE too";
     return options;
 }
 
 const char* const HELP_TEXT =
     "Usage: verlo FILE\n"
     "       producer | verlo -pipe\n"
-    "       verlo [FILE | -pipe] --export OUT.png|svg|pdf|json\n"
+    "       verlo [FILE | -pipe] --export OUT.png|svg|pdf|json|csv [--size WxH] [--scale N]\n"
     "       verlo --watch [--graph N] FILE\n"
     "\n"
     "Shows graph 0 (or N) of graph data text as a line chart in the window\n"
@@ -94,7 +133,12 @@ const char* const HELP_TEXT =
     "\n"
     "Options:\n"
     "  -pipe, --pipe          read the data from standard input\n"
-    "  --export FILE          no window: write the chart to FILE (.png, .svg, .pdf, .json)\n"
+    "  --export FILE          no window: write the chart to FILE: a .png, .svg or .pdf\n"
+    "                         picture, its content as .json, or its points as a .csv table\n"
+    "                         (series, x, y, and the date of date points, ISO 8601 UTC)\n"
+    "  --size WxH             the export's size: pixels of a PNG, points of a PDF or SVG\n"
+    "                         (default the window's chart, 555x449), e.g. --size 1200x800\n"
+    "  --scale N              a PNG at N device pixels per pixel (1 to 8), e.g. --scale 2\n"
     "  --graph N              show graph N (0 to 9) instead of graph 0\n"
     "                         e.g. verlo --graph 3 data.dat\n"
     "  --watch                read FILE again whenever it changes, keeping the zoom\n"

@@ -13,7 +13,10 @@ struct SOptions {
     std::string strExportPath; // "--export FILE"
     int nGraph = 0;            // "--graph N": the graph to show, 0 to 9
     bool bWatch = false;       // "--watch": read the file again whenever it changes
-    std::string strError;      // what is wrong with the options; empty when nothing
+    int nWidth = 0;            // "--size WIDTHxHEIGHT" of an export; 0 for the chart's own
+    int nHeight = 0;
+    int nScale = 1;       // "--scale N": device pixels per pixel of an exported PNG
+    std::string strError; // what is wrong with the options; empty when nothing
 };
 
 SOptions ExtractOptions(CArgumentList& args);

@@ -35,7 +35,8 @@ BOOL CPlotApp::InitInstance() {
         return FALSE;
     }
     const SPlotRequest request{ChooseDataSource(args), options.bExport, options.strExportPath,
-                               options.nGraph, options.bWatch};
+                               options.nGraph,         options.bWatch,  options.nWidth,
+                               options.nHeight,        options.nScale};
     if (request.bWatch && (request.bExport || request.source.kind != SDataSource::EKind::File)) {
         Report(request.bExport ? "--watch needs the window; an export is written once"
                                : "--watch follows a file; standard input cannot be read again");

@@ -68,6 +68,10 @@ bool CPlotDlg::CreateControls() {
         return false;
     }
     m_pChartControl->View()->setGeometry(DialogUnitsToPixels(7, 7, 370, 276));
+    // Save as proposes the data file's name, or a name in the current folder for standard input.
+    m_pChartControl->View()->SetDataPath(m_request.source.kind == SDataSource::EKind::File
+                                             ? QString::fromStdString(m_request.source.strPath)
+                                             : QString());
     m_pChartControl->SetEventSink([this](DISPID dispid) {
         if (dispid == CTChart::DISPID_EVENT_3)
             OnChartEvent();
@@ -122,8 +126,12 @@ EExitStatus CPlotDlg::ExportTo() {
     if (!bFilled)
         return EExitStatus::NotWritten;
     QString strError;
+    SExportOptions options;
+    if (m_request.nExportWidth > 0)
+        options.size = QSize(m_request.nExportWidth, m_request.nExportHeight);
+    options.nPngScale = m_request.nExportScale;
     if (!ExportChart(*m_pChartControl->View(), m_pChartControl->Model(),
-                     QString::fromStdString(m_request.strExportPath), strError)) {
+                     QString::fromStdString(m_request.strExportPath), strError, options)) {
         Report(strError.toStdString());
         return EExitStatus::NotWritten;
     }
@@ -228,6 +236,8 @@ void CPlotDlg::ShowNotes(const CPlotData& data, const SPopulationReport& populat
     }
     if (m_pNotes)
         m_pNotes->SetNotes(QString::fromStdString(strInput), lines);
+    m_pChartControl->View()->SetEmptyText(
+        QString::fromStdString(EmptyChartReason(data, population, strInput, m_request.nGraph)));
 }
 
 void CPlotDlg::BuildSystemMenu() {
@@ -241,17 +251,23 @@ void CPlotDlg::BuildSystemMenu() {
                     {"Mi&nimize", SC_MINIMIZE},
                     {"Ma&ximize", SC_MAXIMIZE},
                     {"&Close\tAlt+F4", SC_CLOSE}};
-    for (const auto& command : commands) {
-        QAction* pAction = m_pSystemMenu->addAction(QString::fromLatin1(command.pszText));
-        pAction->setData(command.nCommand);
-    }
+    // Each entry says its command itself: the About entry is in the chart's menu too.
+    const auto addCommand = [this](const QString& strText, unsigned nCommand) {
+        QAction* pAction = m_pSystemMenu->addAction(strText);
+        pAction->setData(nCommand);
+        connect(pAction, &QAction::triggered, this,
+                [this, nCommand] { OnSysCommand(nCommand, 0); });
+        return pAction;
+    };
+    for (const auto& command : commands)
+        addCommand(QString::fromLatin1(command.pszText), command.nCommand);
     const QString strAbout = QString::fromLatin1(LoadResourceString(IDS_ABOUTBOX));
     if (!strAbout.isEmpty()) {
         m_pSystemMenu->addSeparator();
-        m_pSystemMenu->addAction(strAbout)->setData(IDM_ABOUTBOX);
+        // A window manager that keeps Alt+Space for its own menu leaves the chart's menu as
+        // the place where a user looks for About.
+        m_pChartControl->View()->AddMenuActions({addCommand(strAbout, IDM_ABOUTBOX)});
     }
-    connect(m_pSystemMenu, &QMenu::triggered, this,
-            [this](QAction* pAction) { OnSysCommand(pAction->data().toUInt(), 0); });
     connect(m_pSystemMenu, &QMenu::aboutToShow, this, [this] {
         for (QAction* pAction : m_pSystemMenu->actions()) {
             const unsigned nCommand = pAction->data().toUInt();

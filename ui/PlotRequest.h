@@ -20,6 +20,10 @@ struct SPlotRequest {
     std::string strExportPath;
     int nGraph = 0;      // 0 to 9
     bool bWatch = false; // read the file again whenever it changes
+    // The export's size (pixels of a PNG, points of a PDF or SVG); 0 for the chart's own.
+    int nExportWidth = 0;
+    int nExportHeight = 0;
+    int nExportScale = 1; // device pixels per pixel of a PNG
 };
 
 inline constexpr const char* USAGE_MESSAGE = "Please provide the filename or the --pipe option";

@@ -9,8 +9,10 @@ using Words = std::vector<std::string>;
 // The options as one line, for comparing whole outcomes in a table.
 std::string Outcome(const SOptions& o) {
     return std::string(o.bHelp ? "help " : "") + (o.bVersion ? "version " : "") +
-           (o.bExport ? "export=" + o.strExportPath + " " : "") + "graph=" +
-           std::to_string(o.nGraph) + (o.bWatch ? " watch" : "") +
+           (o.bExport ? "export=" + o.strExportPath + " " : "") +
+           "graph=" + std::to_string(o.nGraph) + (o.bWatch ? " watch" : "") +
+           (o.nWidth ? " size=" + std::to_string(o.nWidth) + "x" + std::to_string(o.nHeight) : "") +
+           (o.nScale != 1 ? " scale=" + std::to_string(o.nScale) : "") +
            (o.strError.empty() ? "" : " error: " + o.strError);
 }
 
@@ -26,18 +28,35 @@ TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
         {{"verlo", "a.dat", "--help"}, {"verlo", "a.dat", "--help"}, "graph=0"},
         {{"verlo", "a.dat", "--export", "g.png"}, {"verlo", "a.dat"}, "export=g.png graph=0"},
         {{"verlo", "--export", "g.svg", "-pipe"}, {"verlo", "-pipe"}, "export=g.svg graph=0"},
-        {{"verlo", "a.dat", "--export"}, {"verlo", "a.dat"},
+        {{"verlo", "a.dat", "--export"},
+         {"verlo", "a.dat"},
          "graph=0 error: --export needs a file name"},
-        {{"verlo", "--export", "a", "--export", "b"}, {"verlo"},
+        {{"verlo", "--export", "a", "--export", "b"},
+         {"verlo"},
          "export=a graph=0 error: --export may be given only once"},
         {{"verlo", "-export", "x"}, {"verlo", "-export", "x"}, "graph=0"},
         {{"verlo", "--graph", "3", "--watch", "a.dat"}, {"verlo", "a.dat"}, "graph=3 watch"},
-        {{"verlo", "a.dat", "--graph", "10"}, {"verlo", "a.dat"},
+        {{"verlo", "a.dat", "--graph", "10"},
+         {"verlo", "a.dat"},
          "graph=0 error: --graph takes a graph number from 0 to 9, not '10'"},
-        {{"verlo", "a.dat", "--graph", "x"}, {"verlo", "a.dat"},
+        {{"verlo", "a.dat", "--graph", "x"},
+         {"verlo", "a.dat"},
          "graph=0 error: --graph takes a graph number from 0 to 9, not 'x'"},
-        {{"verlo", "a.dat", "--graph"}, {"verlo", "a.dat"},
+        {{"verlo", "a.dat", "--graph"},
+         {"verlo", "a.dat"},
          "graph=0 error: --graph needs a graph number"},
+        {{"verlo", "a.dat", "--export", "a.png", "--size", "1200x800", "--scale", "2"},
+         {"verlo", "a.dat"},
+         "export=a.png graph=0 size=1200x800 scale=2"},
+        {{"verlo", "a.dat", "--export", "a.png", "--size", "1200x"},
+         {"verlo", "a.dat"},
+         "export=a.png graph=0 error: --size takes WIDTHxHEIGHT, each 1 to 20000, not '1200x'"},
+        {{"verlo", "a.dat", "--export", "a.png", "--scale", "0"},
+         {"verlo", "a.dat"},
+         "export=a.png graph=0 error: --scale takes a whole number from 1 to 8, not '0'"},
+        {{"verlo", "a.dat", "--scale", "2"},
+         {"verlo", "a.dat"},
+         "graph=0 scale=2 error: --size and --scale shape an export: give --export FILE too"},
     };
     for (const auto& c : cases) {
         CArgumentList args{c.in};

@@ -74,7 +74,8 @@ TEST_F(ChartFile, AFailedWriteLeavesNoFileAndGivesTheSystemsReason) {
 TEST_F(ChartFileOfTheExample, CsvHoldsEveryPointAndItsTime) {
     CPlotData data;
     data.ReadFromFile(VERLO_SOURCE_DIR "/examples/differences.dat");
-    PopulateChart(m_chart, data);
+    SPopulationReport population;
+    PopulateChart(m_chart, data, population);
     QTemporaryDir folder;
     QString strError;
     ASSERT_TRUE(

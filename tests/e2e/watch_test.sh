@@ -49,7 +49,7 @@ has_colour "$BLUE" && ! has_colour "$ORANGE" || fail "the first read is not one 
 
 # Written in place a line at a time: no part (two sets of three, say) may show, the whole soon.
 : >"$E2E_TMP/w.dat"
-(sets 3 | while IFS= read -r line; do
+(sets 4 | while IFS= read -r line; do
     printf '%s\n' "$line" >>"$E2E_TMP/w.dat"
     sleep 0.03
 done) &
@@ -78,7 +78,7 @@ sleep 0.5
 shot
 has_colour "$ORANGE" || fail "the chart went with the file"
 grep -qF "w.dat: gone: the chart shows what was read last" "$E2E_TMP/stderr" || fail "no note on the gone file"
-sets 3 >"$E2E_TMP/w.dat"
+sets 4 >"$E2E_TMP/w.dat"
 sleep 0.5
 shot
 has_colour "$GREEN" || fail "the file that came back did not show"
