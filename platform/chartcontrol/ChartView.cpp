@@ -70,6 +70,12 @@ QCPRange FitWithMargin(const SDataExtent& extent) {
     return QCPRange(range.dLower - dMargin, range.dUpper + dMargin);
 }
 
+// Whether range lies within the hull of the two others.
+bool Within(const QCPRange& range, const QCPRange& first, const QCPRange& second) {
+    return range.lower >= std::min(first.lower, second.lower) &&
+           range.upper <= std::max(first.upper, second.upper);
+}
+
 } // namespace
 
 CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent)
@@ -205,6 +211,11 @@ void CChartView::SyncFromModel() {
         return;
     m_nSyncedRevision = m_pDocument->Revision();
     const SChartModel& model = m_pDocument->Model();
+    // A view the user chose (zoomed, panned, all data) outlives new content that still holds it.
+    const bool bUserView =
+        m_bShown && (xAxis->range() != m_initialX || yAxis->range() != m_initialY);
+    const QCPRange userX = xAxis->range();
+    const QCPRange userY = yAxis->range();
 
     QStringList header;
     for (const std::string& strLine : model.header)
@@ -261,6 +272,11 @@ void CChartView::SyncFromModel() {
     m_initialY = QCPRange(yRange.dLower, yRange.dUpper);
     ApplyAxis(xAxis, model.bottom, m_initialX);
     ApplyAxis(yAxis, model.left, m_initialY);
+    if (bUserView && m_nDrawnPoints > 0 && Within(userX, m_initialX, FitWithMargin(m_drawnX)) &&
+        Within(userY, m_initialY, FitWithMargin(m_drawnY))) {
+        xAxis->setRange(userX);
+        yAxis->setRange(userY);
+    }
     UpdateNotes();
     RequestReplot();
 }

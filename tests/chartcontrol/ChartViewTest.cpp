@@ -75,6 +75,29 @@ TEST_F(ChartViewTest, HoveringAPointDescribesItAndResetReturnsTheFirstView) {
     EXPECT_EQ(view.xAxis->range(), initial);
 }
 
+TEST_F(ChartViewTest, AFreshFillKeepsTheUsersZoomWhileTheDataHoldIt) {
+    AddDatedSeries();
+    CChartView& view = *m_pControl->View();
+    view.show();
+    view.SyncFromModel();
+    const QCPRange zoomX(view.xAxis->range().lower + 5 * 86400,
+                         view.xAxis->range().lower + 9 * 86400);
+    for (const bool bDataHoldIt : {true, false}) {
+        view.xAxis->setRange(zoomX);
+        view.yAxis->setRange(9, 12);
+        m_pControl->ResetToSavedState();
+        if (bDataHoldIt) {
+            AddDatedSeries();
+        } else {
+            m_chart.AddSeries(0);
+            m_chart.GetSeries(0).AddXY(1, 1, "", 0x20000000);
+        }
+        view.SyncFromModel();
+        EXPECT_EQ(view.xAxis->range() == zoomX, bDataHoldIt);
+        EXPECT_EQ(view.yAxis->range() == QCPRange(9, 12), bDataHoldIt);
+    }
+}
+
 TEST_F(ChartViewTest, DegenerateContentFallsBackToADrawableRange) {
     const double inf = std::numeric_limits<double>::infinity();
     CChartView& view = *m_pControl->View();
