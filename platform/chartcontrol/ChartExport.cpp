@@ -3,6 +3,7 @@
 #include "ChartCsv.h"
 #include "ChartJson.h"
 #include "ChartView.h"
+#include "PngEncoder.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -34,12 +35,7 @@ std::optional<QByteArray> RenderPng(CChartView& view, const QSize& size, int nSc
     const int nDotsPerMetre = qRound(SCREEN_DPI * nScale * INCHES_PER_METRE);
     image.setDotsPerMeterX(nDotsPerMetre);
     image.setDotsPerMeterY(nDotsPerMetre);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return std::nullopt;
-    return bytes;
+    return EncodePng(image);
 }
 
 std::optional<QByteArray> RenderSvg(CChartView& view, const QSize& size) {
