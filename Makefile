@@ -8,16 +8,17 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= reader savedstate julian
 EXAMPLE := examples/differences.dat
 
-.PHONY: deps build build-asan run test bench fuzz package install check-package screenshot clean
+.PHONY: deps build build-asan run test check bench fuzz package install check-package screenshot clean
 
 deps:
 	@scripts/install-deps
 
+# Our own builds treat warnings as errors; a plain cmake configure (a packager's) does not.
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLO_WERROR=ON
 
 $(ASAN_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVERLO_SANITIZE=ON -DVERLO_BUILD_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVERLO_SANITIZE=ON -DVERLO_WERROR=ON
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -33,12 +34,13 @@ run: build
 		echo "No display here: the chart of $(EXAMPLE) is in $(BUILD)/differences.png"; \
 	fi
 
-test: build build-asan
+test: build build-asan check
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) check-package
 
-# The Debian package: build/verlo_1.0.0_amd64.deb.
+# The Debian package: build/verlo_VERSION_amd64.deb, the version being the project's.
+PACKAGE = $(BUILD)/verlo_$(shell sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt)_amd64.deb
 package: build
 	cd $(BUILD) && cpack -G DEB
 
@@ -49,14 +51,22 @@ install: build
 
 # The package passes lintian, installs into a scratch root, and its program works there.
 check-package: package
-	tests/package/check-package.sh $(BUILD)/verlo_1.0.0_amd64.deb $(EXAMPLE)
+	tests/package/check-package.sh $(PACKAGE) $(EXAMPLE)
 
 # The README's picture: the window on the example, under a private X server.
 screenshot: build
 	tests/package/screenshot.sh $(BUILD)/verlo $(EXAMPLE) examples/screenshot.png
 
+# What a newcomer's change must keep: the format, the layers, tests at most a third of all lines.
+check: deps
+	scripts/check-format
+	scripts/check-layers
+	scripts/test-share
+
 bench: build
 	EXTRA_PACKAGES="grace gnuplot-x11 time" scripts/install-deps
+	cmake -S . -B $(BUILD) -DVERLO_BUILD_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	$(BUILD)/bench/reader_bench
 	$(BUILD)/bench/chart_bench
 	$(BUILD)/bench/reload_bench

@@ -1,4 +1,4 @@
-#include "DataSource.h"
+#include "app/DataSource.h"
 
 SDataSource ChooseDataSource(const CArgumentList& args) {
     if (args.PipeCount() != 0)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ArgumentList.h"
+#include "app/ArgumentList.h"
 
 #include <string>
 

@@ -1,10 +1,11 @@
-#include "PlotApp.h"
+#include "app/PlotApp.h"
 
-#include "DataSource.h"
-#include "Options.h"
-#include "PlotDlg.h"
-#include "Reporter.h"
-#include "Toolkit.h"
+#include "app/DataSource.h"
+#include "app/Options.h"
+#include "app/Toolkit.h"
+#include "ui/PlotDlg.h"
+#include "ui/Reporter.h"
+#include "ui/Version.h"
 
 #include <QApplication>
 
@@ -26,7 +27,10 @@ BOOL CPlotApp::InitInstance() {
     CArgumentList args = ArgumentsFromArgv(m_argc, m_argv);
     const SOptions options = ExtractOptions(args);
     if (options.bHelp || options.bVersion) {
-        std::fputs(options.bHelp ? HELP_TEXT : "Verlo 1.0\n", stdout);
+        if (options.bHelp)
+            std::fputs(HELP_TEXT, stdout);
+        else
+            std::printf("Verlo %s\n", VERLO_SHORT_VERSION);
         return FALSE;
     }
     if (!options.strError.empty()) {

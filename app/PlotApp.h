@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AutomationTypes.h"
-#include "ExitStatus.h"
+#include "platform/automation/AutomationTypes.h"
+#include "ui/ExitStatus.h"
 
 class QWidget;
 

@@ -1,8 +1,8 @@
-#include "Toolkit.h"
+#include "app/Toolkit.h"
 
-#include "ExitStatus.h"
-#include "PlotRequest.h"
-#include "Reporter.h"
+#include "ui/ExitStatus.h"
+#include "ui/PlotRequest.h"
+#include "ui/Reporter.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,4 +1,4 @@
-#include "PlotApp.h"
+#include "app/PlotApp.h"
 
 int main(int argc, char** argv) {
     theApp.SetCommandLine(argc, argv);

@@ -1,8 +1,8 @@
-#include "ChartAutomation.h"
-#include "ChartControl.h"
-#include "ChartView.h"
-#include "PlotDialogInit.h"
-#include "TChart.h"
+#include "chart/TChart.h"
+#include "chartcontrol/ChartAutomation.h"
+#include "chartcontrol/ChartControl.h"
+#include "chartcontrol/ChartView.h"
+#include "ui/PlotDialogInit.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,13 +1,13 @@
 // What --watch does on each change of a full file (10 graphs of 5 sets of 1000 points): a
 // fresh store read from the file, the chart back to its saved state, populated and drawn
 // again. Run 1000 times, so that memory that grows with the reloads shows as a counter.
-#include "ChartControl.h"
-#include "ChartPopulation.h"
-#include "ChartView.h"
-#include "DataNotes.h"
-#include "PlotData.h"
-#include "PlotDialogInit.h"
-#include "TChart.h"
+#include "chart/ChartPopulation.h"
+#include "chart/DataNotes.h"
+#include "chart/TChart.h"
+#include "chartcontrol/ChartControl.h"
+#include "chartcontrol/ChartView.h"
+#include "data/PlotData.h"
+#include "ui/PlotDialogInit.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "ChartAxis.h"
-#include "ChartCalls.h"
-#include "OleDispatchDriver.h"
+#include "chart/ChartAxis.h"
+#include "chart/ChartCalls.h"
+#include "chartcontrol/ChartInterface.h"
+#include "platform/automation/OleDispatchDriver.h"
 
 // The axes of the chart.
 class CChartAxes : public COleDispatchDriver {
 public:
     using COleDispatchDriver::COleDispatchDriver;
-    static constexpr DISPID DISPID_LEFT = 1;
-    static constexpr DISPID DISPID_BOTTOM = 4;
 
-    CChartAxis GetLeft() const { return GetObjectProperty<CChartAxis>(*this, DISPID_LEFT); }
-    CChartAxis GetBottom() const { return GetObjectProperty<CChartAxis>(*this, DISPID_BOTTOM); }
+    CChartAxis GetLeft() const { return GetObjectProperty<CChartAxis>(*this, AxesIds::LEFT); }
+    CChartAxis GetBottom() const { return GetObjectProperty<CChartAxis>(*this, AxesIds::BOTTOM); }
 };

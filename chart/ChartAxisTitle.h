@@ -1,15 +1,15 @@
 #pragma once
 
-#include "ChartCalls.h"
-#include "OleDispatchDriver.h"
+#include "chart/ChartCalls.h"
+#include "chartcontrol/ChartInterface.h"
+#include "platform/automation/OleDispatchDriver.h"
 
 // The title of an axis.
 class CChartAxisTitle : public COleDispatchDriver {
 public:
     using COleDispatchDriver::COleDispatchDriver;
-    static constexpr DISPID DISPID_CAPTION = 2;
 
     void SetCaption(const char* pszCaption) const {
-        PutProperty(*this, DISPID_CAPTION, VTS_BSTR, pszCaption);
+        PutProperty(*this, AxisTitleIds::CAPTION, VTS_BSTR, pszCaption);
     }
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AutomationTypes.h"
-#include "Dispatch.h"
+#include "platform/automation/AutomationTypes.h"
+#include "platform/automation/Dispatch.h"
 
 // The one place that knows how the wrappers make their calls. Target is the chart window
 // or a sub-object wrapper: anything with an InvokeHelper.

@@ -1,7 +1,7 @@
-#include "ChartPopulation.h"
+#include "chart/ChartPopulation.h"
 
-#include "JulianDay.h"
-#include "VariantTime.h"
+#include "data/JulianDay.h"
+#include "platform/datetime/VariantTime.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PlotData.h"
-#include "PopulationReport.h"
-#include "TChart.h"
+#include "chart/PopulationReport.h"
+#include "chart/TChart.h"
+#include "data/PlotData.h"
 
 // Shows graph nGraph (0 to 9; the viewer's own is 0) of the store on the chart: one series per
 // set with its legend text as title, x values above 200000 as the dates of those Julian Dates,

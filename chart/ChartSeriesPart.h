@@ -1,13 +1,15 @@
 #pragma once
 
-#include "ChartCalls.h"
-#include "OleDispatchDriver.h"
+#include "chart/ChartCalls.h"
+#include "chartcontrol/ChartInterface.h"
+#include "platform/automation/OleDispatchDriver.h"
 
 // Sub-object 43 of a series.
 class CChartSeriesPart : public COleDispatchDriver {
 public:
     using COleDispatchDriver::COleDispatchDriver;
-    static constexpr DISPID DISPID_FLAG_2 = 2;
 
-    void SetFlag2(BOOL bValue) const { PutProperty(*this, DISPID_FLAG_2, VTS_BOOL, bValue); }
+    void SetFlag2(BOOL bValue) const {
+        PutProperty(*this, SeriesPartIds::FLAG_2, VTS_BOOL, bValue);
+    }
 };

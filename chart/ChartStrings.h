@@ -1,16 +1,16 @@
 #pragma once
 
-#include "ChartCalls.h"
-#include "OleDispatchDriver.h"
+#include "chart/ChartCalls.h"
+#include "chartcontrol/ChartInterface.h"
+#include "platform/automation/OleDispatchDriver.h"
 
 // A list of text lines.
 class CChartStrings : public COleDispatchDriver {
 public:
     using COleDispatchDriver::COleDispatchDriver;
-    static constexpr DISPID DISPID_ITEM = 2;
 
     // Replaces line nIndex; the other lines keep their text.
     void SetItem(LONG nIndex, const COleVariant& value) const {
-        PutProperty(*this, DISPID_ITEM, VTS_I4 VTS_VARIANT, nIndex, value);
+        PutProperty(*this, StringsIds::ITEM, VTS_I4 VTS_VARIANT, nIndex, value);
     }
 };

@@ -1,4 +1,4 @@
-#include "DataNotes.h"
+#include "chart/DataNotes.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PlotData.h"
-#include "PopulationReport.h"
+#include "chart/PopulationReport.h"
+#include "data/PlotData.h"
 
 #include <string>
 #include <vector>

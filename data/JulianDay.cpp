@@ -1,4 +1,4 @@
-#include "JulianDay.h"
+#include "data/JulianDay.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "PlotData.h"
+#include "data/PlotData.h"
 
-#include "PointScan.h"
-#include "TextLineReader.h"
+#include "data/PointScan.h"
+#include "data/TextLineReader.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PlotLimits.h"
-#include "ReadReport.h"
+#include "data/PlotLimits.h"
+#include "data/ReadReport.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "PointScan.h"
+#include "data/PointScan.h"
 
 #include <charconv>
 #include <cmath>

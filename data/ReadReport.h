@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlotLimits.h"
+#include "data/PlotLimits.h"
 
 #include <cstddef>
 #include <string>

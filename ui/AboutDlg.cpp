@@ -1,7 +1,8 @@
-#include "AboutDlg.h"
+#include "ui/AboutDlg.h"
 
-#include "DialogUnits.h"
-#include "Icons.h"
+#include "ui/DialogUnits.h"
+#include "ui/Icons.h"
+#include "ui/Version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +18,8 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     pIcon->setPixmap(MainFrameIcon().pixmap(pIcon->size()));
     pIcon->setAlignment(Qt::AlignCenter);
 
-    auto* pName = new QLabel(QStringLiteral("Verlo Version 1.0"), this);
+    auto* pName = new QLabel(
+        QStringLiteral("Verlo Version %1").arg(QLatin1String(VERLO_SHORT_VERSION)), this);
     pName->setGeometry(DialogUnitsToPixels(40, 10, 119, 8));
     pName->setTextFormat(Qt::PlainText);
 

@@ -1,8 +1,8 @@
-#include "Messages.h"
+#include "ui/Messages.h"
 
-#include "OleExceptions.h"
-#include "PlotRequest.h"
-#include "Reporter.h"
+#include "platform/automation/OleExceptions.h"
+#include "ui/PlotRequest.h"
+#include "ui/Reporter.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

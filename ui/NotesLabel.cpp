@@ -1,4 +1,4 @@
-#include "NotesLabel.h"
+#include "ui/NotesLabel.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "PlotDialogInit.h"
+#include "ui/PlotDialogInit.h"
 
 // One record for the chart (control 1000): load state from a stream (0x0376), 186 bytes of
 // data, then the end of the record list. All numbers little-endian.

@@ -1,20 +1,20 @@
-#include "PlotDlg.h"
+#include "ui/PlotDlg.h"
 
-#include "AboutDlg.h"
-#include "ChartControl.h"
-#include "ChartExport.h"
-#include "ChartPopulation.h"
-#include "ChartView.h"
-#include "DataNotes.h"
-#include "DialogUnits.h"
-#include "FileWatch.h"
-#include "Icons.h"
-#include "Messages.h"
-#include "NotesLabel.h"
-#include "PlotData.h"
-#include "PlotDialogInit.h"
-#include "Reporter.h"
-#include "Resource.h"
+#include "chart/ChartPopulation.h"
+#include "chart/DataNotes.h"
+#include "chartcontrol/ChartControl.h"
+#include "chartcontrol/ChartExport.h"
+#include "chartcontrol/ChartView.h"
+#include "data/PlotData.h"
+#include "ui/AboutDlg.h"
+#include "ui/DialogUnits.h"
+#include "ui/FileWatch.h"
+#include "ui/Icons.h"
+#include "ui/Messages.h"
+#include "ui/NotesLabel.h"
+#include "ui/PlotDialogInit.h"
+#include "ui/Reporter.h"
+#include "ui/Resource.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -73,7 +73,7 @@ bool CPlotDlg::CreateControls() {
                                              ? QString::fromStdString(m_request.source.strPath)
                                              : QString());
     m_pChartControl->SetEventSink([this](DISPID dispid) {
-        if (dispid == CTChart::DISPID_EVENT_3)
+        if (dispid == ChartIds::EVENT_DRAWN)
             OnChartEvent();
     });
     return true;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ExitStatus.h"
-#include "PlotRequest.h"
-#include "TChart.h"
+#include "chart/TChart.h"
+#include "ui/ExitStatus.h"
+#include "ui/PlotRequest.h"
 
 #include <QDialog>
 #include <QIcon>

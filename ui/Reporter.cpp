@@ -1,4 +1,4 @@
-#include "Reporter.h"
+#include "ui/Reporter.h"
 
 #include <cstdio>
 

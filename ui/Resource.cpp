@@ -1,4 +1,4 @@
-#include "Resource.h"
+#include "ui/Resource.h"
 
 const char* LoadResourceString(unsigned nId) {
     switch (nId) {

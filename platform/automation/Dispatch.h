@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AutomationTypes.h"
-#include "OleVariant.h"
+#include "platform/automation/AutomationTypes.h"
+#include "platform/automation/OleVariant.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "OleDispatchDriver.h"
+#include "platform/automation/OleDispatchDriver.h"
 
 #include <cmath>
 #include <utility>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AutomationTypes.h"
-#include "Dispatch.h"
-#include "OleExceptions.h"
-#include "OleVariant.h"
+#include "platform/automation/AutomationTypes.h"
+#include "platform/automation/Dispatch.h"
+#include "platform/automation/OleExceptions.h"
+#include "platform/automation/OleVariant.h"
 
 #include <cstring>
 #include <new>

@@ -1,4 +1,4 @@
-#include "OleExceptions.h"
+#include "platform/automation/OleExceptions.h"
 
 bool CMemoryException::GetErrorMessage(std::string& strMessage) const {
     strMessage = SystemMessageFor(E_OUTOFMEMORY);

@@ -1,6 +1,6 @@
-#include "OleVariant.h"
+#include "platform/automation/OleVariant.h"
 
-#include "Dispatch.h"
+#include "platform/automation/Dispatch.h"
 
 #include <charconv>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AutomationTypes.h"
+#include "platform/automation/AutomationTypes.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OleDispatchDriver.h"
+#include "platform/automation/OleDispatchDriver.h"
 
 // The window side of a hosted control: calls on the window go to the control through its
 // control site. A window without a control does nothing and leaves results as they were.

@@ -1,4 +1,4 @@
-#include "VariantTime.h"
+#include "platform/datetime/VariantTime.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AutomationTypes.h"
+#include "platform/automation/AutomationTypes.h"
 
 // A broken-down date and time as the automation date conversion takes it.
 struct SYSTEMTIME {

@@ -1,5 +1,5 @@
-#include "OleDispatchDriver.h"
-#include "ScriptedChart.h"
+#include "platform/automation/OleDispatchDriver.h"
+#include "tests/support/ScriptedChart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ScriptedChart.h"
-#include "TChart.h"
+#include "chart/TChart.h"
+#include "tests/support/ScriptedChart.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -65,7 +65,7 @@ TEST_F(ChartContract, BooleansTravelAsMinusOneAndZero) {
     CChartLegend legend = m_chart.GetChartLegend();
     for (BOOL bValue : {TRUE, FALSE, 7}) {
         legend.SetFlag17(bValue);
-        COleVariant put = m_double.PutValue("chart.legend", CChartLegend::DISPID_FLAG_17);
+        COleVariant put = m_double.PutValue("chart.legend", LegendIds::FLAG_17);
         ASSERT_EQ(put.Type(), VT_BOOL);
         EXPECT_EQ(put.GetBool(), bValue ? -1 : 0);
     }

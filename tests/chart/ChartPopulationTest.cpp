@@ -1,7 +1,7 @@
-#include "ChartPopulation.h"
-#include "JulianDay.h"
-#include "ReadText.h"
-#include "ScriptedChart.h"
+#include "chart/ChartPopulation.h"
+#include "data/JulianDay.h"
+#include "tests/support/ReadText.h"
+#include "tests/support/ScriptedChart.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "DataNotes.h"
-#include "ChartPopulation.h"
-#include "ReadText.h"
+#include "chart/DataNotes.h"
+#include "chart/ChartPopulation.h"
+#include "tests/support/ReadText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "AxisRange.h"
-#include "AutomationDate.h"
+#include "chartcontrol/AxisRange.h"
+#include "chartcontrol/AutomationDate.h"
 
 #include <gtest/gtest.h>
 

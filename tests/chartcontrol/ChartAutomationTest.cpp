@@ -1,5 +1,5 @@
-#include "ChartAutomation.h"
-#include "TChart.h"
+#include "chartcontrol/ChartAutomation.h"
+#include "chart/TChart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ChartCsv.h"
+#include "chartcontrol/ChartCsv.h"
 
 #include <gtest/gtest.h>
 

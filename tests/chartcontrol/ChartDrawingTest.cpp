@@ -1,10 +1,10 @@
-#include "ChartExport.h"
-#include "ChartLegendItem.h"
-#include "ChartStyle.h"
-#include "ControlledChart.h"
-#include "DrawnChart.h"
-#include "NumberTicker.h"
-#include "Polylines.h"
+#include "chartcontrol/ChartExport.h"
+#include "chartcontrol/ChartLegendItem.h"
+#include "chartcontrol/ChartStyle.h"
+#include "chartcontrol/NumberTicker.h"
+#include "chartcontrol/Polylines.h"
+#include "tests/chartcontrol/ControlledChart.h"
+#include "tests/chartcontrol/DrawnChart.h"
 
 #include <QFile>
 #include <QRegularExpression>

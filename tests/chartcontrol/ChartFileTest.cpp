@@ -1,7 +1,7 @@
-#include "ChartExport.h"
-#include "ChartPopulation.h"
-#include "ControlledChart.h"
-#include "DrawnChart.h"
+#include "chart/ChartPopulation.h"
+#include "chartcontrol/ChartExport.h"
+#include "tests/chartcontrol/ControlledChart.h"
+#include "tests/chartcontrol/DrawnChart.h"
 
 #include <QApplication>
 #include <QDateTime>

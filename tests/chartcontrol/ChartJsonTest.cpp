@@ -1,5 +1,5 @@
-#include "ChartJson.h"
-#include "TextEncoding.h"
+#include "chartcontrol/ChartJson.h"
+#include "chartcontrol/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

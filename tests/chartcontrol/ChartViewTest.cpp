@@ -1,7 +1,7 @@
-#include "ChartExport.h"
-#include "ChartJson.h"
-#include "ControlledChart.h"
-#include "DateTicker.h"
+#include "chartcontrol/ChartExport.h"
+#include "chartcontrol/ChartJson.h"
+#include "chartcontrol/DateTicker.h"
+#include "tests/chartcontrol/ControlledChart.h"
 
 #include <QFile>
 #include <QTemporaryDir>

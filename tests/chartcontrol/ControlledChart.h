@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ChartControl.h"
-#include "ChartView.h"
-#include "PlotDialogInit.h"
-#include "TChart.h"
+#include "chart/TChart.h"
+#include "chartcontrol/ChartControl.h"
+#include "chartcontrol/ChartView.h"
+#include "ui/PlotDialogInit.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChartView.h"
+#include "chartcontrol/ChartView.h"
 
 #include <gtest/gtest.h>
 

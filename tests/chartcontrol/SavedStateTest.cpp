@@ -1,5 +1,5 @@
-#include "SavedState.h"
-#include "PlotDialogInit.h"
+#include "chartcontrol/SavedState.h"
+#include "ui/PlotDialogInit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ReadText.h"
+#include "tests/support/ReadText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TextLineReader.h"
+#include "data/TextLineReader.h"
 
 #include <gtest/gtest.h>
 

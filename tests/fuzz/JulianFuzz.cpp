@@ -1,5 +1,5 @@
-#include "ChartPopulation.h"
-#include "JulianDay.h"
+#include "chart/ChartPopulation.h"
+#include "data/JulianDay.h"
 
 #include <cmath>
 #include <cstdint>

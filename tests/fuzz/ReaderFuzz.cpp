@@ -1,4 +1,4 @@
-#include "PlotData.h"
+#include "data/PlotData.h"
 
 #include <cmath>
 #include <cstdint>

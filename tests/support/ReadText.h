@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlotData.h"
+#include "data/PlotData.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "ScriptedChart.h"
+#include "tests/support/ScriptedChart.h"
 
-#include "TChart.h"
+#include "chart/TChart.h"
 
 #include <algorithm>
 
@@ -32,39 +32,29 @@ struct SOperation {
 
 const std::vector<SOperation>& Operations() {
     static const std::vector<SOperation> operations = {
-        {KIND_CHART, CTChart::DISPID_ADD_SERIES, DISPATCH_METHOD, {VT_I4}},
-        {KIND_CHART, CTChart::DISPID_SERIES, DISPATCH_METHOD, {VT_I4}},
-        {KIND_CHART, CTChart::DISPID_AXES, DISPATCH_PROPERTYGET, {}, KIND_AXES, "axes"},
-        {KIND_CHART, CTChart::DISPID_LEGEND, DISPATCH_PROPERTYGET, {}, KIND_LEGEND, "legend"},
-        {KIND_CHART, CTChart::DISPID_HEADER, DISPATCH_PROPERTYGET, {}, KIND_HEADER, "header"},
-        {KIND_AXES, CChartAxes::DISPID_LEFT, DISPATCH_PROPERTYGET, {}, KIND_AXIS, "left"},
-        {KIND_AXES, CChartAxes::DISPID_BOTTOM, DISPATCH_PROPERTYGET, {}, KIND_AXIS, "bottom"},
-        {KIND_AXIS, CChartAxis::DISPID_FLAG_2, DISPATCH_PROPERTYPUT, {VT_BOOL}},
-        {KIND_AXIS, CChartAxis::DISPID_FLAG_3, DISPATCH_PROPERTYPUT, {VT_BOOL}},
-        {KIND_AXIS, CChartAxis::DISPID_VALUE_19, DISPATCH_PROPERTYPUT, {VT_R8}},
-        {KIND_AXIS, CChartAxis::DISPID_VALUE_20, DISPATCH_PROPERTYPUT, {VT_R8}},
-        {KIND_AXIS, CChartAxis::DISPID_DATE_TIME_LABELS, DISPATCH_PROPERTYPUT, {VT_BOOL}},
-        {KIND_AXIS, CChartAxis::DISPID_PART_11, DISPATCH_PROPERTYGET, {}, KIND_AXIS_PART, "part11"},
-        {KIND_AXIS, CChartAxis::DISPID_TITLE, DISPATCH_PROPERTYGET, {}, KIND_AXIS_TITLE, "title"},
-        {KIND_AXIS_PART, CChartAxisPart::DISPID_VALUE_16, DISPATCH_PROPERTYPUT, {VT_I4}},
-        {KIND_AXIS_TITLE, CChartAxisTitle::DISPID_CAPTION, DISPATCH_PROPERTYPUT, {VT_BSTR}},
-        {KIND_SERIES, CChartSeries::DISPID_ADD_XY, DISPATCH_METHOD, {VT_R8, VT_R8, VT_BSTR, VT_I4}},
-        {KIND_SERIES, CChartSeries::DISPID_TITLE, DISPATCH_PROPERTYPUT, {VT_BSTR}},
-        {KIND_SERIES,
-         CChartSeries::DISPID_PART_43,
-         DISPATCH_PROPERTYGET,
-         {},
-         KIND_SERIES_PART,
-         "part43"},
-        {KIND_SERIES_PART, CChartSeriesPart::DISPID_FLAG_2, DISPATCH_PROPERTYPUT, {VT_BOOL}},
-        {KIND_LEGEND, CChartLegend::DISPID_FLAG_17, DISPATCH_PROPERTYPUT, {VT_BOOL}},
-        {KIND_HEADER,
-         CChartHeader::DISPID_STRINGS,
-         DISPATCH_PROPERTYGET,
-         {},
-         KIND_STRINGS,
-         "strings"},
-        {KIND_STRINGS, CChartStrings::DISPID_ITEM, DISPATCH_PROPERTYPUT, {VT_I4, VT_VARIANT}},
+        {KIND_CHART, ChartIds::ADD_SERIES, DISPATCH_METHOD, {VT_I4}},
+        {KIND_CHART, ChartIds::SERIES, DISPATCH_METHOD, {VT_I4}},
+        {KIND_CHART, ChartIds::AXES, DISPATCH_PROPERTYGET, {}, KIND_AXES, "axes"},
+        {KIND_CHART, ChartIds::LEGEND, DISPATCH_PROPERTYGET, {}, KIND_LEGEND, "legend"},
+        {KIND_CHART, ChartIds::HEADER, DISPATCH_PROPERTYGET, {}, KIND_HEADER, "header"},
+        {KIND_AXES, AxesIds::LEFT, DISPATCH_PROPERTYGET, {}, KIND_AXIS, "left"},
+        {KIND_AXES, AxesIds::BOTTOM, DISPATCH_PROPERTYGET, {}, KIND_AXIS, "bottom"},
+        {KIND_AXIS, AxisIds::FLAG_2, DISPATCH_PROPERTYPUT, {VT_BOOL}},
+        {KIND_AXIS, AxisIds::FLAG_3, DISPATCH_PROPERTYPUT, {VT_BOOL}},
+        {KIND_AXIS, AxisIds::VALUE_19, DISPATCH_PROPERTYPUT, {VT_R8}},
+        {KIND_AXIS, AxisIds::VALUE_20, DISPATCH_PROPERTYPUT, {VT_R8}},
+        {KIND_AXIS, AxisIds::DATE_TIME_LABELS, DISPATCH_PROPERTYPUT, {VT_BOOL}},
+        {KIND_AXIS, AxisIds::PART_11, DISPATCH_PROPERTYGET, {}, KIND_AXIS_PART, "part11"},
+        {KIND_AXIS, AxisIds::TITLE, DISPATCH_PROPERTYGET, {}, KIND_AXIS_TITLE, "title"},
+        {KIND_AXIS_PART, AxisPartIds::VALUE_16, DISPATCH_PROPERTYPUT, {VT_I4}},
+        {KIND_AXIS_TITLE, AxisTitleIds::CAPTION, DISPATCH_PROPERTYPUT, {VT_BSTR}},
+        {KIND_SERIES, SeriesIds::ADD_XY, DISPATCH_METHOD, {VT_R8, VT_R8, VT_BSTR, VT_I4}},
+        {KIND_SERIES, SeriesIds::TITLE, DISPATCH_PROPERTYPUT, {VT_BSTR}},
+        {KIND_SERIES, SeriesIds::PART_43, DISPATCH_PROPERTYGET, {}, KIND_SERIES_PART, "part43"},
+        {KIND_SERIES_PART, SeriesPartIds::FLAG_2, DISPATCH_PROPERTYPUT, {VT_BOOL}},
+        {KIND_LEGEND, LegendIds::FLAG_17, DISPATCH_PROPERTYPUT, {VT_BOOL}},
+        {KIND_HEADER, HeaderIds::STRINGS, DISPATCH_PROPERTYGET, {}, KIND_STRINGS, "strings"},
+        {KIND_STRINGS, StringsIds::ITEM, DISPATCH_PROPERTYPUT, {VT_I4, VT_VARIANT}},
     };
     return operations;
 }
@@ -203,19 +193,19 @@ HRESULT CScriptedChart::Dispatch(CObject& object, DISPID dispid, WORD wFlags,
                 NewObject(operation->nResultKind, object.m_strPath + "." + operation->pszChild);
         return answerObject(pChild);
     }
-    if (object.m_nKind == KIND_CHART && dispid == CTChart::DISPID_ADD_SERIES) {
+    if (object.m_nKind == KIND_CHART && dispid == ChartIds::ADD_SERIES) {
         object.m_series.push_back(
             NewObject(KIND_SERIES, "chart.series[" + std::to_string(object.m_series.size()) + "]"));
         if (pResult)
             *pResult = COleVariant(static_cast<LONG>(object.m_series.size() - 1));
         return S_OK;
     }
-    if (object.m_nKind == KIND_CHART && dispid == CTChart::DISPID_SERIES) {
+    if (object.m_nKind == KIND_CHART && dispid == ChartIds::SERIES) {
         LONG nIndex = params.args[0].GetLong();
         bool bExists = nIndex >= 0 && static_cast<std::size_t>(nIndex) < object.m_series.size();
         return answerObject(bExists ? object.m_series[nIndex] : nullptr);
     }
-    if (object.m_nKind == KIND_SERIES && dispid == CChartSeries::DISPID_ADD_XY) {
+    if (object.m_nKind == KIND_SERIES && dispid == SeriesIds::ADD_XY) {
         object.m_points.push_back({params.args[0].GetDouble(), params.args[1].GetDouble(),
                                    params.args[2].GetString(), params.args[3].GetLong()});
         if (pResult)

@@ -1,10 +1,10 @@
-#include "PlotDlg.h"
-#include "AboutDlg.h"
-#include "ChartControl.h"
-#include "ChartView.h"
-#include "NotesLabel.h"
-#include "PlotDialogInit.h"
-#include "Resource.h"
+#include "ui/PlotDlg.h"
+#include "chartcontrol/ChartControl.h"
+#include "chartcontrol/ChartView.h"
+#include "ui/AboutDlg.h"
+#include "ui/NotesLabel.h"
+#include "ui/PlotDialogInit.h"
+#include "ui/Resource.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,7 @@
-#include "ChartAutomation.h"
+#include "chartcontrol/ChartAutomation.h"
 
-#include "TChart.h"
+#include "chartcontrol/ChartInterface.h"
+#include "platform/automation/OleDispatchDriver.h"
 
 #include <algorithm>
 #include <vector>
@@ -121,21 +122,21 @@ HRESULT CChartObject::Invoke(DISPID dispid, WORD wFlags, const DISPPARAMS& param
         hr = InvokeChart(dispid, wFlags, params, pResult);
         break;
     case EObject::Axes:
-        if (IsGet(wFlags) && dispid == CChartAxes::DISPID_LEFT)
+        if (IsGet(wFlags) && dispid == AxesIds::LEFT)
             return Yield(pResult, EObject::Axis, static_cast<int>(EWhichAxis::Left));
-        if (IsGet(wFlags) && dispid == CChartAxes::DISPID_BOTTOM)
+        if (IsGet(wFlags) && dispid == AxesIds::BOTTOM)
             return Yield(pResult, EObject::Axis, static_cast<int>(EWhichAxis::Bottom));
         return DISP_E_MEMBERNOTFOUND;
     case EObject::Axis:
         hr = InvokeAxis(dispid, wFlags, params, pResult);
         break;
     case EObject::AxisLabels:
-        if (IsPut(wFlags) && dispid == CChartAxisPart::DISPID_VALUE_16)
+        if (IsPut(wFlags) && dispid == AxisPartIds::VALUE_16)
             hr = PutValue(params, VT_I4,
                           [&](const COleVariant& v) { Axis().nLabelSeparation = v.GetLong(); });
         break;
     case EObject::AxisTitle:
-        if (IsPut(wFlags) && dispid == CChartAxisTitle::DISPID_CAPTION)
+        if (IsPut(wFlags) && dispid == AxisTitleIds::CAPTION)
             hr = PutValue(params, VT_BSTR,
                           [&](const COleVariant& v) { Axis().strTitle = v.GetString(); });
         break;
@@ -143,19 +144,19 @@ HRESULT CChartObject::Invoke(DISPID dispid, WORD wFlags, const DISPPARAMS& param
         hr = InvokeSeries(dispid, wFlags, params, pResult);
         break;
     case EObject::SeriesPointer:
-        if (IsPut(wFlags) && dispid == CChartSeriesPart::DISPID_FLAG_2)
+        if (IsPut(wFlags) && dispid == SeriesPartIds::FLAG_2)
             hr = PutValue(params, VT_BOOL, [&](const COleVariant& v) {
                 Model().series.at(m_nIndex).bPointsVisible = v.GetBool() != VARIANT_FALSE;
             });
         break;
     case EObject::Legend:
-        if (IsPut(wFlags) && dispid == CChartLegend::DISPID_FLAG_17)
+        if (IsPut(wFlags) && dispid == LegendIds::FLAG_17)
             hr = PutValue(params, VT_BOOL, [&](const COleVariant& v) {
                 Model().bLegendVisible = v.GetBool() != VARIANT_FALSE;
             });
         break;
     case EObject::Header:
-        if (IsGet(wFlags) && dispid == CChartHeader::DISPID_STRINGS)
+        if (IsGet(wFlags) && dispid == HeaderIds::STRINGS)
             return Yield(pResult, EObject::HeaderLines);
         return DISP_E_MEMBERNOTFOUND;
     case EObject::HeaderLines:
@@ -163,7 +164,7 @@ HRESULT CChartObject::Invoke(DISPID dispid, WORD wFlags, const DISPPARAMS& param
         break;
     }
     // Puts, and the methods that add series and points, change the chart.
-    bool bLookup = m_kind == EObject::Chart && dispid == CTChart::DISPID_SERIES;
+    bool bLookup = m_kind == EObject::Chart && dispid == ChartIds::SERIES;
     if (SUCCEEDED(hr) && (IsPut(wFlags) || (wFlags == DISPATCH_METHOD && !bLookup)))
         m_pDocument->Changed();
     return hr;
@@ -173,11 +174,11 @@ HRESULT CChartObject::InvokeChart(DISPID dispid, WORD wFlags, const DISPPARAMS& 
                                   COleVariant* pResult) {
     if (wFlags == DISPATCH_PROPERTYGET) {
         switch (dispid) {
-        case CTChart::DISPID_AXES:
+        case ChartIds::AXES:
             return Yield(pResult, EObject::Axes);
-        case CTChart::DISPID_LEGEND:
+        case ChartIds::LEGEND:
             return Yield(pResult, EObject::Legend);
-        case CTChart::DISPID_HEADER:
+        case ChartIds::HEADER:
             return Yield(pResult, EObject::Header);
         default:
             return DISP_E_MEMBERNOTFOUND;
@@ -189,7 +190,7 @@ HRESULT CChartObject::InvokeChart(DISPID dispid, WORD wFlags, const DISPPARAMS& 
     if (FAILED(hr))
         return hr;
     auto& series = Model().series;
-    if (dispid == CTChart::DISPID_ADD_SERIES) {
+    if (dispid == ChartIds::ADD_SERIES) {
         // Kind 0 is the line series, the only kind this chart draws.
         if (pValue->GetLong() != 0)
             return E_INVALIDARG;
@@ -198,7 +199,7 @@ HRESULT CChartObject::InvokeChart(DISPID dispid, WORD wFlags, const DISPPARAMS& 
             *pResult = COleVariant(static_cast<LONG>(series.size() - 1));
         return S_OK;
     }
-    if (dispid == CTChart::DISPID_SERIES) {
+    if (dispid == ChartIds::SERIES) {
         LONG nIndex = pValue->GetLong();
         if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= series.size()) {
             if (pResult)
@@ -213,9 +214,9 @@ HRESULT CChartObject::InvokeChart(DISPID dispid, WORD wFlags, const DISPPARAMS& 
 HRESULT CChartObject::InvokeAxis(DISPID dispid, WORD wFlags, const DISPPARAMS& params,
                                  COleVariant* pResult) {
     if (wFlags == DISPATCH_PROPERTYGET) {
-        if (dispid == CChartAxis::DISPID_PART_11)
+        if (dispid == AxisIds::PART_11)
             return Yield(pResult, EObject::AxisLabels, m_nIndex);
-        if (dispid == CChartAxis::DISPID_TITLE)
+        if (dispid == AxisIds::TITLE)
             return Yield(pResult, EObject::AxisTitle, m_nIndex);
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -223,21 +224,21 @@ HRESULT CChartObject::InvokeAxis(DISPID dispid, WORD wFlags, const DISPPARAMS& p
         return DISP_E_MEMBERNOTFOUND;
     SChartAxis& axis = Axis();
     switch (dispid) {
-    case CChartAxis::DISPID_FLAG_2:
+    case AxisIds::FLAG_2:
         return PutValue(params, VT_BOOL, [&](const COleVariant& v) {
             axis.bAutomaticMaximum = v.GetBool() != VARIANT_FALSE;
         });
-    case CChartAxis::DISPID_FLAG_3:
+    case AxisIds::FLAG_3:
         return PutValue(params, VT_BOOL, [&](const COleVariant& v) {
             axis.bAutomaticMinimum = v.GetBool() != VARIANT_FALSE;
         });
-    case CChartAxis::DISPID_VALUE_19:
+    case AxisIds::VALUE_19:
         return PutValue(params, VT_R8,
                         [&](const COleVariant& v) { axis.dMaximum = v.GetDouble(); });
-    case CChartAxis::DISPID_VALUE_20:
+    case AxisIds::VALUE_20:
         return PutValue(params, VT_R8,
                         [&](const COleVariant& v) { axis.dMinimum = v.GetDouble(); });
-    case CChartAxis::DISPID_DATE_TIME_LABELS:
+    case AxisIds::DATE_TIME_LABELS:
         return PutValue(params, VT_BOOL, [&](const COleVariant& v) {
             axis.bDateTime = v.GetBool() != VARIANT_FALSE;
         });
@@ -249,12 +250,12 @@ HRESULT CChartObject::InvokeAxis(DISPID dispid, WORD wFlags, const DISPPARAMS& p
 HRESULT CChartObject::InvokeSeries(DISPID dispid, WORD wFlags, const DISPPARAMS& params,
                                    COleVariant* pResult) {
     SChartSeries& series = Model().series.at(m_nIndex);
-    if (wFlags == DISPATCH_PROPERTYGET && dispid == CChartSeries::DISPID_PART_43)
+    if (wFlags == DISPATCH_PROPERTYGET && dispid == SeriesIds::PART_43)
         return Yield(pResult, EObject::SeriesPointer, m_nIndex);
-    if (IsPut(wFlags) && dispid == CChartSeries::DISPID_TITLE)
+    if (IsPut(wFlags) && dispid == SeriesIds::TITLE)
         return PutValue(params, VT_BSTR,
                         [&](const COleVariant& v) { series.strTitle = v.GetString(); });
-    if (wFlags != DISPATCH_METHOD || dispid != CChartSeries::DISPID_ADD_XY)
+    if (wFlags != DISPATCH_METHOD || dispid != SeriesIds::ADD_XY)
         return DISP_E_MEMBERNOTFOUND;
     if (params.args.size() != 4)
         return DISP_E_BADPARAMCOUNT;
@@ -273,7 +274,7 @@ HRESULT CChartObject::InvokeSeries(DISPID dispid, WORD wFlags, const DISPPARAMS&
 }
 
 HRESULT CChartObject::InvokeHeaderLines(DISPID dispid, WORD wFlags, const DISPPARAMS& params) {
-    if (!IsPut(wFlags) || dispid != CChartStrings::DISPID_ITEM)
+    if (!IsPut(wFlags) || dispid != StringsIds::ITEM)
         return DISP_E_MEMBERNOTFOUND;
     if (params.args.size() != 2)
         return DISP_E_BADPARAMCOUNT;

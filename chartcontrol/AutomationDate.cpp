@@ -1,4 +1,4 @@
-#include "AutomationDate.h"
+#include "chartcontrol/AutomationDate.h"
 
 #include <cmath>
 

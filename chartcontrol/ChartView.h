@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AxisRange.h"
-#include "ChartModel.h"
+#include "chartcontrol/AxisRange.h"
+#include "chartcontrol/ChartModel.h"
 
 #include <qcustomplot.h>
 

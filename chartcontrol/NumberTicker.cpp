@@ -1,4 +1,4 @@
-#include "NumberTicker.h"
+#include "chartcontrol/NumberTicker.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,9 @@
-#include "ChartControl.h"
+#include "chartcontrol/ChartControl.h"
 
-#include "ChartAutomation.h"
-#include "ChartView.h"
-#include "SavedState.h"
-
-namespace {
-constexpr DISPID EVENT_DRAWN = 3;
-}
+#include "chartcontrol/ChartAutomation.h"
+#include "chartcontrol/ChartInterface.h"
+#include "chartcontrol/ChartView.h"
+#include "chartcontrol/SavedState.h"
 
 std::unique_ptr<CChartControl> CChartControl::Create(QWidget* pParent, const std::uint8_t* pInit,
                                                      std::size_t nInitSize, int nControlId,
@@ -38,7 +35,7 @@ CChartControl::~CChartControl() {
 void CChartControl::SetEventSink(std::function<void(DISPID)> onEvent) {
     m_pView->SetDrawnListener([onEvent = std::move(onEvent)] {
         if (onEvent)
-            onEvent(EVENT_DRAWN);
+            onEvent(ChartIds::EVENT_DRAWN);
     });
 }
 

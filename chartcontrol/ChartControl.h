@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChartModel.h"
-#include "Dispatch.h"
+#include "chartcontrol/ChartModel.h"
+#include "platform/automation/Dispatch.h"
 
 #include <QPointer>
 

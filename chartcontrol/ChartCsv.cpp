@@ -1,7 +1,7 @@
-#include "ChartCsv.h"
+#include "chartcontrol/ChartCsv.h"
 
-#include "AutomationDate.h"
-#include "TextEncoding.h"
+#include "chartcontrol/AutomationDate.h"
+#include "chartcontrol/TextEncoding.h"
 
 #include <charconv>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "ChartLegendItem.h"
+#include "chartcontrol/ChartLegendItem.h"
 
-#include "ChartGraph.h"
+#include "chartcontrol/ChartGraph.h"
 
 #include <cmath>
 

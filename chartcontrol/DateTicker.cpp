@@ -1,6 +1,6 @@
-#include "DateTicker.h"
+#include "chartcontrol/DateTicker.h"
 
-#include "NumberTicker.h"
+#include "chartcontrol/NumberTicker.h"
 
 #include <cmath>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "LegendPlan.h"
+#include "chartcontrol/LegendPlan.h"
 
 #include <algorithm>
 #include <numeric>

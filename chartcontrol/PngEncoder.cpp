@@ -1,4 +1,4 @@
-#include "PngEncoder.h"
+#include "chartcontrol/PngEncoder.h"
 
 #include <png.h>
 #include <zlib.h>

@@ -1,9 +1,9 @@
-#include "ChartExport.h"
+#include "chartcontrol/ChartExport.h"
 
-#include "ChartCsv.h"
-#include "ChartJson.h"
-#include "ChartView.h"
-#include "PngEncoder.h"
+#include "chartcontrol/ChartCsv.h"
+#include "chartcontrol/ChartJson.h"
+#include "chartcontrol/ChartView.h"
+#include "chartcontrol/PngEncoder.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "TextEncoding.h"
+#include "chartcontrol/TextEncoding.h"
 
 namespace {
 

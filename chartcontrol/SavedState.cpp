@@ -1,4 +1,4 @@
-#include "SavedState.h"
+#include "chartcontrol/SavedState.h"
 
 #include <optional>
 #include <variant>

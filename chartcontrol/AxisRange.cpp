@@ -1,4 +1,4 @@
-#include "AxisRange.h"
+#include "chartcontrol/AxisRange.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "ChartGraph.h"
+#include "chartcontrol/ChartGraph.h"
 
-#include "ChartStyle.h"
-#include "Polylines.h"
+#include "chartcontrol/ChartStyle.h"
+#include "chartcontrol/Polylines.h"
 
 #include <cmath>
 

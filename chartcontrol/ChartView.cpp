@@ -1,15 +1,15 @@
-#include "ChartView.h"
+#include "chartcontrol/ChartView.h"
 
-#include "AutomationDate.h"
-#include "ChartExport.h"
-#include "ChartGraph.h"
-#include "ChartLegendItem.h"
-#include "ChartStyle.h"
-#include "DateTicker.h"
-#include "LegendPlan.h"
-#include "NumberTicker.h"
-#include "SaveName.h"
-#include "TextEncoding.h"
+#include "chartcontrol/AutomationDate.h"
+#include "chartcontrol/ChartExport.h"
+#include "chartcontrol/ChartGraph.h"
+#include "chartcontrol/ChartLegendItem.h"
+#include "chartcontrol/ChartStyle.h"
+#include "chartcontrol/DateTicker.h"
+#include "chartcontrol/LegendPlan.h"
+#include "chartcontrol/NumberTicker.h"
+#include "chartcontrol/SaveName.h"
+#include "chartcontrol/TextEncoding.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "SaveName.h"
+#include "chartcontrol/SaveName.h"
 
-#include "ChartExport.h"
+#include "chartcontrol/ChartExport.h"
 
 #include <QDir>
 #include <QFileInfo>

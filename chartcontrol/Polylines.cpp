@@ -1,4 +1,4 @@
-#include "Polylines.h"
+#include "chartcontrol/Polylines.h"
 
 #include <QPainter>
 

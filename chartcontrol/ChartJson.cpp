@@ -1,6 +1,6 @@
-#include "ChartJson.h"
+#include "chartcontrol/ChartJson.h"
 
-#include "TextEncoding.h"
+#include "chartcontrol/TextEncoding.h"
 
 #include <charconv>
 #include <cmath>

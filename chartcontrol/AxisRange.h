@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChartModel.h"
+#include "chartcontrol/ChartModel.h"
 
 struct SAxisRange {
     double dLower = 0.0;

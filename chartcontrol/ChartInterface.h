@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/automation/AutomationTypes.h"
+
+// The chart component's automation interface, as it publishes it: the dispatch id of every
+// operation, by object. The same id means different things on different objects (2 is the
+// axes on the chart, a flag on an axis, the caption of an axis title...). Kinds and argument
+// types are those of the wrappers that call them (chart/).
+
+namespace ChartIds {
+inline constexpr DISPID AXES = 2;        // get: the axes
+inline constexpr DISPID LEGEND = 15;     // get: the legend
+inline constexpr DISPID HEADER = 22;     // get: the header
+inline constexpr DISPID ADD_SERIES = 28; // method (long kind): adds a line series
+inline constexpr DISPID SERIES = 56;     // method (long index): the series added so many before
+inline constexpr DISPID EVENT_DRAWN = 3; // event: fired after each complete drawing
+} // namespace ChartIds
+
+namespace AxesIds {
+inline constexpr DISPID LEFT = 1;   // get: the axis of y values
+inline constexpr DISPID BOTTOM = 4; // get: the axis of x values
+} // namespace AxesIds
+
+namespace AxisIds {
+inline constexpr DISPID FLAG_2 = 2;    // put BOOL: the maximum follows the data
+inline constexpr DISPID FLAG_3 = 3;    // put BOOL: the minimum follows the data
+inline constexpr DISPID PART_11 = 11;  // get: the axis labels
+inline constexpr DISPID VALUE_19 = 19; // put double: the maximum
+inline constexpr DISPID VALUE_20 = 20; // put double: the minimum
+inline constexpr DISPID TITLE = 30;    // get: the axis title
+// put BOOL: values are automation dates, labelled as calendar dates; no other id uses it.
+inline constexpr DISPID DATE_TIME_LABELS = 100;
+} // namespace AxisIds
+
+namespace AxisPartIds {
+inline constexpr DISPID VALUE_16 = 16; // put long: the least gap between labels, in percent
+} // namespace AxisPartIds
+
+namespace AxisTitleIds {
+inline constexpr DISPID CAPTION = 2; // put string
+} // namespace AxisTitleIds
+
+namespace SeriesIds {
+inline constexpr DISPID TITLE = 39;   // put string
+inline constexpr DISPID PART_43 = 43; // get: the point markers
+inline constexpr DISPID ADD_XY = 48;  // method (double x, double y, string label, long colour)
+} // namespace SeriesIds
+
+namespace SeriesPartIds {
+inline constexpr DISPID FLAG_2 = 2; // put BOOL: markers shown
+} // namespace SeriesPartIds
+
+namespace LegendIds {
+inline constexpr DISPID FLAG_17 = 17; // put BOOL: the legend shown
+} // namespace LegendIds
+
+namespace HeaderIds {
+inline constexpr DISPID STRINGS = 6; // get: the header's text lines
+} // namespace HeaderIds
+
+namespace StringsIds {
+inline constexpr DISPID ITEM = 2; // put (long index, VARIANT text): replaces one line
+} // namespace StringsIds
