@@ -101,14 +101,15 @@ SOptions ExtractOptions(CArgumentList& args) {
             strError = std::string(pRule->pszName) + " needs " + pRule->pszValue;
         else
             strError = pRule->take(nWords == 2 ? words[i + 1] : std::string(), options);
-        if (options.strError.empty())
-            options.strError = strError;
+        if (options.status.Ok() && !strError.empty())
+            options.status = SStatus::Failed(EExitStatus::Usage, strError);
         words.erase(words.begin() + static_cast<std::ptrdiff_t>(i),
                     words.begin() +
                         static_cast<std::ptrdiff_t>(std::min(i + nWords, words.size())));
     }
-    if (options.strError.empty() && !options.bExport && (options.nWidth || options.nScale != 1))
-        options.strError = "--size and --scale shape an export: give --export FILE too";
+    if (options.status.Ok() && !options.bExport && (options.nWidth || options.nScale != 1))
+        options.status = SStatus::Failed(
+            EExitStatus::Usage, "--size and --scale shape an export: give --export FILE too");
     return options;
 }
 

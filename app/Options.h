@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ArgumentList.h"
+#include "platform/Status.h"
 
 #include <string>
 
@@ -15,8 +16,8 @@ struct SOptions {
     bool bWatch = false;       // "--watch": read the file again whenever it changes
     int nWidth = 0;            // "--size WIDTHxHEIGHT" of an export; 0 for the chart's own
     int nHeight = 0;
-    int nScale = 1;       // "--scale N": device pixels per pixel of an exported PNG
-    std::string strError; // what is wrong with the options; empty when nothing
+    int nScale = 1; // "--scale N": device pixels per pixel of an exported PNG
+    SStatus status; // what is wrong with the options: a usage failure
 };
 
 SOptions ExtractOptions(CArgumentList& args);

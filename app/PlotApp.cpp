@@ -33,9 +33,9 @@ BOOL CPlotApp::InitInstance() {
             std::printf("Verlo %s\n", VERLO_SHORT_VERSION);
         return FALSE;
     }
-    if (!options.strError.empty()) {
-        Report(options.strError + " (see " + strProgram + " --help)");
-        m_exitStatus = EExitStatus::Usage;
+    if (!options.status.Ok()) {
+        Report(options.status.strMessage + " (see " + strProgram + " --help)");
+        m_exitStatus = options.status.kind;
         return FALSE;
     }
     const SPlotRequest request{ChooseDataSource(args), options.bExport, options.strExportPath,

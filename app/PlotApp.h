@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/Status.h"
 #include "platform/automation/AutomationTypes.h"
-#include "ui/ExitStatus.h"
 
 class QWidget;
 

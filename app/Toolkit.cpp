@@ -1,6 +1,6 @@
 #include "app/Toolkit.h"
 
-#include "ui/ExitStatus.h"
+#include "platform/Status.h"
 #include "ui/PlotRequest.h"
 #include "ui/Reporter.h"
 

@@ -42,9 +42,8 @@ BENCHMARK(BM_AddXYThroughAutomation)->Unit(benchmark::kMillisecond);
 
 void BM_BuildAndRenderFullChart(benchmark::State& state) {
     for (auto _ : state) {
-        std::string strError;
-        auto pControl =
-            CChartControl::Create(nullptr, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1000, strError);
+        std::unique_ptr<CChartControl> pControl;
+        CChartControl::Create(nullptr, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1000, pControl);
         CTChart chart;
         chart.AttachControlSite(pControl->GetDispatch());
         FillChart(chart);

@@ -49,9 +49,8 @@ std::string WriteFullFile() {
 
 void BM_ReloadFullStore(benchmark::State& state) {
     const std::string strPath = WriteFullFile();
-    std::string strError;
-    auto pControl =
-        CChartControl::Create(nullptr, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1000, strError);
+    std::unique_ptr<CChartControl> pControl;
+    CChartControl::Create(nullptr, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1000, pControl);
     CTChart chart;
     chart.AttachControlSite(pControl->GetDispatch());
     long nFirstRss = 0;

@@ -5,14 +5,14 @@
 #include "chartcontrol/ChartView.h"
 #include "chartcontrol/SavedState.h"
 
-std::unique_ptr<CChartControl> CChartControl::Create(QWidget* pParent, const std::uint8_t* pInit,
-                                                     std::size_t nInitSize, int nControlId,
-                                                     std::string& strError) {
+SStatus CChartControl::Create(QWidget* pParent, const std::uint8_t* pInit, std::size_t nInitSize,
+                              int nControlId, std::unique_ptr<CChartControl>& pControl) {
     auto pDocument = std::make_shared<CChartDocument>();
-    if (!LoadChartStateFromDialogInit(pInit, nInitSize, nControlId, pDocument->Model(), strError))
-        return nullptr;
-    return std::unique_ptr<CChartControl>(
-        new CChartControl(std::move(pDocument), pParent, pInit, nInitSize, nControlId));
+    SStatus status = LoadChartStateFromDialogInit(pInit, nInitSize, nControlId, pDocument->Model());
+    pControl.reset(
+        status.Ok() ? new CChartControl(std::move(pDocument), pParent, pInit, nInitSize, nControlId)
+                    : nullptr);
+    return status;
 }
 
 CChartControl::CChartControl(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent,
@@ -42,8 +42,7 @@ void CChartControl::SetEventSink(std::function<void(DISPID)> onEvent) {
 void CChartControl::ResetToSavedState() {
     // The saved state loaded once already, when the control was created.
     SChartModel model;
-    std::string strError;
-    LoadChartStateFromDialogInit(m_pInit, m_nInitSize, m_nControlId, model, strError);
+    LoadChartStateFromDialogInit(m_pInit, m_nInitSize, m_nControlId, model);
     m_pDocument->Model() = std::move(model);
     m_pDocument->Changed();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chartcontrol/ChartModel.h"
+#include "platform/Status.h"
 #include "platform/automation/Dispatch.h"
 
 #include <QPointer>
@@ -17,10 +18,10 @@ class QWidget;
 // widget that draws it, created from the dialog's saved state for the control.
 class CChartControl {
 public:
-    // Null, with the reason in strError, when the saved state cannot be loaded.
-    static std::unique_ptr<CChartControl> Create(QWidget* pParent, const std::uint8_t* pInit,
-                                                 std::size_t nInitSize, int nControlId,
-                                                 std::string& strError);
+    // The control in pControl; a failed status, and no control, when the saved state cannot
+    // be loaded.
+    static SStatus Create(QWidget* pParent, const std::uint8_t* pInit, std::size_t nInitSize,
+                          int nControlId, std::unique_ptr<CChartControl>& pControl);
     ~CChartControl();
     CChartControl(const CChartControl&) = delete;
     CChartControl& operator=(const CChartControl&) = delete;

@@ -77,12 +77,15 @@ std::optional<QByteArray> RenderPdf(CChartView& view, const QSize& size) {
     return bytes;
 }
 
-bool WriteWhole(const QString& strPath, const QByteArray& bytes, QString& strError) {
+SStatus NotWritten(const QString& strWhy) {
+    return SStatus::Failed(EExitStatus::NotWritten, strWhy.toStdString());
+}
+
+SStatus WriteWhole(const QString& strPath, const QByteArray& bytes) {
     QSaveFile file(strPath);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    strError = QStringLiteral("cannot write '%1': %2").arg(strPath, file.errorString());
-    return false;
+        return {};
+    return NotWritten(QStringLiteral("cannot write '%1': %2").arg(strPath, file.errorString()));
 }
 
 } // namespace
@@ -94,15 +97,14 @@ const QStringList& ExportKinds() {
     return kinds;
 }
 
-bool ExportChart(CChartView& view, const SChartModel& model, const QString& strPath,
-                 QString& strError, const SExportOptions& options) {
+SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& strPath,
+                    const SExportOptions& options) {
     view.SyncFromModel();
     const QString strKind = QFileInfo(strPath).suffix().toLower();
     if (!ExportKinds().contains(strKind)) {
-        strError = QStringLiteral("cannot tell what to write to '%1': use a name ending in "
-                                  ".png, .svg, .pdf, .csv or .json")
-                       .arg(strPath);
-        return false;
+        return NotWritten(QStringLiteral("cannot tell what to write to '%1': use a name ending in "
+                                         ".png, .svg, .pdf, .csv or .json")
+                              .arg(strPath));
     }
     QSize size = options.size;
     if (!size.isValid())
@@ -113,16 +115,16 @@ bool ExportChart(CChartView& view, const SChartModel& model, const QString& strP
         nScale < 1 || nScale > LARGEST_SCALE ||
         (strKind == QLatin1String("png") &&
          qint64(size.width()) * size.height() * nScale * nScale > LARGEST_PNG_PIXELS)) {
-        strError = QStringLiteral("cannot draw '%1' at %2×%3 and scale %4: a side may be 1 to "
-                                  "%5, the scale 1 to %6, a PNG at most %7 million pixels")
-                       .arg(strPath)
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(nScale)
-                       .arg(LARGEST_SIDE)
-                       .arg(LARGEST_SCALE)
-                       .arg(LARGEST_PNG_PIXELS / 1000000);
-        return false;
+        return NotWritten(
+            QStringLiteral("cannot draw '%1' at %2×%3 and scale %4: a side may be 1 to "
+                           "%5, the scale 1 to %6, a PNG at most %7 million pixels")
+                .arg(strPath)
+                .arg(size.width())
+                .arg(size.height())
+                .arg(nScale)
+                .arg(LARGEST_SIDE)
+                .arg(LARGEST_SCALE)
+                .arg(LARGEST_PNG_PIXELS / 1000000));
     }
     std::optional<QByteArray> bytes;
     if (strKind == QLatin1String("png"))
@@ -136,12 +138,11 @@ bool ExportChart(CChartView& view, const SChartModel& model, const QString& strP
     else
         bytes = ToBytes(ChartToJson(model));
     if (!bytes) {
-        strError = QStringLiteral("cannot draw '%1' at %2×%3 and scale %4")
-                       .arg(strPath)
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(nScale);
-        return false;
+        return NotWritten(QStringLiteral("cannot draw '%1' at %2×%3 and scale %4")
+                              .arg(strPath)
+                              .arg(size.width())
+                              .arg(size.height())
+                              .arg(nScale));
     }
-    return WriteWhole(strPath, *bytes, strError);
+    return WriteWhole(strPath, *bytes);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chartcontrol/ChartModel.h"
+#include "platform/Status.h"
 
 #include <QSize>
 #include <QString>
@@ -22,7 +23,7 @@ const QStringList& ExportKinds();
 // Writes the chart to strPath, the kind chosen by its extension: .png, .svg and .pdf are
 // pictures of the chart as drawn (shapes and text in SVG and PDF, never pixels); .csv is a
 // table of its drawn points; .json its content. The file is written whole or not at all.
-// False, with the reason in strError, when the kind is unknown, the size or scale unusable,
-// or the file cannot be written (then in the system's own words).
-bool ExportChart(CChartView& view, const SChartModel& model, const QString& strPath,
-                 QString& strError, const SExportOptions& options = {});
+// A failed status (nothing written) when the kind is unknown, the size or scale unusable, or
+// the file cannot be written (then in the system's own words).
+SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& strPath,
+                    const SExportOptions& options = {});

@@ -454,10 +454,10 @@ void CChartView::SaveAs() {
         filters.join(QStringLiteral(";;")), &strFilter);
     if (strPath.isEmpty())
         return;
-    QString strError;
-    if (!ExportChart(*this, m_pDocument->Model(), WithFilterExtension(strPath, strFilter),
-                     strError))
-        QMessageBox::warning(this, tr("Save Chart As"), strError);
+    const SStatus status =
+        ExportChart(*this, m_pDocument->Model(), WithFilterExtension(strPath, strFilter));
+    if (!status.Ok())
+        QMessageBox::warning(this, tr("Save Chart As"), QString::fromStdString(status.strMessage));
 }
 
 bool CChartView::PointNear(const QPoint& pos, int& nSeries, int& nPoint) const {

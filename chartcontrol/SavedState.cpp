@@ -152,19 +152,20 @@ void ApplyProperty(const std::string& strName, const CValue& value, SChartModel&
         model.header = *pLines;
 }
 
+SStatus Damaged(std::string strWhat) {
+    return SStatus::Failed(EExitStatus::NoChart, std::move(strWhat));
+}
+
 } // namespace
 
-bool LoadChartStateFromStream(const std::uint8_t* pData, std::size_t nSize, SChartModel& model,
-                              std::string& strError) {
+SStatus LoadChartStateFromStream(const std::uint8_t* pData, std::size_t nSize, SChartModel& model) {
     CByteReader reader(pData, nSize);
     std::string strSignature, strClass, strObject;
     if (!reader.ReadBytes(4, strSignature) || strSignature != "TPF0") {
-        strError = "the saved chart state does not begin with its signature";
-        return false;
+        return Damaged("the saved chart state does not begin with its signature");
     }
     if (!reader.ReadShortString(strClass) || !reader.ReadShortString(strObject)) {
-        strError = "the saved chart state ends inside its class or object name";
-        return false;
+        return Damaged("the saved chart state ends inside its class or object name");
     }
     // Applied only once the whole stream has been read: a damaged stream changes nothing.
     std::vector<std::pair<std::string, CValue>> properties;
@@ -172,30 +173,27 @@ bool LoadChartStateFromStream(const std::uint8_t* pData, std::size_t nSize, SCha
         std::string strName;
         std::uint8_t nType = 0;
         if (!reader.ReadShortString(strName)) {
-            strError = "the saved chart state ends inside its property list";
-            return false;
+            return Damaged("the saved chart state ends inside its property list");
         }
         if (strName.empty())
             break;
         CValue value;
         if (!reader.ReadU8(nType) || !ReadValue(reader, nType, value, 0)) {
-            strError = "the saved chart property \"" + strName + "\" is damaged or truncated";
-            return false;
+            return Damaged("the saved chart property \"" + strName + "\" is damaged or truncated");
         }
         properties.emplace_back(std::move(strName), std::move(value));
     }
     std::uint8_t nChildrenEnd = 0xFF;
     if (!reader.ReadU8(nChildrenEnd) || nChildrenEnd != VA_NULL) {
-        strError = "the saved chart state lists child objects the chart does not have";
-        return false;
+        return Damaged("the saved chart state lists child objects the chart does not have");
     }
     for (const auto& [strName, value] : properties)
         ApplyProperty(strName, value, model);
-    return true;
+    return {};
 }
 
-bool LoadChartStateFromDialogInit(const std::uint8_t* pData, std::size_t nSize, int nControlId,
-                                  SChartModel& model, std::string& strError) {
+SStatus LoadChartStateFromDialogInit(const std::uint8_t* pData, std::size_t nSize, int nControlId,
+                                     SChartModel& model) {
     // The whole list is walked to its end marker first: a damaged list loads nothing.
     CByteReader reader(pData, nSize);
     const std::uint8_t* pStream = nullptr;
@@ -204,32 +202,28 @@ bool LoadChartStateFromDialogInit(const std::uint8_t* pData, std::size_t nSize, 
     for (;;) {
         std::uint32_t nId = 0, nMessage = 0, nLength = 0;
         if (!reader.ReadLE(2, nId)) {
-            strError = "the dialog's control records end without their end marker";
-            return false;
+            return Damaged("the dialog's control records end without their end marker");
         }
         if (nId == 0)
             break;
         const std::uint8_t* pRecord = nullptr;
         if (!reader.ReadLE(2, nMessage) || !reader.ReadLE(4, nLength) ||
             !(pRecord = reader.Here(), reader.Skip(nLength))) {
-            strError = "a control record of the dialog is truncated";
-            return false;
+            return Damaged("a control record of the dialog is truncated");
         }
         if (static_cast<int>(nId) != nControlId || bFound)
             continue;
         // The record data begin with a 32-bit field of the record itself; the rest is the
         // stream.
         if (nMessage != DLGINIT_LOAD_STREAM || nLength < 4) {
-            strError = "the chart's control record holds no state stream";
-            return false;
+            return Damaged("the chart's control record holds no state stream");
         }
         bFound = true;
         pStream = pRecord + 4;
         nStreamSize = nLength - 4;
     }
     if (!bFound) {
-        strError = "the dialog has no saved state for control " + std::to_string(nControlId);
-        return false;
+        return Damaged("the dialog has no saved state for control " + std::to_string(nControlId));
     }
-    return LoadChartStateFromStream(pStream, nStreamSize, model, strError);
+    return LoadChartStateFromStream(pStream, nStreamSize, model);
 }

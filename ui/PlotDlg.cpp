@@ -61,10 +61,10 @@ bool CPlotDlg::CreateControls() {
         m_pNotes->setGeometry(DialogUnitsToPixels(380, 45, 50, 24));
     }
 
-    std::string strError;
-    m_pChartControl = CChartControl::Create(this, m_pInit, m_nInitSize, IDC_CHART, strError);
-    if (!m_pChartControl) {
-        Report("cannot create the chart: " + strError);
+    if (const SStatus status =
+            CChartControl::Create(this, m_pInit, m_nInitSize, IDC_CHART, m_pChartControl);
+        !status.Ok()) {
+        Report("cannot create the chart: " + status.strMessage);
         return false;
     }
     m_pChartControl->View()->setGeometry(DialogUnitsToPixels(7, 7, 370, 276));
@@ -125,17 +125,15 @@ EExitStatus CPlotDlg::ExportTo() {
         return EExitStatus::NoInput;
     if (!bFilled)
         return EExitStatus::NotWritten;
-    QString strError;
     SExportOptions options;
     if (m_request.nExportWidth > 0)
         options.size = QSize(m_request.nExportWidth, m_request.nExportHeight);
     options.nPngScale = m_request.nExportScale;
-    if (!ExportChart(*m_pChartControl->View(), m_pChartControl->Model(),
-                     QString::fromStdString(m_request.strExportPath), strError, options)) {
-        Report(strError.toStdString());
-        return EExitStatus::NotWritten;
-    }
-    return EExitStatus::Success;
+    const SStatus status = ExportChart(*m_pChartControl->View(), m_pChartControl->Model(),
+                                       QString::fromStdString(m_request.strExportPath), options);
+    if (!status.Ok())
+        Report(status.strMessage);
+    return status.kind;
 }
 
 BOOL CPlotDlg::OnInitDialog() {

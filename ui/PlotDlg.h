@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/TChart.h"
-#include "ui/ExitStatus.h"
+#include "platform/Status.h"
 #include "ui/PlotRequest.h"
 
 #include <QDialog>

@@ -13,7 +13,7 @@ std::string Outcome(const SOptions& o) {
            "graph=" + std::to_string(o.nGraph) + (o.bWatch ? " watch" : "") +
            (o.nWidth ? " size=" + std::to_string(o.nWidth) + "x" + std::to_string(o.nHeight) : "") +
            (o.nScale != 1 ? " scale=" + std::to_string(o.nScale) : "") +
-           (o.strError.empty() ? "" : " error: " + o.strError);
+           (o.status.Ok() ? "" : " error: " + o.status.strMessage);
 }
 
 TEST(Options, AreTakenOutBeforeTheDataSourceRules) {

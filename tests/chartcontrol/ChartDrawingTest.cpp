@@ -37,9 +37,7 @@ TEST_F(ChartDrawing, VectorFilesHoldShapesAndTextNeverPictures) {
         {"chart.pdf", "/Subtype /Image", {"/FontFile", "/MediaBox [0 0 300.000000 200.000000]"}}};
     for (const auto& kind : kinds) {
         const QString strPath = folder.filePath(QLatin1String(kind.pszName));
-        QString strError;
-        ASSERT_TRUE(ExportChart(m_view, Model(), strPath, strError, {QSize(300, 200), 1}))
-            << strError.toStdString();
+        ASSERT_TRUE(ExportChart(m_view, Model(), strPath, {QSize(300, 200), 1}).Ok());
         const QByteArray content = ReadAll(strPath);
         EXPECT_FALSE(content.contains(kind.pszPicture)) << kind.pszName;
         for (const QString& strExpected : kind.expected)
@@ -59,10 +57,8 @@ TEST_F(ChartDrawing, PngHasAsManyPixelsAsItsSizeAndScaleSay) {
                  {QSize(), 2, QSize(1110, 898)},
                  {QSize(300, 200), 3, QSize(900, 600)}};
     for (const auto& c : cases) {
-        QString strError;
-        ASSERT_TRUE(ExportChart(m_view, Model(), folder.filePath("chart.png"), strError,
-                                {c.size, c.nScale}))
-            << strError.toStdString();
+        ASSERT_TRUE(
+            ExportChart(m_view, Model(), folder.filePath("chart.png"), {c.size, c.nScale}).Ok());
         EXPECT_EQ(QImage(folder.filePath("chart.png")).size(), c.pixels) << c.nScale;
     }
 }

@@ -63,10 +63,9 @@ TEST_F(ChartFile, AFailedWriteLeavesNoFileAndGivesTheSystemsReason) {
     } cases[] = {{"plain/chart.png", ENOTDIR}, {"missing/chart.csv", ENOENT}};
     for (const auto& c : cases) {
         const QString strPath = folder.filePath(QLatin1String(c.pszName));
-        QString strError;
-        EXPECT_FALSE(ExportChart(m_view, Model(), strPath, strError));
-        EXPECT_TRUE(strError.contains(QString::fromLocal8Bit(std::strerror(c.nError))))
-            << strError.toStdString();
+        const SStatus status = ExportChart(m_view, Model(), strPath);
+        EXPECT_NE(status.strMessage.find(std::strerror(c.nError)), std::string::npos)
+            << status.strMessage;
         EXPECT_FALSE(QFile::exists(strPath));
     }
 }
@@ -77,9 +76,8 @@ TEST_F(ChartFileOfTheExample, CsvHoldsEveryPointAndItsTime) {
     SPopulationReport population;
     PopulateChart(m_chart, data, population);
     QTemporaryDir folder;
-    QString strError;
     ASSERT_TRUE(
-        ExportChart(*m_pControl->View(), m_pControl->Model(), folder.filePath("c.csv"), strError));
+        ExportChart(*m_pControl->View(), m_pControl->Model(), folder.filePath("c.csv")).Ok());
     QFile csv(folder.filePath("c.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(csv.readLine(), "series,x,y,time\r\n");

@@ -134,7 +134,6 @@ TEST_F(ChartViewTest, ExportsPicturesAndContentByExtension) {
     AddDatedSeries();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    QString strError;
     const struct {
         const char* pszName;
         QByteArray start;
@@ -144,8 +143,8 @@ TEST_F(ChartViewTest, ExportsPicturesAndContentByExtension) {
                  {"chart.JSON", "{\"width\":555,\"height\":449"}};
     for (const auto& kind : kinds) {
         const QString strPath = folder.filePath(QLatin1String(kind.pszName));
-        ASSERT_TRUE(ExportChart(*m_pControl->View(), m_pControl->Model(), strPath, strError))
-            << kind.pszName << ": " << strError.toStdString();
+        ASSERT_TRUE(ExportChart(*m_pControl->View(), m_pControl->Model(), strPath).Ok())
+            << kind.pszName;
         QFile file(strPath);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_TRUE(file.readAll().startsWith(kind.start)) << kind.pszName;
@@ -155,15 +154,17 @@ TEST_F(ChartViewTest, ExportsPicturesAndContentByExtension) {
     ASSERT_TRUE(json.open(QIODevice::ReadOnly));
     EXPECT_EQ(json.readAll().toStdString(), ChartToJson(m_pControl->Model()));
 
-    EXPECT_FALSE(
-        ExportChart(*m_pControl->View(), m_pControl->Model(), folder.filePath("x.gif"), strError));
-    EXPECT_TRUE(strError.contains(QLatin1String(".png, .svg, .pdf, .csv or .json")));
+    const SStatus unknown =
+        ExportChart(*m_pControl->View(), m_pControl->Model(), folder.filePath("x.gif"));
+    EXPECT_EQ(unknown.kind, EExitStatus::NotWritten);
+    EXPECT_NE(unknown.strMessage.find(".png, .svg, .pdf, .csv or .json"), std::string::npos);
 }
 
 TEST(ChartControlCreation, ADamagedSavedStateCreatesNothing) {
-    std::string strError;
-    EXPECT_FALSE(CChartControl::Create(nullptr, PLOT_DIALOG_INIT, 100, 1000, strError));
-    EXPECT_FALSE(strError.empty());
+    std::unique_ptr<CChartControl> pControl;
+    EXPECT_EQ(CChartControl::Create(nullptr, PLOT_DIALOG_INIT, 100, 1000, pControl).kind,
+              EExitStatus::NoChart);
+    EXPECT_FALSE(pControl);
 }
 
 } // namespace

@@ -17,10 +17,9 @@ protected:
     static constexpr int IDC_CHART = 1000;
 
     void SetUp() override {
-        std::string strError;
-        m_pControl = CChartControl::Create(nullptr, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE,
-                                           IDC_CHART, strError);
-        ASSERT_TRUE(m_pControl) << strError;
+        const SStatus status = CChartControl::Create(nullptr, PLOT_DIALOG_INIT,
+                                                     PLOT_DIALOG_INIT_SIZE, IDC_CHART, m_pControl);
+        ASSERT_TRUE(m_pControl) << status.strMessage;
         m_chart.AttachControlSite(m_pControl->GetDispatch());
     }
     void TearDown() override { m_chart.DetachControlSite(); }
