@@ -1,7 +1,7 @@
 #include "chart/ChartPopulation.h"
 #include "data/JulianDay.h"
 #include "tests/support/ReadText.h"
-#include "tests/support/ScriptedChart.h"
+#include "tests/support/RecordedChart.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -14,165 +14,146 @@
 
 namespace {
 
-using Calls = std::vector<std::string>;
-
 std::string Number(double dValue) {
     char szNumber[32];
     return std::string(szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr);
 }
 
-Calls& operator+=(Calls& calls, const Calls& more) {
-    calls.insert(calls.end(), more.begin(), more.end());
-    return calls;
-}
-
-const std::string ADD_SERIES = "chart method 28(VT_I4 0)";
-
-Calls Point(int nSet, double dX, double dY) {
-    const std::string strSet = std::to_string(nSet);
-    return {"chart method 56(VT_I4 " + strSet + ")",
-            "chart.series[" + strSet + "] method 48(VT_R8 " + Number(dX) + ", VT_R8 " + Number(dY) +
-                ", VT_BSTR \"\", VT_I4 536870912)"};
-}
-
-Calls DateCaption() {
-    return {"chart get 2()",
-            "chart.axes get 4()",
-            "chart.axes.bottom get 30()",
-            "chart.axes.bottom.title put 2(VT_BSTR \"Date\")",
-            "chart get 2()",
-            "chart.axes get 4()",
-            "chart.axes.bottom put 100(VT_BOOL -1)"};
-}
-
-Calls Title(int nSet, const std::string& strTitle) {
-    const std::string strSet = std::to_string(nSet);
-    return {"chart method 56(VT_I4 " + strSet + ")",
-            "chart.series[" + strSet + "] put 39(VT_BSTR \"" + strTitle + "\")"};
-}
-
-Calls Finishing(bool bHasSeries, double dScaleMaximum, int nSets, const std::string& strSubtitle) {
-    Calls calls = {"chart method 56(VT_I4 0)"};
-    if (bHasSeries)
-        calls += {"chart.series[0] get 43()", "chart.series[0].part43 put 2(VT_BOOL -1)"};
-    calls += {"chart get 2()",
-              "chart.axes get 1()",
-              "chart.axes.left get 11()",
-              "chart.axes.left.part11 put 16(VT_I4 20)",
-              "chart get 2()",
-              "chart.axes get 1()",
-              "chart.axes.left put 3(VT_BOOL 0)",
-              "chart get 2()",
-              "chart.axes get 1()",
-              "chart.axes.left put 20(VT_R8 0)",
-              "chart get 2()",
-              "chart.axes get 1()",
-              "chart.axes.left put 2(VT_BOOL 0)",
-              "chart get 2()",
-              "chart.axes get 1()",
-              "chart.axes.left put 19(VT_R8 " + Number(dScaleMaximum) + ")",
-              "chart get 2()",
-              "chart.axes get 4()",
-              "chart.axes.bottom put 3(VT_BOOL -1)",
-              "chart get 2()",
-              "chart.axes get 1()",
-              "chart.axes.left get 30()",
-              "chart.axes.left.title put 2(VT_BSTR \"Value\")"};
-    if (nSets == 1)
-        calls += {"chart get 15()", "chart.legend put 17(VT_BOOL 0)"};
-    calls += {"chart get 22()", "chart.header get 6()",
-              "chart.header.strings put 2(VT_I4 0, VT_BSTR \"" + strSubtitle + "\")"};
-    return calls;
-}
-
 class ChartPopulation : public testing::Test {
 protected:
-    void SetUp() override { m_chart.AttachControlSite(m_double.Root()); }
+    void SetUp() override { m_chart.AttachControlSite(m_component.Root()); }
     void TearDown() override {
         m_chart.DetachControlSite();
-        EXPECT_EQ(m_double.OutstandingReferences(), 0);
-        EXPECT_EQ(m_double.OverReleases(), 0);
+        EXPECT_EQ(m_component.OutstandingReferences(), 0);
+        EXPECT_EQ(m_component.OverReleases(), 0);
     }
-    void Populate(const std::string& strText) {
+    SPopulationReport Populate(const std::string& strText, int nGraph = 0) {
         SPopulationReport report;
-        PopulateChart(m_chart, *ReadNew(strText), report);
+        PopulateChart(m_chart, *ReadNew(strText), report, nGraph);
+        return report;
     }
+    const SChartModel& Model() { return m_component.Model(); }
 
-    CScriptedChart m_double;
+    CRecordedChart m_component;
     CTChart m_chart;
 };
 
-TEST_F(ChartPopulation, TwoSetsOfPlainPoints) {
-    Populate("@subtitle \"Run 7\"\n@S0\n@legend string \"a\"\n1 2\n3 4\n&\n"
-             "@S1\n@legend string \"b\"\n5 50\n&\n");
-    Calls expected = {ADD_SERIES};
-    expected += Point(0, 1, 2);
-    expected += Point(0, 3, 4);
-    expected += Title(0, "a");
-    expected += {ADD_SERIES};
-    expected += Point(1, 5, 50);
-    expected += Title(1, "b");
-    expected += Finishing(true, 50.11872336272725, 2, "Run 7");
-    EXPECT_THAT(m_double.CallTexts(), testing::ElementsAreArray(expected));
-    EXPECT_EQ(m_double.HeaderLines(), std::vector<std::string>{"Run 7"});
+// The whole sequence of calls, once: every point through a fresh series wrapper, a date
+// caption after every date point, the finishing steps in their order.
+TEST_F(ChartPopulation, MakesTheCallsInTheirOrder) {
+    // 2451545.0 is 1 January 2000, 12:00: automation date 36526.5. 200000.5 is no date.
+    Populate(
+        "@subtitle \"Run 7\"\n@S0\n@legend string \"a\"\n200000 1\n200000.5 2\n2451545.0 3\n&\n"
+        "@S1\n5 50\n&\n");
+    const std::string strPoint = " method 48(VT_R8 ";
+    const std::string strTail = ", VT_BSTR \"\", VT_I4 536870912)";
+    const std::vector<std::string> dateCaption = {"chart get 2()",
+                                                  "chart.axes get 4()",
+                                                  "chart.axes.bottom get 30()",
+                                                  "chart.axes.bottom.title put 2(VT_BSTR \"Date\")",
+                                                  "chart get 2()",
+                                                  "chart.axes get 4()",
+                                                  "chart.axes.bottom put 100(VT_BOOL -1)"};
+    std::vector<std::string> expected = {"chart method 28(VT_I4 0)", "chart method 56(VT_I4 0)",
+                                         "chart.series[0]" + strPoint + "200000, VT_R8 1" +
+                                             strTail};
+    expected.insert(expected.end(), dateCaption.begin(), dateCaption.end());
+    expected.insert(expected.end(), {"chart method 56(VT_I4 0)",
+                                     "chart.series[0]" + strPoint + "36526.5, VT_R8 3" + strTail});
+    expected.insert(expected.end(), dateCaption.begin(), dateCaption.end());
+    expected.insert(expected.end(), {"chart method 56(VT_I4 0)",
+                                     "chart.series[0] put 39(VT_BSTR \"a\")",
+                                     "chart method 28(VT_I4 0)",
+                                     "chart method 56(VT_I4 1)",
+                                     "chart.series[1]" + strPoint + "5, VT_R8 50" + strTail,
+                                     "chart method 56(VT_I4 1)",
+                                     "chart.series[1] put 39(VT_BSTR \"\")",
+                                     "chart method 56(VT_I4 0)",
+                                     "chart.series[0] get 43()",
+                                     "chart.series[0].part43 put 2(VT_BOOL -1)",
+                                     "chart get 2()",
+                                     "chart.axes get 1()",
+                                     "chart.axes.left get 11()",
+                                     "chart.axes.left.part11 put 16(VT_I4 20)",
+                                     "chart get 2()",
+                                     "chart.axes get 1()",
+                                     "chart.axes.left put 3(VT_BOOL 0)",
+                                     "chart get 2()",
+                                     "chart.axes get 1()",
+                                     "chart.axes.left put 20(VT_R8 0)",
+                                     "chart get 2()",
+                                     "chart.axes get 1()",
+                                     "chart.axes.left put 2(VT_BOOL 0)",
+                                     "chart get 2()",
+                                     "chart.axes get 1()",
+                                     "chart.axes.left put 19(VT_R8 50.11872336272725)",
+                                     "chart get 2()",
+                                     "chart.axes get 4()",
+                                     "chart.axes.bottom put 3(VT_BOOL -1)",
+                                     "chart get 2()",
+                                     "chart.axes get 1()",
+                                     "chart.axes.left get 30()",
+                                     "chart.axes.left.title put 2(VT_BSTR \"Value\")",
+                                     "chart get 22()",
+                                     "chart.header get 6()",
+                                     "chart.header.strings put 2(VT_I4 0, VT_BSTR \"Run 7\")"});
+    EXPECT_THAT(m_component.CallTexts(), testing::ElementsAreArray(expected));
 }
 
-TEST_F(ChartPopulation, PlainAndDatePointsInOneSet) {
-    // 2451545.0 is 1 January 2000, 12:00: automation date 36526.5.
-    Populate("@S0\n200000 1\n200000.5 2\n2451545.0 3\n7 50\n&\n");
-    Calls expected = {ADD_SERIES};
-    expected += Point(0, 200000, 1);
-    // 200000.5 is no calendar date the platform takes: no point, but the caption all the same.
-    expected += DateCaption();
-    expected += Point(0, 36526.5, 3);
-    expected += DateCaption();
-    expected += Point(0, 7, 50);
-    expected += Title(0, "");
-    expected += Finishing(true, 50.11872336272725, 1, "");
-    EXPECT_THAT(m_double.CallTexts(), testing::ElementsAreArray(expected));
+TEST_F(ChartPopulation, ShowsOneGraphAndTheLegendOnlyForSeveralSets) {
+    const char* pszText = "@S0\n1 1\n&\n@WITH G3\n@subtitle \"three\"\n@S0\n@S1\n2 200\n&\n";
+    Populate(pszText);
+    EXPECT_FALSE(Model().bLegendVisible);
+    EXPECT_EQ(Model().series.size(), 1u);
+    EXPECT_EQ(Model().left.dMaximum, 1.0);
+    EXPECT_EQ(Model().header, std::vector<std::string>{""});
+
+    CRecordedChart other;
+    CTChart chart;
+    chart.AttachControlSite(other.Root());
+    SPopulationReport report;
+    PopulateChart(chart, *ReadNew(pszText), report, 3);
+    chart.DetachControlSite();
+    EXPECT_TRUE(other.Model().bLegendVisible);
+    ASSERT_EQ(other.Model().series.size(), 2u);
+    EXPECT_EQ(other.Model().series[1].points.at(0).dY, 200.0);
+    EXPECT_EQ(other.Model().header, std::vector<std::string>{"three"});
+}
+
+TEST_F(ChartPopulation, WithoutSetsOnlyTheSeriesStepIsSkipped) {
+    Populate("@subtitle \"none\"\n1 1\n&\n");
+    EXPECT_TRUE(Model().series.empty());
+    EXPECT_EQ(Model().left.strTitle, "Value");
+    EXPECT_EQ(Model().header, std::vector<std::string>{"none"});
+}
+
+TEST_F(ChartPopulation, CountsWhatThePictureLeavesOut) {
+    const SPopulationReport report =
+        Populate("@S0\n300000 1\ninf 2\nnan 3\n100000 4\n2451545 5\n&\n");
+    EXPECT_EQ(report.nPointsAdded, 2);
+    EXPECT_EQ(report.refusedDates.nCount, 2);
+    EXPECT_EQ(report.refusedDates.dMin, 300000.0);
+    EXPECT_EQ(report.refusedDates.dMax, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(report.notANumberX.nCount, 1);
+    EXPECT_EQ(report.plainOnDateAxis.nCount, 1);
+    EXPECT_EQ(Model().series.at(0).points.size(), 3u);
+}
+
+TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
+    // Call 8 is the AddXY of set 1's first point.
+    m_component.FailCall(8, "Out of points");
+    EXPECT_THROW(Populate("@S0\n1 1\n&\n@S1\n2 2\n&\n@S2\n3 3\n&\n"), COleDispatchException);
+    EXPECT_EQ(m_component.CallTexts().size(), 8u);
+    ASSERT_EQ(Model().series.size(), 2u);
+    EXPECT_TRUE(Model().series[1].points.empty());
+    EXPECT_EQ(Model().header, std::vector<std::string>{"TeeChart"});
 }
 
 TEST_F(ChartPopulation, DateSecondsKeepTheirMilliseconds) {
     // 10:15:59.999 on 4 April 1993 stays 10:15:59.999.
     const double dJulian = 2449081.5 + (10 * 3600 + 15 * 60 + 59.999) / 86400.0;
     Populate("@S0\n" + Number(dJulian) + " 1\n&\n");
-    ASSERT_EQ(m_double.SeriesPoints(0).size(), 1u);
-    EXPECT_EQ(m_double.SeriesPoints(0)[0].dX, 34063.0 + (36900000 + 59999) / 86400000.0);
-}
-
-TEST_F(ChartPopulation, ASetWithoutPointsStillGetsItsSeriesAndTitle) {
-    Populate("@S0\n@legend string \"empty\"\n&\n@S1\n1 1\n&\n");
-    Calls expected = {ADD_SERIES};
-    expected += Title(0, "empty");
-    expected += {ADD_SERIES};
-    expected += Point(1, 1, 1);
-    expected += Title(1, "");
-    expected += Finishing(true, 1.0, 2, "");
-    EXPECT_THAT(m_double.CallTexts(), testing::ElementsAreArray(expected));
-}
-
-TEST_F(ChartPopulation, NoSetsSkipsOnlyTheSeriesStep) {
-    Populate("@subtitle \"\"\n1 1\n&\n");
-    EXPECT_THAT(m_double.CallTexts(), testing::ElementsAreArray(Finishing(false, 1.0, 0, "")));
-    EXPECT_EQ(m_double.SeriesCount(), 0);
-}
-
-TEST_F(ChartPopulation, OnlyGraphZeroIsShown) {
-    Populate("@WITH G1\n@S0\n1 1\n&\n@WITH G0\n@subtitle \"zero\"\n");
-    EXPECT_THAT(m_double.CallTexts(), testing::ElementsAreArray(Finishing(false, 0.0, 0, "zero")));
-}
-
-TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
-    // Call 8 is the AddXY of set 1's first point.
-    m_double.FailCall(8, "Out of points");
-    EXPECT_THROW(Populate("@S0\n1 1\n&\n@S1\n2 2\n&\n@S2\n3 3\n&\n"), COleDispatchException);
-    Calls expected = {ADD_SERIES};
-    expected += Point(0, 1, 1);
-    expected += Title(0, "");
-    expected += {ADD_SERIES};
-    expected += Point(1, 2, 2);
-    EXPECT_THAT(m_double.CallTexts(), testing::ElementsAreArray(expected));
-    EXPECT_EQ(m_double.SeriesCount(), 2);
+    EXPECT_EQ(Model().series.at(0).points.at(0).dX, 34063.0 + (36900000 + 59999) / 86400000.0);
 }
 
 // Automation date of a whole day count and a time of day in milliseconds.

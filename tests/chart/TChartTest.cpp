@@ -1,5 +1,5 @@
 #include "chart/TChart.h"
-#include "tests/support/ScriptedChart.h"
+#include "tests/support/RecordedChart.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,15 +8,21 @@ namespace {
 
 using testing::ElementsAre;
 
-class ChartContract : public testing::Test {
+// The viewer's side of the contract against the real chart component.
+class TChartTest : public testing::Test {
 protected:
-    void SetUp() override { m_chart.AttachControlSite(m_double.Root()); }
+    void SetUp() override { m_chart.AttachControlSite(m_component.Root()); }
+    void TearDown() override {
+        m_chart.DetachControlSite();
+        EXPECT_EQ(m_component.OutstandingReferences(), 0);
+        EXPECT_EQ(m_component.OverReleases(), 0);
+    }
 
-    CScriptedChart m_double;
+    CRecordedChart m_component;
     CTChart m_chart;
 };
 
-TEST_F(ChartContract, EveryOperationGoesOutWithItsIdKindAndArgumentTypes) {
+TEST_F(TChartTest, EveryOperationGoesOutWithItsIdKindAndTypesAndReachesTheChart) {
     m_chart.AddSeries(0);
     m_chart.GetSeries(0).AddXY(1.5, -2.0, "", 0x20000000);
     m_chart.GetSeries(0).SetTitle("north");
@@ -25,15 +31,15 @@ TEST_F(ChartContract, EveryOperationGoesOutWithItsIdKindAndArgumentTypes) {
     left.SetFlag2(FALSE);
     left.SetFlag3(TRUE);
     left.SetValue19(50.5);
-    left.SetValue20(0.0);
+    left.SetValue20(-1.0);
     left.GetPart11().SetValue16(20);
     left.GetTitle().SetCaption("Value");
     m_chart.GetAxes().GetBottom().SetDateTimeLabels(TRUE);
-    m_chart.GetChartLegend().SetFlag17(FALSE);
+    m_chart.GetChartLegend().SetFlag17(7);
     m_chart.GetHeader().GetStrings().SetItem(0, COleVariant("Run 7"));
 
     EXPECT_THAT(
-        m_double.CallTexts(),
+        m_component.CallTexts(),
         ElementsAre("chart method 28(VT_I4 0)", "chart method 56(VT_I4 0)",
                     "chart.series[0] method 48(VT_R8 1.5, VT_R8 -2, VT_BSTR \"\", "
                     "VT_I4 536870912)",
@@ -42,69 +48,70 @@ TEST_F(ChartContract, EveryOperationGoesOutWithItsIdKindAndArgumentTypes) {
                     "chart.series[0].part43 put 2(VT_BOOL -1)", "chart get 2()",
                     "chart.axes get 1()", "chart.axes.left put 2(VT_BOOL 0)",
                     "chart.axes.left put 3(VT_BOOL -1)", "chart.axes.left put 19(VT_R8 50.5)",
-                    "chart.axes.left put 20(VT_R8 0)", "chart.axes.left get 11()",
+                    "chart.axes.left put 20(VT_R8 -1)", "chart.axes.left get 11()",
                     "chart.axes.left.part11 put 16(VT_I4 20)", "chart.axes.left get 30()",
                     "chart.axes.left.title put 2(VT_BSTR \"Value\")", "chart get 2()",
                     "chart.axes get 4()", "chart.axes.bottom put 100(VT_BOOL -1)", "chart get 15()",
-                    "chart.legend put 17(VT_BOOL 0)", "chart get 22()", "chart.header get 6()",
+                    "chart.legend put 17(VT_BOOL -1)", "chart get 22()", "chart.header get 6()",
                     "chart.header.strings put 2(VT_I4 0, VT_BSTR \"Run 7\")"));
+
+    const SChartModel& model = m_component.Model();
+    ASSERT_EQ(model.series.size(), 1u);
+    EXPECT_EQ(model.series[0].strTitle, "north");
+    EXPECT_TRUE(model.series[0].bPointsVisible);
+    EXPECT_EQ(model.series[0].points.at(0).dY, -2.0);
+    EXPECT_FALSE(model.left.bAutomaticMaximum);
+    EXPECT_TRUE(model.left.bAutomaticMinimum);
+    EXPECT_EQ(model.left.dMaximum, 50.5);
+    EXPECT_EQ(model.left.dMinimum, -1.0);
+    EXPECT_EQ(model.left.nLabelSeparation, 20);
+    EXPECT_EQ(model.left.strTitle, "Value");
+    EXPECT_TRUE(model.bottom.bDateTime);
+    EXPECT_TRUE(model.bLegendVisible);
+    EXPECT_EQ(model.header, std::vector<std::string>{"Run 7"});
 }
 
-TEST_F(ChartContract, SeriesAreAddressedInTheOrderTheyWereAdded) {
+TEST_F(TChartTest, SeriesAreAddressedInTheOrderTheyWereAdded) {
     for (int i = 0; i < 3; ++i)
         m_chart.AddSeries(0);
     m_chart.GetSeries(2).AddXY(3.0, 3.0, "", 0);
     m_chart.GetSeries(0).AddXY(1.0, 1.0, "", 0);
-    EXPECT_EQ(m_double.SeriesPoints(2).size(), 1u);
-    EXPECT_EQ(m_double.SeriesPoints(2)[0].dX, 3.0);
-    EXPECT_EQ(m_double.SeriesPoints(0)[0].dX, 1.0);
-    EXPECT_TRUE(m_double.SeriesPoints(1).empty());
+    const auto& series = m_component.Model().series;
+    EXPECT_EQ(series[2].points.at(0).dX, 3.0);
+    EXPECT_EQ(series[0].points.at(0).dX, 1.0);
+    EXPECT_TRUE(series[1].points.empty());
+    // A series index with no series yields nothing.
+    EXPECT_EQ(m_chart.GetSeries(3).m_lpDispatch, nullptr);
 }
 
-TEST_F(ChartContract, BooleansTravelAsMinusOneAndZero) {
-    CChartLegend legend = m_chart.GetChartLegend();
-    for (BOOL bValue : {TRUE, FALSE, 7}) {
-        legend.SetFlag17(bValue);
-        COleVariant put = m_double.PutValue("chart.legend", LegendIds::FLAG_17);
-        ASSERT_EQ(put.Type(), VT_BOOL);
-        EXPECT_EQ(put.GetBool(), bValue ? -1 : 0);
-    }
-}
-
-TEST_F(ChartContract, SetItemReplacesOnlyItsLine) {
-    m_double.SetHeaderLines({"TeeChart", "second", "third"});
+TEST_F(TChartTest, SetItemReplacesOnlyItsLine) {
+    m_component.Model().header = {"TeeChart", "second", "third"};
     m_chart.GetHeader().GetStrings().SetItem(0, COleVariant("Subtitle"));
-    EXPECT_THAT(m_double.HeaderLines(), ElementsAre("Subtitle", "second", "third"));
+    EXPECT_THAT(m_component.Model().header, ElementsAre("Subtitle", "second", "third"));
 }
 
-TEST_F(ChartContract, AGetterWithoutObjectSkipsTheRestOfTheChainSilently) {
-    m_double.AnswerNoObjectAt(2); // chart.axes get 1
-    CChartAxes axes = m_chart.GetAxes();
-    CChartAxis left = axes.GetLeft();
+TEST_F(TChartTest, AGetterWithoutObjectSkipsTheRestOfTheChainSilently) {
+    m_component.AnswerAt(2, COleVariant(static_cast<IDispatch*>(nullptr))); // chart.axes get 1
+    CChartAxis left = m_chart.GetAxes().GetLeft();
     EXPECT_EQ(left.m_lpDispatch, nullptr);
-    CChartAxisTitle title = left.GetTitle();
-    EXPECT_EQ(title.m_lpDispatch, nullptr);
-    title.SetCaption("Value");
+    left.GetTitle().SetCaption("Value");
     left.SetValue19(1.0);
-    EXPECT_EQ(m_double.Calls().size(), 2u);
-
-    // A series index with no series yields nothing either.
-    EXPECT_EQ(m_chart.GetSeries(5).m_lpDispatch, nullptr);
+    EXPECT_EQ(m_component.CallTexts().size(), 2u);
 }
 
-TEST(ChartWithoutControl, EveryCallDoesNothingAndYieldsEmptyResults) {
+TEST(TChartWithoutControl, EveryCallDoesNothingAndYieldsEmptyResults) {
     CTChart chart;
     EXPECT_EQ(chart.AddSeries(0), 0);
     CChartAxes axes = chart.GetAxes();
     EXPECT_EQ(axes.m_lpDispatch, nullptr);
     EXPECT_EQ(axes.GetBottom().m_lpDispatch, nullptr);
-    EXPECT_NO_THROW(axes.GetLeft().SetValue19(3.0));
-    EXPECT_NO_THROW(chart.GetSeries(0).AddXY(1, 2, "", 0));
+    axes.GetLeft().SetValue19(3.0);
+    chart.GetSeries(0).AddXY(1, 2, "", 0);
 }
 
-TEST_F(ChartContract, AFailingCallThrowsTheControlsWordsAndReleasesEveryWrapper) {
-    m_double.RecordReleases(true);
-    m_double.FailCall(4, "Caption too long", "TestChart", 7);
+TEST_F(TChartTest, AFailingCallThrowsTheControlsWordsAndReleasesEveryWrapper) {
+    m_component.RecordReleases(true);
+    m_component.FailCall(4, "Caption too long", "TestChart", 7);
     try {
         m_chart.GetAxes().GetLeft().GetTitle().SetCaption("Value");
         FAIL() << "no exception";
@@ -115,19 +122,17 @@ TEST_F(ChartContract, AFailingCallThrowsTheControlsWordsAndReleasesEveryWrapper)
         EXPECT_TRUE(e.GetErrorMessage(strMessage));
         EXPECT_EQ(strMessage, "Caption too long");
     }
-    EXPECT_EQ(m_double.OutstandingReferences(), 1); // the chart window's own
-    EXPECT_EQ(m_double.OverReleases(), 0);
-    EXPECT_THAT(m_double.CallTexts(),
+    EXPECT_EQ(m_component.OutstandingReferences(), 1); // the chart window's own
+    EXPECT_THAT(m_component.CallTexts(),
                 ElementsAre("chart get 2()", "chart.axes get 1()", "chart.axes.left get 30()",
                             "chart.axes.left.title put 2(VT_BSTR \"Value\")",
                             "chart.axes.left.title release", "chart.axes.left release",
                             "chart.axes release"));
-    m_chart.DetachControlSite();
-    EXPECT_EQ(m_double.OutstandingReferences(), 0);
+    m_component.RecordReleases(false);
 }
 
-TEST_F(ChartContract, FailureCodesAndUncoercibleResultsThrowOleExceptions) {
-    m_double.FailCallWithCode(1, E_INVALIDARG);
+TEST_F(TChartTest, FailureCodesAndUncoercibleResultsThrowOleExceptions) {
+    m_component.FailCallWithCode(1, E_INVALIDARG);
     try {
         m_chart.AddSeries(0);
         FAIL() << "no exception";
@@ -137,25 +142,13 @@ TEST_F(ChartContract, FailureCodesAndUncoercibleResultsThrowOleExceptions) {
         EXPECT_TRUE(e.GetErrorMessage(strMessage));
         EXPECT_EQ(strMessage, "The parameter is incorrect.");
     }
-
-    m_double.AnswerValueAt(2, COleVariant("not a number"));
-    try {
-        m_chart.AddSeries(0);
-        FAIL() << "no exception";
-    } catch (const COleException& e) {
-        EXPECT_EQ(e.m_sc, DISP_E_TYPEMISMATCH);
-    }
-
-    m_double.AnswerValueAt(3, COleVariant(LONG{4}));
+    m_component.AnswerAt(2, COleVariant("not a number"));
+    EXPECT_THROW(m_chart.AddSeries(0), COleException);
+    m_component.AnswerAt(3, COleVariant(LONG{4}));
     EXPECT_THROW(m_chart.GetAxes(), COleException);
-    EXPECT_EQ(m_double.OutstandingReferences(), 1);
-}
-
-TEST_F(ChartContract, AFailedWrapperChainInTheMiddleOfWorkLeavesNoReference) {
     m_chart.AddSeries(0);
-    m_double.FailCall(3, "");
+    m_component.FailCall(6, "");
     EXPECT_THROW(m_chart.GetSeries(0).GetPart43().SetFlag2(TRUE), COleDispatchException);
-    EXPECT_EQ(m_double.OutstandingReferences(), 1);
 }
 
 } // namespace

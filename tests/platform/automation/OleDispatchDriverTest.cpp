@@ -1,5 +1,5 @@
 #include "platform/automation/OleDispatchDriver.h"
-#include "tests/support/ScriptedChart.h"
+#include "tests/support/RecordedChart.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 namespace {
 
 TEST(DispatchDriver, OwnsOneReferenceAndReleasesItOnce) {
-    CScriptedChart chart;
+    CRecordedChart chart;
     LPDISPATCH pRoot = chart.Root();
     pRoot->AddRef();
     {
@@ -30,7 +30,7 @@ TEST(DispatchDriver, OwnsOneReferenceAndReleasesItOnce) {
 }
 
 TEST(DispatchDriver, WithoutAutoReleaseTheReferenceStaysWithTheCaller) {
-    CScriptedChart chart;
+    CRecordedChart chart;
     chart.Root()->AddRef();
     { COleDispatchDriver driver(chart.Root(), FALSE); }
     EXPECT_EQ(chart.OutstandingReferences(), 1);
@@ -38,14 +38,14 @@ TEST(DispatchDriver, WithoutAutoReleaseTheReferenceStaysWithTheCaller) {
 }
 
 TEST(DispatchDriver, ArgumentsMustFitTheirTypeCodes) {
-    CScriptedChart chart;
+    CRecordedChart chart;
     chart.Root()->AddRef();
     COleDispatchDriver driver(chart.Root());
     EXPECT_THROW(driver.InvokeHelper(28, DISPATCH_METHOD, VT_EMPTY, nullptr, VTS_I4, "text"),
                  std::invalid_argument);
     EXPECT_THROW(driver.InvokeHelper(28, DISPATCH_METHOD, VT_EMPTY, nullptr, VTS_I4 VTS_I4, 1),
                  std::invalid_argument);
-    EXPECT_TRUE(chart.Calls().empty());
+    EXPECT_TRUE(chart.CallTexts().empty());
 }
 
 struct SCoercion {
@@ -78,7 +78,7 @@ TEST(VariantChangeType, ConvertsAsAutomationDoes) {
 }
 
 TEST(OleVariant, CopiesHoldTheirOwnReference) {
-    CScriptedChart chart;
+    CRecordedChart chart;
     chart.Root()->AddRef();
     {
         COleVariant held(chart.Root());

@@ -249,11 +249,37 @@ TEST(PlotDataReader, LongLinesAreReadInPiecesOf1023) {
     EXPECT_EQ(pData->GetSubtitle(0), strTitle);
     EXPECT_EQ(pData->GetPointCount(0, 0), 1);
 
-    // A point line of exactly 1023 characters with its line feed is one piece.
+    // A point line of exactly 1023 characters with its line feed is one piece; so is one of
+    // 1022 and CR LF, also where it follows another line and lies inside the read buffer.
     string strPoint = "1 2" + string(1019, ' ') + "\n";
     ASSERT_EQ(strPoint.size(), 1023u);
-    auto pExact = ReadNew("@S0\n" + strPoint + "&\n");
-    EXPECT_EQ(pExact->GetPointCount(0, 0), 1);
+    const string strCrLf = "1 2" + string(1019, ' ') + "\r\n";
+    for (const auto& [strBefore, strLine] :
+         {std::pair<string, string>{"", strPoint}, {"", strCrLf}, {"4 4\n", strCrLf}}) {
+        auto pExact = ReadNew("@S0\n" + strBefore + strLine + "&\n");
+        const int nBefore = strBefore.empty() ? 0 : 1;
+        EXPECT_EQ(pExact->GetPointCount(0, 0), nBefore + 1);
+        EXPECT_EQ(pExact->GetY(0, 0, nBefore), 2.0);
+    }
+}
+
+TEST(PlotDataReader, ASetReadAgainStartsFromItsFirstSlot) {
+    auto pData = ReadNew("@S0\n1 1\n2 2\n3 3\n&\n@S1\n@S0\n5 5\n&\n");
+    EXPECT_EQ(pData->GetPointCount(0, 0), 1);
+    EXPECT_EQ(pData->GetX(0, 0, 0), 5.0);
+    EXPECT_EQ(pData->GetX(0, 0, 1), 2.0);
+    EXPECT_EQ(pData->GetSetCount(0), 2);
+}
+
+TEST(PlotDataReader, TextAccessorsAnswerEmptyOutsideTheLimits) {
+    auto pData = ReadNew("@WITH G9\n@subtitle \"nine\"\n@WITH G0\n@S4\n@legend string \"four\"\n");
+    EXPECT_EQ(pData->GetSubtitle(9), "nine");
+    EXPECT_EQ(pData->GetLegend(0, 4), "four");
+    for (int g : {-1, 10, 1 << 30})
+        EXPECT_EQ(pData->GetSubtitle(g), "") << g;
+    const int outside[][2] = {{0, 5}, {10, 0}, {-1, 0}, {0, -1}, {1, -1}};
+    for (const auto& pair : outside)
+        EXPECT_EQ(pData->GetLegend(pair[0], pair[1]), "") << pair[0] << "," << pair[1];
 }
 
 TEST(PlotDataReader, CarriageReturnLineFeedReadsAsLineFeed) {

@@ -1,0 +1,142 @@
+#include "tests/support/RecordedChart.h"
+
+#include "chartcontrol/ChartAutomation.h"
+#include "chartcontrol/ChartInterface.h"
+#include "chartcontrol/SavedState.h"
+#include "ui/PlotDialogInit.h"
+
+#include <numeric>
+#include <stdexcept>
+
+namespace {
+
+bool EndsWith(const std::string& str, const std::string& strEnd) {
+    return str.size() >= strEnd.size() &&
+           str.compare(str.size() - strEnd.size(), strEnd.size(), strEnd) == 0;
+}
+
+// The name of what a getter yields, as the calls are written down: "chart.axes.left".
+std::string ChildPath(const std::string& strParent, DISPID dispid, const DISPPARAMS& params) {
+    std::string strChild = "?";
+    if (strParent == "chart") {
+        if (dispid == ChartIds::SERIES)
+            strChild = "series[" + std::to_string(params.args[0].GetLong()) + "]";
+        else
+            strChild = dispid == ChartIds::AXES     ? "axes"
+                       : dispid == ChartIds::LEGEND ? "legend"
+                                                    : "header";
+    } else if (EndsWith(strParent, "axes")) {
+        strChild = dispid == AxesIds::LEFT ? "left" : "bottom";
+    } else if (EndsWith(strParent, "left") || EndsWith(strParent, "bottom")) {
+        strChild = dispid == AxisIds::PART_11 ? "part11" : "title";
+    } else if (EndsWith(strParent, "]")) {
+        strChild = "part43";
+    } else if (EndsWith(strParent, "header")) {
+        strChild = "strings";
+    }
+    return strParent + "." + strChild;
+}
+
+std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
+                     const DISPPARAMS& params) {
+    std::string strText = strPath +
+                          (wFlags == DISPATCH_METHOD        ? " method "
+                           : wFlags == DISPATCH_PROPERTYPUT ? " put "
+                                                            : " get ") +
+                          std::to_string(dispid) + "(";
+    for (std::size_t i = 0; i < params.args.size(); ++i)
+        strText += (i ? ", " : "") + params.args[i].Describe();
+    return strText + ")";
+}
+
+} // namespace
+
+class CRecordedChart::CRecorder : public IDispatch {
+public:
+    CRecorder(CRecordedChart& owner, LPDISPATCH pReal, std::string strPath)
+        : m_owner(owner), m_pReal(pReal), m_strPath(std::move(strPath)) {}
+
+    unsigned long AddRef() override { return ++m_nRefs; }
+    unsigned long Release() override {
+        if (m_owner.m_bRecordReleases)
+            m_owner.m_calls.push_back(m_strPath + " release");
+        if (m_nRefs == 0) {
+            ++m_owner.m_nOverReleases;
+            return 0;
+        }
+        if (--m_nRefs == 0)
+            m_pReal->Release();
+        return m_nRefs;
+    }
+    HRESULT Invoke(DISPID dispid, WORD wFlags, const DISPPARAMS& params, COleVariant* pResult,
+                   EXCEPINFO* pExcepInfo) override {
+        m_owner.m_calls.push_back(CallText(m_strPath, dispid, wFlags, params));
+        if (auto script = m_owner.m_scripts.find(++m_owner.m_nCalls);
+            script != m_owner.m_scripts.end()) {
+            if (script->second.hr == DISP_E_EXCEPTION && pExcepInfo)
+                *pExcepInfo = script->second.info;
+            if (pResult && SUCCEEDED(script->second.hr))
+                *pResult = script->second.answer;
+            return script->second.hr;
+        }
+        const HRESULT hr = m_pReal->Invoke(dispid, wFlags, params, pResult, pExcepInfo);
+        if (SUCCEEDED(hr) && pResult && pResult->Type() == VT_DISPATCH && pResult->GetDispatch())
+            *pResult = COleVariant(
+                m_owner.Wrap(pResult->DetachDispatch(), ChildPath(m_strPath, dispid, params)));
+        return hr;
+    }
+    unsigned long References() const { return m_nRefs; }
+
+private:
+    CRecordedChart& m_owner;
+    LPDISPATCH m_pReal;
+    std::string m_strPath;
+    unsigned long m_nRefs = 1;
+};
+
+CRecordedChart::CRecordedChart() : m_pDocument(std::make_shared<CChartDocument>()) {
+    if (!LoadChartStateFromDialogInit(PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1000,
+                                      m_pDocument->Model())
+             .Ok())
+        throw std::logic_error("the dialog's saved state does not load");
+    Wrap(CreateChartDispatch(m_pDocument), "chart");
+}
+
+CRecordedChart::~CRecordedChart() {
+    m_bRecordReleases = false;
+    m_recorders.front()->Release();
+}
+
+LPDISPATCH CRecordedChart::Root() {
+    return m_recorders.front().get();
+}
+
+LPDISPATCH CRecordedChart::Wrap(LPDISPATCH pReal, std::string strPath) {
+    m_recorders.push_back(std::make_unique<CRecorder>(*this, pReal, std::move(strPath)));
+    return m_recorders.back().get();
+}
+
+void CRecordedChart::FailCall(int nCall, std::string strDescription, std::string strSource,
+                              WORD wCode) {
+    SScript& script = m_scripts[nCall];
+    script.hr = DISP_E_EXCEPTION;
+    script.info.wCode = wCode;
+    script.info.strSource = std::move(strSource);
+    script.info.strDescription = std::move(strDescription);
+}
+
+void CRecordedChart::FailCallWithCode(int nCall, HRESULT hr) {
+    m_scripts[nCall].hr = hr;
+}
+
+void CRecordedChart::AnswerAt(int nCall, COleVariant value) {
+    m_scripts[nCall].answer = std::move(value);
+}
+
+long CRecordedChart::OutstandingReferences() const {
+    // The recorder keeps one reference of its own on the chart object.
+    return std::accumulate(m_recorders.begin(), m_recorders.end(), -1L,
+                           [](long nSum, const auto& pRecorder) {
+                               return nSum + static_cast<long>(pRecorder->References());
+                           });
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "chartcontrol/ChartModel.h"
+#include "platform/automation/Dispatch.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The real chart component (its model and automation objects, no view) behind a recorder:
+// every call through it is written down ("chart.axes.left put 3(VT_BOOL 0)"), a call can be
+// made to fail as a component fails or to answer something else, and every reference the
+// recorder hands out is counted. Calls count from 1.
+class CRecordedChart {
+public:
+    CRecordedChart();
+    ~CRecordedChart();
+    CRecordedChart(const CRecordedChart&) = delete;
+    CRecordedChart& operator=(const CRecordedChart&) = delete;
+
+    // The chart object; the recorder keeps it alive, a caller that keeps it adds a reference.
+    LPDISPATCH Root();
+    SChartModel& Model() { return m_pDocument->Model(); }
+
+    void FailCall(int nCall, std::string strDescription, std::string strSource = "Recorder",
+                  WORD wCode = 1001);
+    void FailCallWithCode(int nCall, HRESULT hr);
+    // The call answers value instead of the component's answer (a null object for none).
+    void AnswerAt(int nCall, COleVariant value);
+    void RecordReleases(bool bRecord) { m_bRecordReleases = bRecord; }
+
+    const std::vector<std::string>& CallTexts() const { return m_calls; }
+    // References held outside the recorder, and releases of references nobody held.
+    long OutstandingReferences() const;
+    long OverReleases() const { return m_nOverReleases; }
+
+    class CRecorder;
+
+private:
+    friend class CRecorder;
+    LPDISPATCH Wrap(LPDISPATCH pReal, std::string strPath);
+
+    struct SScript {
+        HRESULT hr = S_OK;
+        EXCEPINFO info;
+        COleVariant answer;
+    };
+
+    std::shared_ptr<CChartDocument> m_pDocument;
+    std::vector<std::unique_ptr<CRecorder>> m_recorders;
+    std::vector<std::string> m_calls;
+    std::map<int, SScript> m_scripts;
+    int m_nCalls = 0;
+    bool m_bRecordReleases = false;
+    long m_nOverReleases = 0;
+};
