@@ -1,13 +1,11 @@
 #include "ui/PlotDlg.h"
 #include "chartcontrol/ChartControl.h"
 #include "chartcontrol/ChartView.h"
-#include "ui/AboutDlg.h"
 #include "ui/NotesLabel.h"
 #include "ui/PlotDialogInit.h"
 #include "ui/Resource.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -140,25 +138,6 @@ TEST_F(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
         dlg.OnSysCommand(SC_CLOSE, 0);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-}
-
-TEST(AboutDlgTest, ShowsIconNameAndOk) {
-    CAboutDlg about;
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Verlo"));
-    EXPECT_EQ(about.size(), QSize(353, 89));
-    QStringList texts;
-    for (const QLabel* pLabel : about.findChildren<QLabel*>()) {
-        if (!pLabel->pixmap().isNull())
-            texts << QStringLiteral("<icon>");
-        else
-            texts << pLabel->text();
-    }
-    EXPECT_EQ(texts.at(0), QStringLiteral("<icon>"));
-    EXPECT_EQ(texts.at(1), QStringLiteral("Verlo Version 1.0"));
-    EXPECT_TRUE(texts.at(2).contains(QStringLiteral("2026")));
-    const auto buttons = about.findChildren<QPushButton*>();
-    ASSERT_EQ(buttons.size(), 1);
-    EXPECT_TRUE(buttons[0]->isDefault());
 }
 
 TEST_F(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
