@@ -4,7 +4,6 @@
 #include "chartcontrol/ChartView.h"
 #include "ui/PlotDialogInit.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -56,13 +55,3 @@ void BM_BuildAndRenderFullChart(benchmark::State& state) {
 BENCHMARK(BM_BuildAndRenderFullChart)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 #include "data/PlotData.h"
 #include "ui/PlotDialogInit.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -75,13 +74,3 @@ void BM_ReloadFullStore(benchmark::State& state) {
 BENCHMARK(BM_ReloadFullStore)->Iterations(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -19,23 +19,14 @@ std::string Number(double dValue) {
     return std::string(szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr);
 }
 
-class ChartPopulation : public testing::Test {
+class ChartPopulation : public RecordedChartTest {
 protected:
-    void SetUp() override { m_chart.AttachControlSite(m_component.Root()); }
-    void TearDown() override {
-        m_chart.DetachControlSite();
-        EXPECT_EQ(m_component.OutstandingReferences(), 0);
-        EXPECT_EQ(m_component.OverReleases(), 0);
-    }
     SPopulationReport Populate(const std::string& strText, int nGraph = 0) {
         SPopulationReport report;
         PopulateChart(m_chart, *ReadNew(strText), report, nGraph);
         return report;
     }
     const SChartModel& Model() { return m_component.Model(); }
-
-    CRecordedChart m_component;
-    CTChart m_chart;
 };
 
 // The whole sequence of calls, once: every point through a fresh series wrapper, a date

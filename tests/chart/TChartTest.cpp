@@ -9,18 +9,7 @@ namespace {
 using testing::ElementsAre;
 
 // The viewer's side of the contract against the real chart component.
-class TChartTest : public testing::Test {
-protected:
-    void SetUp() override { m_chart.AttachControlSite(m_component.Root()); }
-    void TearDown() override {
-        m_chart.DetachControlSite();
-        EXPECT_EQ(m_component.OutstandingReferences(), 0);
-        EXPECT_EQ(m_component.OverReleases(), 0);
-    }
-
-    CRecordedChart m_component;
-    CTChart m_chart;
-};
+using TChartTest = RecordedChartTest;
 
 TEST_F(TChartTest, EveryOperationGoesOutWithItsIdKindAndTypesAndReachesTheChart) {
     m_chart.AddSeries(0);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "chart/TChart.h"
 #include "chartcontrol/ChartModel.h"
 #include "platform/automation/Dispatch.h"
+
+#include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
@@ -54,4 +57,19 @@ private:
     int m_nCalls = 0;
     bool m_bRecordReleases = false;
     long m_nOverReleases = 0;
+};
+
+// A chart window bound to a recorded component; at the end no reference may be left over,
+// none released twice.
+class RecordedChartTest : public testing::Test {
+protected:
+    void SetUp() override { m_chart.AttachControlSite(m_component.Root()); }
+    void TearDown() override {
+        m_chart.DetachControlSite();
+        EXPECT_EQ(m_component.OutstandingReferences(), 0);
+        EXPECT_EQ(m_component.OverReleases(), 0);
+    }
+
+    CRecordedChart m_component;
+    CTChart m_chart;
 };
