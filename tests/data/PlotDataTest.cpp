@@ -100,43 +100,6 @@ TEST(PlotDataReader, PointLinesFillTheirSlotWhateverTheyHold) {
     EXPECT_EQ(pNegative->GetMaxY(0), 0.0);
 }
 
-struct SNumberCase {
-    const char* pszLine;
-    double dX;
-    double dY;
-};
-
-class PointLineNumbers : public testing::TestWithParam<SNumberCase> {};
-
-TEST_P(PointLineNumbers, FollowTheScanfRules) {
-    const SNumberCase& c = GetParam();
-    auto pData = ReadNew(string("@S0\n") + c.pszLine + "\n&\n");
-    ASSERT_EQ(pData->GetPointCount(0, 0), 1);
-    double dX = pData->GetX(0, 0, 0);
-    double dY = pData->GetY(0, 0, 0);
-    if (std::isnan(c.dX))
-        EXPECT_TRUE(std::isnan(dX)) << c.pszLine;
-    else
-        EXPECT_EQ(dX, c.dX) << c.pszLine;
-    if (std::isnan(c.dY))
-        EXPECT_TRUE(std::isnan(dY)) << c.pszLine;
-    else
-        EXPECT_EQ(dY, c.dY) << c.pszLine;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Reader, PointLineNumbers,
-    testing::Values(SNumberCase{"  1.25\t-2e3 trailing words", 1.25, -2000.0},
-                    SNumberCase{"+.5 -.5", 0.5, -0.5}, SNumberCase{"1E+2 3e-1", 100.0, 0.3},
-                    SNumberCase{"0x1p4 0X10", 16.0, 16.0},
-                    SNumberCase{"inf -INFINITY", INFINITY, -INFINITY},
-                    SNumberCase{"nan nan(123)", NAN, NAN},
-                    // The C library consumes the longest prefix that could still become a
-                    // number; what it read past the number itself is not given back.
-                    SNumberCase{"100ergs 5", 100.0, 0.0}, SNumberCase{"1e 5", 1.0, 5.0},
-                    SNumberCase{"1e+ 3", 1.0, 3.0}, SNumberCase{"infinit 3", 0.0, 0.0},
-                    SNumberCase{"4 x", 4.0, 0.0}, SNumberCase{"2,5 1", 2.0, 0.0}));
-
 TEST(PlotDataReader, NumbersIgnoreTheProcessLocale) {
     const char* pszPrevious = std::setlocale(LC_ALL, nullptr);
     const string strPrevious = pszPrevious ? pszPrevious : "C";
