@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -15,15 +16,11 @@ TEST(SavedState, TheChartStartsAtTheDialogsSavedState) {
     const SStatus status =
         LoadChartStateFromDialogInit(PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, IDC_CHART, model);
     ASSERT_TRUE(status.Ok()) << status.strMessage;
-    EXPECT_EQ(model.nWidth, 555);
-    EXPECT_EQ(model.nHeight, 449);
+    EXPECT_EQ(std::tuple(model.nWidth, model.nHeight, model.bView3D, model.nHorizOffset,
+                         model.nOrthoAngle, model.nPerspective),
+              std::tuple(555, 449, false, 14, 50, 9));
     EXPECT_EQ(model.header, std::vector<std::string>{"TeeChart"});
-    EXPECT_FALSE(model.bView3D);
-    EXPECT_EQ(model.nHorizOffset, 14);
-    EXPECT_EQ(model.nOrthoAngle, 50);
-    EXPECT_EQ(model.nPerspective, 9);
     EXPECT_TRUE(model.series.empty());
-
     const SStatus missing =
         LoadChartStateFromDialogInit(PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1001, model);
     EXPECT_EQ(missing.kind, EExitStatus::NoChart);
