@@ -57,8 +57,8 @@ bool CDrawSchedule::eventFilter(QObject* pWatched, QEvent* pEvent) {
         return false;
     switch (pEvent->type()) {
     case QEvent::Show:
-        // Whatever changed before, the chart is drawn once, here, ahead of its first paint.
-        m_bDrawingDue = true;
+        // Whatever changed before, the chart is drawn once, here, ahead of its first paint;
+        // a drawing the sync queues finds nothing left to draw.
         m_sync();
         DrawNow();
         m_bShown = true;
