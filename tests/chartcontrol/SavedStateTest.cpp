@@ -38,32 +38,4 @@ TEST(SavedState, ACutRecordLoadsNothingAndReadsNothingBeyondIt) {
     }
 }
 
-TEST(SavedState, UnknownPropertiesArePassedOverAndIntegersAreSigned) {
-    std::vector<std::uint8_t> stream = {'T', 'P', 'F', '0', 1, 'X', 0};
-    auto addName = [&](const std::string& strName) {
-        stream.push_back(static_cast<std::uint8_t>(strName.size()));
-        stream.insert(stream.end(), strName.begin(), strName.end());
-    };
-    addName("Gradient.Visible");
-    stream.push_back(0x09);
-    addName("Width");
-    stream.insert(stream.end(), {0x04, 0x10, 0x27, 0x00, 0x00}); // 32-bit 10000
-    addName("Left");
-    stream.insert(stream.end(), {0x02, 0xFF}); // 8-bit -1
-    addName("Top");
-    stream.insert(stream.end(), {0x03, 0x00, 0x80}); // 16-bit -32768
-    addName("Foot.Text.Strings");
-    stream.insert(stream.end(), {0x01, 0x02, 0x05, 0x00});
-    stream.insert(stream.end(), {0x00, 0x00});
-    SChartModel model;
-    ASSERT_TRUE(LoadChartStateFromStream(stream.data(), stream.size(), model).Ok());
-    EXPECT_EQ(model.nWidth, 10000);
-    EXPECT_EQ(model.nLeft, -1);
-    EXPECT_EQ(model.nTop, -32768);
-    EXPECT_TRUE(model.header.empty());
-
-    stream.back() = 0x07; // a child object where none may be
-    EXPECT_FALSE(LoadChartStateFromStream(stream.data(), stream.size(), model).Ok());
-}
-
 } // namespace
