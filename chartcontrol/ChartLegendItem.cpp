@@ -1,8 +1,31 @@
 #include "chartcontrol/ChartLegendItem.h"
 
 #include "chartcontrol/ChartGraph.h"
+#include "chartcontrol/LegendPlan.h"
 
 #include <cmath>
+
+namespace {
+// More rows would take the plot's height; past two, entries are cut instead.
+constexpr int MAX_LEGEND_ROWS = 2;
+} // namespace
+
+void FitLegend(QCPLegend& legend, const QList<CChartLegendItem*>& items, int nWidth) {
+    if (items.isEmpty())
+        return;
+    std::vector<int> wholeWidths;
+    for (const CChartLegendItem* pItem : items)
+        wholeWidths.push_back(pItem->WholeWidth());
+    const QMargins margins = legend.margins();
+    const SLegendPlan plan = PlanLegend(wholeWidths, nWidth - margins.left() - margins.right(),
+                                        legend.columnSpacing(), MAX_LEGEND_ROWS);
+    if (plan.nColumns != legend.wrap()) {
+        legend.setWrap(plan.nColumns);
+        legend.setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
+    }
+    for (int i = 0; i < items.size(); ++i)
+        items[i]->FitTo(plan.widths[static_cast<std::size_t>(i)]);
+}
 
 CChartLegendItem::CChartLegendItem(QCPLegend* pLegend, CChartGraph* pGraph)
     : QCPPlottableLegendItem(pLegend, pGraph), m_pGraph(pGraph), m_strShown(pGraph->name()) {}

@@ -3,6 +3,11 @@
 #include <qcustomplot.h>
 
 class CChartGraph;
+class CChartLegendItem;
+
+// Shares the legend's entries out over the fewest rows, up to two, that fit nWidth pixels;
+// when even two are too few, the entries' texts are cut.
+void FitLegend(QCPLegend& legend, const QList<CChartLegendItem*>& items, int nWidth);
 
 // A legend entry whose text can be cut to a width, ending in "…"; the series' name stays
 // whole for the tooltip.

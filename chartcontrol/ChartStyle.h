@@ -2,9 +2,17 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPointF>
 
 #include <cstddef>
 #include <iterator>
+
+class QCPAxis;
+class QCPItemText;
+class QCPTextElement;
+class QCustomPlot;
+struct SChartAxis;
+struct SChartSeries;
 
 // How the chart looks, stated once. Sizes are logical pixels: a pixel of a PNG at scale 1, a
 // point in PDF and SVG, devicePixelRatio device pixels on screen. Fonts are sized in pixels
@@ -41,3 +49,18 @@ inline QFont ChartFont(int nPixels, QFont::Weight weight = QFont::Normal) {
     font.setWeight(weight);
     return font;
 }
+
+// The series' colour: the first colour one of its points asks for, else the palette's.
+QColor SeriesColour(const SChartSeries& series, std::size_t nIndex);
+
+// A fresh plot in the chart's look: white ground, a thin frame closed on all four sides, light
+// grid lines, the legend in a row of its own under the plot, and data drawn over the frame.
+void StyleChart(QCustomPlot& plot);
+// The header's text element, in bold; the caller puts it into the layout.
+QCPTextElement* NewHeader(QCustomPlot& plot);
+// A hidden note at place on the plot (shares of its width and height from its top left),
+// aligned there by alignment, on a white ground that keeps it readable over lines.
+QCPItemText* NewNote(QCustomPlot& plot, const QPointF& place, Qt::Alignment alignment);
+// Ticks and labels for the axis: calendar dates when it asks for them and bDatesAllowed,
+// numbers in one format otherwise.
+void SetTicker(QCPAxis& axis, const SChartAxis& settings, bool bDatesAllowed);

@@ -5,17 +5,20 @@
 
 #include <qcustomplot.h>
 
-#include <QPointer>
-
 #include <functional>
 #include <memory>
 
+class CChartInteraction;
 class CChartLegendItem;
+class CChartNotes;
+class CDrawSchedule;
 
-// Draws the chart model with QCustomPlot and lets the user look closer: drag a rectangle or
-// turn the wheel to zoom, drag with the right or middle button to pan, double-click or Home
-// to return to the model's view, A to show all data, hover a point to read it, and copy or
-// save the picture from the context menu. Nothing the user does here changes the model.
+// Draws the chart model with QCustomPlot: its header, series, legend, axes and notes
+// (chartcontrol/ChartNotes.h). When it draws is the
+// schedule's to say (chartcontrol/DrawSchedule.h), what the user does with it the
+// interaction's (chartcontrol/ChartInteraction.h), how it looks the style's
+// (chartcontrol/ChartStyle.h). Nothing the user does here changes the model; saving and
+// copying are asked of the view's owner.
 class CChartView : public QCustomPlot {
     Q_OBJECT
 public:
@@ -29,12 +32,7 @@ public:
     void ResetView();
     // Both axes fitted to every drawn point, with a small margin.
     void ShowAllData();
-    void CopyImage();
-    void SaveAs();
 
-    // The data file the chart shows, empty for standard input: Save as proposes its name
-    // with .png beside it (chart.png in the current folder for standard input).
-    void SetDataPath(const QString& strDataPath);
     // Shown in the middle of the plot, in the window and in pictures, while the chart has
     // no point to draw.
     void SetEmptyText(const QString& strText);
@@ -49,31 +47,21 @@ public:
     // Called after each complete drawing of the chart.
     void SetDrawnListener(std::function<void()> onDrawn) { m_onDrawn = std::move(onDrawn); }
 
-    // Series index and point index of the drawn point in view nearest to pos within a few
-    // pixels; false when there is none.
-    bool PointNear(const QPoint& pos, int& nSeries, int& nPoint) const;
-    // "Receiver A\nx: 2 Jan 2026 12:00:00\ny: 4.25"
-    QString DescribePoint(int nSeries, int nPoint) const;
-    // What hovering pos shows: a point's read-out, the whole of a text cut short there, or
-    // how to show all data; empty for nothing.
-    QString ToolTipAt(const QPoint& pos) const;
-    // "12 points below the view", "3 points above the view", "12 below and 3 above the
-    // view": drawn points within the x range but outside the y range; empty for none.
-    QString OutsideText() const;
+    const CChartNotes& Notes() const { return *m_pNotes; }
+    // The whole of a text shown cut short at pos (the header, a legend entry, the empty
+    // chart's note); empty for none.
+    QString WholeTextAt(const QPoint& pos) const;
+
+signals:
+    // Save as, from the context menu or Ctrl+S: the owner asks where and writes the file.
+    void SaveRequested();
+    // Copy image, from the context menu or Ctrl+C: the owner puts the picture on the clipboard.
+    void CopyRequested();
 
 protected:
-    void mousePressEvent(QMouseEvent* pEvent) override;
-    void mouseMoveEvent(QMouseEvent* pEvent) override;
-    void mouseReleaseEvent(QMouseEvent* pEvent) override;
-    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
-    void contextMenuEvent(QContextMenuEvent* pEvent) override;
-    void showEvent(QShowEvent* pEvent) override;
-    void resizeEvent(QResizeEvent* pEvent) override;
     void updateLayout() override;
 
 private:
-    void ScheduleSync();
-    void RequestReplot();
     // Puts a layout element above or below the plot, or takes it out.
     void ShowInLayout(QCPLayoutElement* pElement, bool bShow, bool bAtTop);
     void ApplyAxis(QCPAxis* pAxis, const SChartAxis& axis, const QCPRange& range);
@@ -81,36 +69,19 @@ private:
     // entries out over one or two rows.
     void FitTexts();
     void UpdateNotes();
-    QCPItemText* AddNote(const QPointF& place, Qt::Alignment alignment);
-    void BuildActions();
-    void ShowMenu(const QPoint& globalPos);
 
     std::shared_ptr<CChartDocument> m_pDocument;
-    unsigned long m_nSyncedRevision = ~0ul;
-    bool m_bSyncScheduled = false;
-    bool m_bReplotDue = false;
-    bool m_bShown = false;
     QCPTextElement* m_pHeader = nullptr;
     QString m_strHeader;
     QList<CChartLegendItem*> m_legendItems;
-    QCPItemText* m_pOutsideNote = nullptr;
-    QCPItemText* m_pEmptyNote = nullptr;
-    QString m_strEmptyText;
+    std::unique_ptr<CChartNotes> m_pNotes;
     int m_nDrawnPoints = 0;
     SDataExtent m_drawnX;
     SDataExtent m_drawnY;
     QCPRange m_initialX;
     QCPRange m_initialY;
-    bool m_bPanning = false;
-    QPoint m_panStart;
-    bool m_bPanned = false;
-    QCPRange m_panStartX;
-    QCPRange m_panStartY;
-    QAction* m_pResetAction = nullptr;
-    QAction* m_pShowAllAction = nullptr;
-    QAction* m_pCopyAction = nullptr;
-    QAction* m_pSaveAction = nullptr;
-    QList<QPointer<QAction>> m_extraActions;
-    QString m_strSaveName;
     std::function<void()> m_onDrawn;
+    // Declared last: they go first, while the plot they watch is whole.
+    std::unique_ptr<CDrawSchedule> m_pSchedule;
+    std::unique_ptr<CChartInteraction> m_pInteraction;
 };

@@ -7,6 +7,7 @@
 #include "chartcontrol/ChartView.h"
 #include "data/PlotData.h"
 #include "ui/AboutDlg.h"
+#include "ui/ChartSaving.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileWatch.h"
 #include "ui/Icons.h"
@@ -15,6 +16,7 @@
 #include "ui/PlotDialogInit.h"
 #include "ui/Reporter.h"
 #include "ui/Resource.h"
+#include "ui/SaveName.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -67,11 +69,18 @@ bool CPlotDlg::CreateControls() {
         Report("cannot create the chart: " + status.strMessage);
         return false;
     }
-    m_pChartControl->View()->setGeometry(DialogUnitsToPixels(7, 7, 370, 276));
+    CChartView* pView = m_pChartControl->View();
+    pView->setGeometry(DialogUnitsToPixels(7, 7, 370, 276));
     // Save as proposes the data file's name, or a name in the current folder for standard input.
-    m_pChartControl->View()->SetDataPath(m_request.source.kind == SDataSource::EKind::File
-                                             ? QString::fromStdString(m_request.source.strPath)
-                                             : QString());
+    const QString strSaveName =
+        ProposedSaveName(m_request.source.kind == SDataSource::EKind::File
+                             ? QString::fromStdString(m_request.source.strPath)
+                             : QString());
+    connect(pView, &CChartView::SaveRequested, this, [this, strSaveName] {
+        SaveChartAs(*m_pChartControl->View(), m_pChartControl->Model(), strSaveName);
+    });
+    connect(pView, &CChartView::CopyRequested, this,
+            [this] { CopyChartImage(*m_pChartControl->View()); });
     m_pChartControl->SetEventSink([this](DISPID dispid) {
         if (dispid == ChartIds::EVENT_DRAWN)
             OnChartEvent();

@@ -2,8 +2,11 @@
 
 #include "chartcontrol/ChartView.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -27,6 +30,17 @@ protected:
         Model().series.push_back(series);
     }
 
+    // Two series over January 2026 (automation dates from 46023), the bottom axis dated.
+    void AddDatedSeries() {
+        for (int s = 0; s < 2; ++s) {
+            std::vector<std::pair<double, double>> xy;
+            for (int d = 0; d < 31; ++d)
+                xy.push_back({46023.5 + d, 10.0 * (s + 1) + std::sin(d)});
+            AddSeries(s == 0 ? "north" : "south", xy);
+        }
+        Model().bottom.bDateTime = true;
+    }
+
     // Takes in the model's changes and lays the chart out as a 555×449 window would.
     void Draw() {
         m_pDocument->Changed();
@@ -38,3 +52,20 @@ protected:
     std::shared_ptr<CChartDocument> m_pDocument = std::make_shared<CChartDocument>();
     CChartView m_view{m_pDocument};
 };
+
+// Pixels of the image, within rect, whose colour lies within 40 (summed over the channels)
+// of the colour.
+inline int CountPixelsNear(const QImage& image, const QColor& colour, QRect rect = QRect()) {
+    rect = rect.isNull() ? image.rect() : rect & image.rect();
+    int nCount = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                    std::abs(pixel.blue() - colour.blue()) <
+                40)
+                ++nCount;
+        }
+    }
+    return nCount;
+}

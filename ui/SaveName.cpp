@@ -1,4 +1,4 @@
-#include "chartcontrol/SaveName.h"
+#include "ui/SaveName.h"
 
 #include "chartcontrol/ChartExport.h"
 

@@ -1,0 +1,188 @@
+#include "chartcontrol/ChartInteraction.h"
+
+#include "chartcontrol/ChartModel.h"
+#include "chartcontrol/ChartNotes.h"
+#include "chartcontrol/ChartView.h"
+#include "chartcontrol/DateTicker.h"
+#include "chartcontrol/DrawSchedule.h"
+
+#include <QApplication>
+#include <QToolTip>
+
+#include <cmath>
+
+namespace {
+constexpr int HOVER_DISTANCE = 8;
+
+bool IsPanButton(Qt::MouseButton button) {
+    return button == Qt::RightButton || button == Qt::MiddleButton;
+}
+} // namespace
+
+CChartInteraction::CChartInteraction(CChartView& view, CDrawSchedule& schedule,
+                                     const CChartDocument& document)
+    : m_view(view), m_schedule(schedule), m_document(document) {
+    m_view.setInteractions(QCP::iRangeZoom);
+    m_view.setSelectionRectMode(QCP::srmZoom);
+    m_view.setMouseTracking(true);
+    connect(AddAction(tr("&Reset view"), Qt::Key_Home), &QAction::triggered, &m_view,
+            &CChartView::ResetView);
+    connect(AddAction(tr("Show &all data"), Qt::Key_A), &QAction::triggered, &m_view,
+            &CChartView::ShowAllData);
+    connect(AddAction(tr("&Copy image"), QKeySequence::Copy), &QAction::triggered, &m_view,
+            &CChartView::CopyRequested);
+    connect(AddAction(tr("&Save as..."), QKeySequence::Save), &QAction::triggered, &m_view,
+            &CChartView::SaveRequested);
+    m_view.installEventFilter(this);
+}
+
+QAction* CChartInteraction::AddAction(const QString& strText, const QKeySequence& keys) {
+    auto* pAction = new QAction(strText, &m_view);
+    pAction->setShortcut(keys);
+    // The chart rarely has the focus in its window; its keys work anywhere in it.
+    pAction->setShortcutContext(Qt::WindowShortcut);
+    m_view.addAction(pAction);
+    m_actions.append(pAction);
+    return pAction;
+}
+
+void CChartInteraction::AddMenuActions(const QList<QAction*>& actions) {
+    for (QAction* pAction : actions)
+        m_extraActions.append(pAction);
+}
+
+bool CChartInteraction::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pWatched != &m_view)
+        return false;
+    switch (pEvent->type()) {
+    case QEvent::MouseButtonPress:
+        return MousePress(*static_cast<QMouseEvent*>(pEvent));
+    case QEvent::MouseMove:
+        return MouseMove(*static_cast<QMouseEvent*>(pEvent));
+    case QEvent::MouseButtonRelease:
+        return MouseRelease(*static_cast<QMouseEvent*>(pEvent));
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton)
+            m_view.ResetView();
+        return false;
+    case QEvent::ContextMenu: {
+        // The mouse's context menu opens on release, unless the right button panned.
+        const auto* pMenuEvent = static_cast<QContextMenuEvent*>(pEvent);
+        if (pMenuEvent->reason() != QContextMenuEvent::Mouse)
+            ShowMenu(pMenuEvent->globalPos());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool CChartInteraction::MousePress(const QMouseEvent& event) {
+    if (event.button() == Qt::LeftButton && m_view.Notes().OutsideNoteAt(event.position())) {
+        m_view.ShowAllData();
+        return true;
+    }
+    if (!IsPanButton(event.button()))
+        return false;
+    m_bPanning = true;
+    m_bPanned = false;
+    m_panStart = event.pos();
+    m_panStartX = m_view.xAxis->range();
+    m_panStartY = m_view.yAxis->range();
+    return true;
+}
+
+bool CChartInteraction::MouseMove(const QMouseEvent& event) {
+    if (m_bPanning) {
+        const QPoint delta = event.pos() - m_panStart;
+        m_bPanned = m_bPanned || delta.manhattanLength() > QApplication::startDragDistance();
+        if (m_bPanned) {
+            QCPAxis* pX = m_view.xAxis;
+            QCPAxis* pY = m_view.yAxis;
+            const double dX = pX->pixelToCoord(m_panStart.x()) - pX->pixelToCoord(event.pos().x());
+            const double dY = pY->pixelToCoord(m_panStart.y()) - pY->pixelToCoord(event.pos().y());
+            pX->setRange(m_panStartX.lower + dX, m_panStartX.upper + dX);
+            pY->setRange(m_panStartY.lower + dY, m_panStartY.upper + dY);
+            m_schedule.RequestDrawing();
+        }
+        return true;
+    }
+    const QString strTip = ToolTipAt(event.pos());
+    if (strTip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event.globalPosition().toPoint(), strTip, &m_view);
+    return false;
+}
+
+bool CChartInteraction::MouseRelease(const QMouseEvent& event) {
+    if (!m_bPanning || !IsPanButton(event.button()))
+        return false;
+    m_bPanning = false;
+    if (!m_bPanned && event.button() == Qt::RightButton)
+        ShowMenu(event.globalPosition().toPoint());
+    return true;
+}
+
+void CChartInteraction::ShowMenu(const QPoint& globalPos) {
+    QMenu menu(&m_view);
+    menu.addActions(m_actions);
+    bool bSeparated = false;
+    for (const QPointer<QAction>& pAction : m_extraActions) {
+        if (!pAction)
+            continue;
+        if (!bSeparated)
+            menu.addSeparator();
+        bSeparated = true;
+        menu.addAction(pAction);
+    }
+    menu.exec(globalPos);
+}
+
+bool CChartInteraction::PointNear(const QPoint& pos, int& nSeries, int& nPoint) const {
+    // Points outside the view map to places outside the plot; they are not there to hover.
+    const QRect plot = m_view.axisRect()->rect();
+    if (!plot.adjusted(-HOVER_DISTANCE, -HOVER_DISTANCE, HOVER_DISTANCE, HOVER_DISTANCE)
+             .contains(pos))
+        return false;
+    const QCPAxis* pX = m_view.xAxis;
+    const QCPAxis* pY = m_view.yAxis;
+    double dBest = HOVER_DISTANCE + 1;
+    const double dKey = pX->pixelToCoord(pos.x());
+    const double dReach = std::fabs(pX->pixelToCoord(pos.x() + HOVER_DISTANCE) - dKey);
+    for (int g = 0; g < m_view.graphCount(); ++g) {
+        const auto pData = m_view.graph(g)->data();
+        for (auto it = pData->findBegin(dKey - dReach); it != pData->findEnd(dKey + dReach); ++it) {
+            if (std::isnan(it->value) || !pX->range().contains(it->key) ||
+                !pY->range().contains(it->value))
+                continue;
+            const double dDistance = std::hypot(pX->coordToPixel(it->key) - pos.x(),
+                                                pY->coordToPixel(it->value) - pos.y());
+            if (dDistance < dBest) {
+                dBest = dDistance;
+                nSeries = g;
+                nPoint = static_cast<int>(it - pData->constBegin());
+            }
+        }
+    }
+    return dBest <= HOVER_DISTANCE;
+}
+
+QString CChartInteraction::DescribePoint(int nSeries, int nPoint) const {
+    const QCPGraph* pGraph = m_view.graph(nSeries);
+    const QCPGraphData& point = *(pGraph->data()->constBegin() + nPoint);
+    const bool bDates = m_document.Model().bottom.bDateTime;
+    return QStringLiteral("%1\nx: %2\ny: %3")
+        .arg(pGraph->name(), bDates ? DescribeDate(point.key) : QString::number(point.key, 'g', 10),
+             QString::number(point.value, 'g', 10));
+}
+
+QString CChartInteraction::ToolTipAt(const QPoint& pos) const {
+    int nSeries = 0;
+    int nPoint = 0;
+    if (PointNear(pos, nSeries, nPoint))
+        return DescribePoint(nSeries, nPoint);
+    if (m_view.Notes().OutsideNoteAt(pos))
+        return tr("Click, or press A, to show all data");
+    return m_view.WholeTextAt(pos);
+}

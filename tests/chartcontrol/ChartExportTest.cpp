@@ -1,0 +1,70 @@
+#include "chartcontrol/ChartExport.h"
+#include "chartcontrol/ChartJson.h"
+#include "tests/chartcontrol/DrawnChart.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+class ChartExport : public DrawnChart {
+protected:
+    void SetUp() override {
+        AddSeries("north", {{1, 1}, {2, 3}, {3, 2}}, true);
+        Draw();
+    }
+    QByteArray Read(const char* pszName) const {
+        QFile file(m_folder.filePath(QString::fromUtf8(pszName)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    SStatus Export(const char* pszName, const SExportOptions& options = {}) {
+        return ExportChart(m_view, Model(), m_folder.filePath(QString::fromUtf8(pszName)), options);
+    }
+
+    QTemporaryDir m_folder;
+};
+
+TEST_F(ChartExport, TheExtensionChoosesTheKindAndVectorFilesHoldNoPicture) {
+    for (const auto& [pszName, has, picture] :
+         {std::tuple<const char*, QByteArrayList, QByteArray>{"c.png", {"\x89PNG"}, {}},
+          {"c.svg", {"<?xml", "<circle", "<text", "viewBox=\"0 0 300 200\""}, "<image"},
+          {"c.pdf",
+           {"%PDF", "/FontFile", "/MediaBox [0 0 300.000000 200.000000]"},
+           "/Subtype /Image"},
+          {"c.CSV", {"series,x,y\r\nnorth,1,1\r\n"}, {}},
+          {"c.Json", {ChartToJson(Model()).c_str()}, {}}}) {
+        ASSERT_TRUE(Export(pszName, {QSize(300, 200), 1}).Ok()) << pszName;
+        const QByteArray content = Read(pszName);
+        for (const QByteArray& part : has)
+            EXPECT_TRUE(content.contains(part)) << pszName << ": " << part.toStdString();
+        EXPECT_TRUE(picture.isEmpty() || !content.contains(picture)) << pszName;
+    }
+}
+
+TEST_F(ChartExport, PngHasAsManyPixelsAsItsSizeAndScaleSay) {
+    for (const auto& [size, nScale, pixels] : {std::tuple{QSize(), 1, QSize(555, 449)},
+                                               {QSize(), 2, QSize(1110, 898)},
+                                               {QSize(300, 200), 3, QSize(900, 600)}}) {
+        ASSERT_TRUE(Export("c.png", {size, nScale}).Ok());
+        EXPECT_EQ(QImage::fromData(Read("c.png")).size(), pixels) << nScale;
+    }
+}
+
+TEST_F(ChartExport, WhatCannotBeWrittenLeavesNoFileAndSaysWhy) {
+    QFile plain(m_folder.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    for (const auto& [pszName, strWhy] :
+         {std::pair<const char*, std::string>{"plain/c.png", std::strerror(ENOTDIR)},
+          {"missing/c.csv", std::strerror(ENOENT)},
+          {"c.gif", ".png, .svg, .pdf, .csv or .json"}}) {
+        const SStatus status = Export(pszName);
+        EXPECT_EQ(status.kind, EExitStatus::NotWritten) << pszName;
+        EXPECT_NE(status.strMessage.find(strWhy), std::string::npos) << status.strMessage;
+        EXPECT_FALSE(QFile::exists(m_folder.filePath(QString::fromUtf8(pszName)))) << pszName;
+    }
+}
+
+} // namespace

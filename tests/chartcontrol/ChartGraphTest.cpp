@@ -1,0 +1,41 @@
+#include "chartcontrol/ChartStyle.h"
+#include "tests/chartcontrol/DrawnChart.h"
+
+namespace {
+
+using ChartGraph = DrawnChart;
+
+TEST_F(ChartGraph, LinesAreOneLogicalPixelWideAtEveryPixelRatio) {
+    AddSeries("flat", {{0, 5}, {10, 5}});
+    Draw();
+    for (const qreal dRatio : {1.0, 2.0}) {
+        const QImage image = m_view.ToImage(QSize(555, 449), dRatio);
+        // How much of each device pixel down one column the blue line covers, by its red.
+        const int nColumn = static_cast<int>(m_view.axisRect()->rect().center().x() * dRatio);
+        double dCovered = 0.0;
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor pixel = image.pixelColor(nColumn, y);
+            if (pixel.blue() > pixel.red())
+                dCovered += (255 - pixel.red()) / 255.0;
+        }
+        EXPECT_NEAR(dCovered, dRatio, 0.2);
+    }
+}
+
+TEST_F(ChartGraph, DataAtTheEndsOfTheAxisIsDrawnOnTheFrame) {
+    Model().left.bAutomaticMinimum = false;
+    Model().left.bAutomaticMaximum = false;
+    Model().left.dMaximum = 10.0;
+    AddSeries("top", {{0, 10}, {10, 10}});
+    AddSeries("bottom", {{0, 0}, {10, 0}});
+    Draw();
+    const QImage image = m_view.ToImage(QSize(555, 449), 1);
+    const QRect plot = m_view.axisRect()->rect();
+    for (const auto& [dY, colour] : {std::pair{10.0, PaletteColour(0)}, {0.0, PaletteColour(1)}}) {
+        const int nRow = static_cast<int>(m_view.yAxis->coordToPixel(dY));
+        const QRect frame(plot.left(), nRow - 1, plot.width(), 3);
+        EXPECT_GT(CountPixelsNear(image, colour, frame), plot.width() / 2) << dY;
+    }
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "tests/chartcontrol/DrawnChart.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QToolTip>
+
+namespace {
+
+// The dated chart laid out, and the user's mouse and keys sent to it.
+class ChartInteraction : public DrawnChart {
+protected:
+    void SetUp() override {
+        AddDatedSeries();
+        Draw();
+        m_x = m_view.xAxis->range();
+        m_y = m_view.yAxis->range();
+        m_centre = m_view.axisRect()->rect().center();
+    }
+    // A move carries the held button in buttons() only.
+    void Mouse(QEvent::Type type, Qt::MouseButton button, const QPoint& pos) {
+        const Qt::MouseButton changed = type == QEvent::MouseMove ? Qt::NoButton : button;
+        QMouseEvent event(type, pos, m_view.mapToGlobal(pos), changed, button, Qt::NoModifier);
+        QApplication::sendEvent(&m_view, &event);
+    }
+    void Press(const QKeySequence& keys) {
+        for (QAction* pAction : m_view.actions()) {
+            if (pAction->shortcut() == keys)
+                pAction->trigger();
+        }
+    }
+    void Zoom() {
+        m_view.xAxis->setRange(m_x.lower + 1, m_x.upper - 1);
+        m_view.yAxis->setRange(m_y.lower + 1, m_y.upper - 1);
+    }
+    bool Zoomed() const { return m_view.xAxis->range() != m_x || m_view.yAxis->range() != m_y; }
+
+    QCPRange m_x, m_y;
+    QPoint m_centre;
+};
+
+TEST_F(ChartInteraction, ALeftDoubleClickOrHomeReturnsBothAxesToTheModelsView) {
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        Zoom();
+        Mouse(QEvent::MouseButtonDblClick, button, m_centre);
+        EXPECT_EQ(Zoomed(), button != Qt::LeftButton) << button;
+    }
+    Zoom();
+    Press(Qt::Key_Home);
+    EXPECT_FALSE(Zoomed());
+}
+
+TEST_F(ChartInteraction, AShowsAllDataWithAMarginOfFourPercent) {
+    Press(Qt::Key_A);
+    EXPECT_DOUBLE_EQ(m_view.xAxis->range().lower, m_x.lower - 0.04 * m_x.size());
+    EXPECT_DOUBLE_EQ(m_view.yAxis->range().upper, m_y.upper + 0.04 * m_y.size());
+}
+
+TEST_F(ChartInteraction, DraggingWithTheRightOrMiddleButtonMovesTheDataAlong) {
+    const double dShift = m_view.xAxis->pixelToCoord(100) - m_view.xAxis->pixelToCoord(0);
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        m_view.ResetView();
+        Mouse(QEvent::MouseButtonPress, button, m_centre);
+        Mouse(QEvent::MouseMove, button, m_centre + QPoint(100, 0));
+        Mouse(QEvent::MouseButtonRelease, button, m_centre + QPoint(100, 0));
+        // The data follow the mouse to the right: the view starts at a smaller x.
+        EXPECT_DOUBLE_EQ(m_view.xAxis->range().lower, m_x.lower - dShift) << button;
+        EXPECT_DOUBLE_EQ(m_view.xAxis->range().upper, m_x.upper - dShift) << button;
+        EXPECT_EQ(m_view.yAxis->range(), m_y) << button;
+    }
+}
+
+TEST_F(ChartInteraction, TheWheelZoomsInOnBothAxes) {
+    QWheelEvent wheel(m_centre, m_view.mapToGlobal(m_centre), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&m_view, &wheel);
+    EXPECT_LT(m_view.xAxis->range().size(), m_x.size());
+    EXPECT_LT(m_view.yAxis->range().size(), m_y.size());
+}
+
+TEST_F(ChartInteraction, HoveringAPointReadsItOut) {
+    const QCPGraphData& first = *m_view.graph(0)->data()->constBegin();
+    Mouse(QEvent::MouseMove, Qt::NoButton, QPoint(2, 2));
+    EXPECT_EQ(QToolTip::text(), QString());
+    Mouse(QEvent::MouseMove, Qt::NoButton,
+          QPoint(qRound(m_view.xAxis->coordToPixel(first.key)) + 2,
+                 qRound(m_view.yAxis->coordToPixel(first.value)) - 1));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("north\nx: 1 Jan 2026 12:00:00\ny: 10"));
+}
+
+TEST_F(ChartInteraction, CtrlSAndCtrlCAskTheOwnerToSaveAndToCopy) {
+    QString strAsked;
+    QObject::connect(&m_view, &CChartView::SaveRequested, [&strAsked] { strAsked += 'S'; });
+    QObject::connect(&m_view, &CChartView::CopyRequested, [&strAsked] { strAsked += 'C'; });
+    Press(QKeySequence::Save);
+    Press(QKeySequence::Copy);
+    EXPECT_EQ(strAsked, QStringLiteral("SC"));
+}
+
+} // namespace

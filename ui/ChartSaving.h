@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class CChartView;
+struct SChartModel;
+
+// Save as: a file dialog over the view proposes strProposedName and the kinds the chart is
+// written as; the name gets the chosen kind's extension unless it ends in one already, and a
+// warning gives the reason when the file cannot be written.
+void SaveChartAs(CChartView& view, const SChartModel& model, const QString& strProposedName);
+
+// The chart's picture on the clipboard with as many pixels as the screen shows: a 2× screen
+// copies a 2× image.
+void CopyChartImage(CChartView& view);
