@@ -7,7 +7,6 @@
 #include "chartcontrol/ChartNotes.h"
 #include "chartcontrol/ChartStyle.h"
 #include "chartcontrol/DrawSchedule.h"
-#include "chartcontrol/NumberTicker.h"
 #include "chartcontrol/TextEncoding.h"
 
 #include <algorithm>

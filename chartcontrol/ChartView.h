@@ -14,11 +14,10 @@ class CChartNotes;
 class CDrawSchedule;
 
 // Draws the chart model with QCustomPlot: its header, series, legend, axes and notes
-// (chartcontrol/ChartNotes.h). When it draws is the
-// schedule's to say (chartcontrol/DrawSchedule.h), what the user does with it the
-// interaction's (chartcontrol/ChartInteraction.h), how it looks the style's
-// (chartcontrol/ChartStyle.h). Nothing the user does here changes the model; saving and
-// copying are asked of the view's owner.
+// (chartcontrol/ChartNotes.h). When it draws is for chartcontrol/DrawSchedule.h to say, what
+// the user does with it for chartcontrol/ChartInteraction.h, how it looks for
+// chartcontrol/ChartStyle.h. Nothing the user does here changes the model; saving and copying
+// are asked of the view's owner.
 class CChartView : public QCustomPlot {
     Q_OBJECT
 public:

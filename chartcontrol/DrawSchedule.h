@@ -6,8 +6,9 @@
 
 class QCustomPlot;
 
-// When the chart takes in its model and when it is drawn. The plot draws only when this
-// schedule says so, the user's zoom gestures excepted (QCustomPlot draws those itself).
+// When the chart takes in its model and when it is drawn in its window. Nothing else calls
+// for a drawing but the user's zoom gestures, which QCustomPlot draws itself; pictures for
+// files are drawn apart (CChartView::Render).
 //
 // - Changes coalesce into one sync: the first change queues a sync for the next turn of the
 //   event loop, later ones join it (m_bSyncScheduled), and a sync of a revision already taken
@@ -19,7 +20,8 @@ class QCustomPlot;
 //   (m_bEmptyDrawingDropped) and queues its own on itself, never on the plot. Until the
 //   schedule's first drawing QCustomPlot counts its queued drawing as pending; nothing asks
 //   it for another before then, as only a shown chart has zoom gestures.
-// - Once shown, the requests of one turn of the event loop give one drawing.
+// - Once shown, the requests of one turn of the event loop give one drawing (m_bDrawingDue
+//   again), and a drawing made at once leaves none due.
 // - A resize that leaves the plot's size as it was draws nothing: showing a window repeats
 //   the resize it already had.
 class CDrawSchedule : public QObject {

@@ -60,18 +60,11 @@ TEST_F(ChartAutomation, ChangesAreAnnouncedButLookupsAreNot) {
     EXPECT_EQ(nChanges, 3);
 }
 
-TEST(ChartAutomationLifetime, ObjectsKeepTheDocumentAlive) {
-    std::weak_ptr<CChartDocument> pWeak;
-    CChartAxis axis;
-    {
-        auto pDocument = std::make_shared<CChartDocument>();
-        pWeak = pDocument;
-        CTChart chart;
-        LPDISPATCH pChart = CreateChartDispatch(pDocument);
-        chart.AttachControlSite(pChart);
-        pChart->Release();
-        axis = chart.GetAxes().GetBottom();
-    }
+TEST_F(ChartAutomation, ObjectsKeepTheDocumentAlive) {
+    const std::weak_ptr<CChartDocument> pWeak = m_pDocument;
+    CChartAxis axis = m_chart.GetAxes().GetBottom();
+    m_chart.DetachControlSite();
+    m_pDocument.reset();
     ASSERT_FALSE(pWeak.expired());
     axis.SetDateTimeLabels(TRUE);
     EXPECT_TRUE(pWeak.lock()->Model().bottom.bDateTime);
