@@ -55,7 +55,7 @@ check-package: package
 
 # The README's picture: the window on the example, under a private X server.
 screenshot: build
-	tests/package/screenshot.sh $(BUILD)/verlo $(EXAMPLE) examples/screenshot.png
+	scripts/screenshot $(BUILD)/verlo $(EXAMPLE) examples/screenshot.png
 
 # What a newcomer's change must keep: the format, the layers, tests at most a third of all lines.
 check: deps

@@ -31,8 +31,16 @@ std::pair<Notes, std::string> Describe(const CPlotData& data) {
 
 TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
     const std::string strSixBadLines = "@S0\n1 1\n" + std::string(6, '\n') + "&\n";
+    // A line of 2000 characters is read in two pieces, yet stays one line; CR LF ends a line.
+    const std::string strLongLine = "@S0\r\n1 1\r\n" + std::string(2000, ' ') + "\r\nx\r\n&\r\n";
     const SNotesCase cases[] = {
         {"clean", "@S0\n1 1\n&\n@S1\n2 2\n&\n\n", {}, ""},
+        {"a long line and CR LF",
+         strLongLine,
+         {{3, "blank line: taken as (0, 0)"},
+          {3, "blank line: taken as (0, 0)"},
+          {4, "\"x\" is no point of two numbers: taken as (0, 0)"}},
+         ""},
         {"empty input", "", {}, "No points: the input is empty"},
         {"lines without two numbers",
          "@S0\n1 1\n\noops, instrument reset\n9,5 5\n2 2\n&\n",
@@ -103,16 +111,6 @@ TEST(DataNotes, AFileThatCannotBeOpenedSaysWhy) {
     const auto [notes, strEmpty] = Describe(data);
     EXPECT_EQ(notes, (Notes{{0, "cannot open: No such file or directory"}}));
     EXPECT_EQ(strEmpty, "No points: cannot open 'x.dat'");
-}
-
-TEST(DataNotes, LinesCountWholeLinesNotPieces) {
-    // A line of 2000 characters is read in two pieces, and CR LF is one line end.
-    const std::string strLong(2000, ' ');
-    const auto [notes, strEmpty] =
-        Describe(*ReadNew("@S0\r\n1 1\r\n" + strLong + "\r\n2 2\r\nx\r\n&\r\n"));
-    EXPECT_EQ(notes, (Notes{{3, "blank line: taken as (0, 0)"},
-                            {3, "blank line: taken as (0, 0)"},
-                            {5, "\"x\" is no point of two numbers: taken as (0, 0)"}}));
 }
 
 } // namespace

@@ -60,19 +60,6 @@ TEST_F(TChartTest, EveryOperationGoesOutWithItsIdKindAndTypesAndReachesTheChart)
     EXPECT_EQ(model.header, std::vector<std::string>{"Run 7"});
 }
 
-TEST_F(TChartTest, SeriesAreAddressedInTheOrderTheyWereAdded) {
-    for (int i = 0; i < 3; ++i)
-        m_chart.AddSeries(0);
-    m_chart.GetSeries(2).AddXY(3.0, 3.0, "", 0);
-    m_chart.GetSeries(0).AddXY(1.0, 1.0, "", 0);
-    const auto& series = m_component.Model().series;
-    EXPECT_EQ(series[2].points.at(0).dX, 3.0);
-    EXPECT_EQ(series[0].points.at(0).dX, 1.0);
-    EXPECT_TRUE(series[1].points.empty());
-    // A series index with no series yields nothing.
-    EXPECT_EQ(m_chart.GetSeries(3).m_lpDispatch, nullptr);
-}
-
 TEST_F(TChartTest, SetItemReplacesOnlyItsLine) {
     m_component.Model().header = {"TeeChart", "second", "third"};
     m_chart.GetHeader().GetStrings().SetItem(0, COleVariant("Subtitle"));
@@ -86,16 +73,6 @@ TEST_F(TChartTest, AGetterWithoutObjectSkipsTheRestOfTheChainSilently) {
     left.GetTitle().SetCaption("Value");
     left.SetValue19(1.0);
     EXPECT_EQ(m_component.CallTexts().size(), 2u);
-}
-
-TEST(TChartWithoutControl, EveryCallDoesNothingAndYieldsEmptyResults) {
-    CTChart chart;
-    EXPECT_EQ(chart.AddSeries(0), 0);
-    CChartAxes axes = chart.GetAxes();
-    EXPECT_EQ(axes.m_lpDispatch, nullptr);
-    EXPECT_EQ(axes.GetBottom().m_lpDispatch, nullptr);
-    axes.GetLeft().SetValue19(3.0);
-    chart.GetSeries(0).AddXY(1, 2, "", 0);
 }
 
 TEST_F(TChartTest, AFailingCallThrowsTheControlsWordsAndReleasesEveryWrapper) {

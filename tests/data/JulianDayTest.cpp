@@ -33,68 +33,57 @@ SCalendar ToCalendar(double julianDay) {
     return c;
 }
 
-struct SToCalendarCase {
-    double julianDay;
-    SCalendar expected;
-};
-
-class JulianToCalendarTable : public testing::TestWithParam<SToCalendarCase> {};
-
-TEST_P(JulianToCalendarTable, GivesTheExactFields) {
-    EXPECT_EQ(ToCalendar(GetParam().julianDay), GetParam().expected)
-        << std::setprecision(17) << GetParam().julianDay;
+TEST(JulianDay, JulianToCalendarGivesTheExactFields) {
+    const struct {
+        double julianDay;
+        SCalendar expected;
+    } cases[] = {
+        {2449081.5, {4, 4, 1993, 0, 0, 0.0}},
+        {2449082.0, {4, 4, 1993, 12, 0, 0.0}},
+        {2449082.25, {4, 4, 1993, 18, 0, 0.0}},
+        {2449082.4999999, {4, 4, 1993, 23, 59, 59.99134987592697}},
+        {2449082.5, {4, 5, 1993, 0, 0, 0.0}},
+        {2449081.5416666665, {4, 4, 1993, 0, 59, 59.999986588954926}},
+        {2451545.0, {1, 1, 2000, 12, 0, 0.0}},
+        {2440587.5, {1, 1, 1970, 0, 0, 0.0}},
+        {2415079.0, {2, 28, 1900, 12, 0, 0.0}},
+        {2415079.5, {3, 1, 1900, 0, 0, 0.0}},
+        {2299159.5, {10, 14, 1582, 0, 0, 0.0}},
+        {2299160.5, {10, 15, 1582, 0, 0, 0.0}},
+        {1721119.5, {3, 1, 0, 0, 0, 0.0}},
+        {1721118.5, {3, 1, 0, 0, 0, 0.0}},
+        {1721118.0, {3, 0, 0, 12, 0, 0.0}},
+        {1000000.5, {-1, -3, -1974, 0, 0, 0.0}},
+        {200000.5, {-5, 0, -4164, 0, 0, 0.0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ToCalendar(c.julianDay), c.expected) << std::setprecision(17) << c.julianDay;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    JulianDay, JulianToCalendarTable,
-    testing::Values(SToCalendarCase{2449081.5, {4, 4, 1993, 0, 0, 0.0}},
-                    SToCalendarCase{2449082.0, {4, 4, 1993, 12, 0, 0.0}},
-                    SToCalendarCase{2449082.25, {4, 4, 1993, 18, 0, 0.0}},
-                    SToCalendarCase{2449082.4999999, {4, 4, 1993, 23, 59, 59.99134987592697}},
-                    SToCalendarCase{2449082.5, {4, 5, 1993, 0, 0, 0.0}},
-                    SToCalendarCase{2449081.5416666665, {4, 4, 1993, 0, 59, 59.999986588954926}},
-                    SToCalendarCase{2451545.0, {1, 1, 2000, 12, 0, 0.0}},
-                    SToCalendarCase{2440587.5, {1, 1, 1970, 0, 0, 0.0}},
-                    SToCalendarCase{2415079.0, {2, 28, 1900, 12, 0, 0.0}},
-                    SToCalendarCase{2415079.5, {3, 1, 1900, 0, 0, 0.0}},
-                    SToCalendarCase{2299159.5, {10, 14, 1582, 0, 0, 0.0}},
-                    SToCalendarCase{2299160.5, {10, 15, 1582, 0, 0, 0.0}},
-                    SToCalendarCase{1721119.5, {3, 1, 0, 0, 0, 0.0}},
-                    SToCalendarCase{1721118.5, {3, 1, 0, 0, 0, 0.0}},
-                    SToCalendarCase{1721118.0, {3, 0, 0, 12, 0, 0.0}},
-                    SToCalendarCase{1000000.5, {-1, -3, -1974, 0, 0, 0.0}},
-                    SToCalendarCase{200000.5, {-5, 0, -4164, 0, 0, 0.0}}));
-
-struct SToJulianCase {
-    SCalendar input;
-    double julianDay;
-    SCalendar back;
-};
-
-class CalendarToJulianTable : public testing::TestWithParam<SToJulianCase> {};
-
-TEST_P(CalendarToJulianTable, GivesTheExactDayAndTheWayBack) {
-    const SToJulianCase& c = GetParam();
-    double julianDay = CalendarToJulian(c.input.month, c.input.day, c.input.year, c.input.hour,
-                                        c.input.minute, c.input.second);
-    EXPECT_EQ(julianDay, c.julianDay) << std::setprecision(17) << julianDay;
-    EXPECT_EQ(ToCalendar(julianDay), c.back);
+TEST(JulianDay, CalendarToJulianGivesTheExactDayAndTheWayBack) {
+    const struct {
+        SCalendar input;
+        double julianDay;
+        SCalendar back;
+    } cases[] = {
+        {{4, 4, 1993, 0, 0, 0.0}, 2449081.5, {4, 4, 1993, 0, 0, 0.0}},
+        {{1, 1, 2000, 12, 0, 0.0}, 2451545.0, {1, 1, 2000, 12, 0, 0.0}},
+        {{3, 1, 2000, 12, 0, 0.0}, 2451605.0, {3, 1, 2000, 12, 0, 0.0}},
+        {{1, 1, 2000, 0, 0, 1.0}, 2451544.500011574, {1, 1, 2000, 0, 0, 0.9999945759773254}},
+        {{12, 31, 1999, 6, 30, 15.0},
+         2451543.7710069446,
+         {12, 31, 1999, 6, 30, 15.000012516975403}},
+        {{13, 1, 1999, 0, 0, 0.0}, 2451544.5, {1, 1, 2000, 0, 0, 0.0}},
+        {{1, 0, 2000, 0, 0, 0.0}, 2451543.5, {12, 31, 1999, 0, 0, 0.0}},
+        {{2, 29, 0, 0, 0, 0.0}, 1721119.5, {3, 1, 0, 0, 0, 0.0}},
+    };
+    for (const auto& c : cases) {
+        const double julianDay = CalendarToJulian(c.input.month, c.input.day, c.input.year,
+                                                  c.input.hour, c.input.minute, c.input.second);
+        EXPECT_EQ(julianDay, c.julianDay) << std::setprecision(17) << julianDay;
+        EXPECT_EQ(ToCalendar(julianDay), c.back);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    JulianDay, CalendarToJulianTable,
-    testing::Values(SToJulianCase{{4, 4, 1993, 0, 0, 0.0}, 2449081.5, {4, 4, 1993, 0, 0, 0.0}},
-                    SToJulianCase{{1, 1, 2000, 12, 0, 0.0}, 2451545.0, {1, 1, 2000, 12, 0, 0.0}},
-                    SToJulianCase{{3, 1, 2000, 12, 0, 0.0}, 2451605.0, {3, 1, 2000, 12, 0, 0.0}},
-                    SToJulianCase{{1, 1, 2000, 0, 0, 1.0},
-                                  2451544.500011574,
-                                  {1, 1, 2000, 0, 0, 0.9999945759773254}},
-                    SToJulianCase{{12, 31, 1999, 6, 30, 15.0},
-                                  2451543.7710069446,
-                                  {12, 31, 1999, 6, 30, 15.000012516975403}},
-                    SToJulianCase{{13, 1, 1999, 0, 0, 0.0}, 2451544.5, {1, 1, 2000, 0, 0, 0.0}},
-                    SToJulianCase{{1, 0, 2000, 0, 0, 0.0}, 2451543.5, {12, 31, 1999, 0, 0, 0.0}},
-                    SToJulianCase{{2, 29, 0, 0, 0, 0.0}, 1721119.5, {3, 1, 0, 0, 0, 0.0}}));
 
 bool IsLeap(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -125,13 +114,6 @@ TEST(JulianDay, RoundTripKeepsTheDateAndTheTimeWithin21Microseconds) {
     }
 }
 
-TEST(JulianDay, LeapYearsFollowTheGregorianRule) {
-    EXPECT_EQ(ToCalendar(CalendarToJulian(2, 29, 2000, 0, 0, 0.0)),
-              (SCalendar{2, 29, 2000, 0, 0, 0.0}));
-    EXPECT_EQ(ToCalendar(CalendarToJulian(2, 29, 1900, 0, 0, 0.0)),
-              (SCalendar{3, 1, 1900, 0, 0, 0.0}));
-}
-
 TEST(JulianDay, ValuesOutsideThe32BitDomainGiveNoDate) {
     const double inf = std::numeric_limits<double>::infinity();
     const SCalendar none{0, 0, 0, 0, 0, 0.0};
@@ -142,13 +124,6 @@ TEST(JulianDay, ValuesOutsideThe32BitDomainGiveNoDate) {
     // The last values inside the domain still run the arithmetic.
     EXPECT_NE(ToCalendar(538592030.4).month, 0);
     EXPECT_NE(ToCalendar(-535149792.9).year, 0);
-}
-
-TEST(JulianDay, CalendarToJulianTakesAnyIntegers) {
-    const int extremes[] = {INT_MIN, -1, 0, 1, INT_MAX};
-    for (int a : extremes)
-        for (int b : extremes)
-            EXPECT_FALSE(std::isnan(CalendarToJulian(a, b, a, b, a, 0.0))) << a << " " << b;
 }
 
 } // namespace

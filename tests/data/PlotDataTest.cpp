@@ -12,17 +12,8 @@ namespace {
 using std::string;
 
 TEST(PlotDataReader, ReadsTheTwoSetExample) {
-    auto pData = ReadNew("@WITH G0\n"
-                         "@subtitle \"Run 7\"\n"
-                         "@S0\n"
-                         "@legend string \"north\"\n"
-                         "1.5 3.25\n"
-                         "2.5 1\n"
-                         "&\n"
-                         "@S1\n"
-                         "@legend string \"south\"\n"
-                         "1.5 4\n"
-                         "&\n");
+    auto pData = ReadNew("@WITH G0\n@subtitle \"Run 7\"\n@S0\n@legend string \"north\"\n1.5 3.25\n"
+                         "2.5 1\n&\n@S1\n@legend string \"south\"\n1.5 4\n&\n");
     EXPECT_EQ(pData->GetSubtitle(0), "Run 7");
     EXPECT_EQ(pData->GetSetCount(0), 2);
     EXPECT_EQ(pData->GetLegend(0, 0), "north");
@@ -141,22 +132,15 @@ TEST(PlotDataReader, KeywordMatching) {
     EXPECT_EQ(pBareWithNewline->GetSetCount(1), 1);
 }
 
-struct SQuoteCase {
-    const char* pszRest;
-    const char* pszText;
-};
-
-class QuotedText : public testing::TestWithParam<SQuoteCase> {};
-
-TEST_P(QuotedText, TakesTheTextBetweenTheFirstTwoQuotes) {
-    EXPECT_EQ(CPlotData::GetQuotedText(GetParam().pszRest), GetParam().pszText);
+TEST(PlotDataReader, QuotedTextIsBetweenTheFirstTwoQuotes) {
+    const std::pair<const char*, const char*> cases[] = {{"\"Title\" more \"x\"\n", "Title"},
+                                                         {"lead \"open end\n", "open end\n"},
+                                                         {"no quote\n", ""},
+                                                         {"\"\"\n", ""},
+                                                         {"\"a\\\"b\"\n", "a\\"}};
+    for (const auto& [pszRest, pszText] : cases)
+        EXPECT_EQ(CPlotData::GetQuotedText(pszRest), pszText) << pszRest;
 }
-
-INSTANTIATE_TEST_SUITE_P(Reader, QuotedText,
-                         testing::Values(SQuoteCase{"\"Title\" more \"x\"\n", "Title"},
-                                         SQuoteCase{"lead \"open end\n", "open end\n"},
-                                         SQuoteCase{"no quote\n", ""}, SQuoteCase{"\"\"\n", ""},
-                                         SQuoteCase{"\"a\\\"b\"\n", "a\\"}));
 
 TEST(PlotDataReader, TextsReplaceEarlierOnes) {
     auto pData = ReadNew("@subtitle \"first\"\n@subtitle none\n@S1\n"

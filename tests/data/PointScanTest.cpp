@@ -65,40 +65,29 @@ std::string RandomNumber(std::mt19937_64& random) {
     double dValue = 0.0;
     const std::uint64_t nBits = random();
     std::memcpy(&dValue, &nBits, sizeof dValue);
-    switch (random() % 8) {
+    const auto nInt = static_cast<unsigned long long>(random() % 0xFFFFFF);
+    const int nExponent = static_cast<int>(random() % 2200) - 1100;
+    switch (random() % 7) {
     case 0:
+        return std::to_string(nInt) + "." + std::to_string(random()) + "e-3" +
+               std::to_string(random() % 20);
+    case 1:
         std::snprintf(szText, sizeof szText, "%.17g", dValue);
         break;
-    case 1:
+    case 2:
         std::snprintf(szText, sizeof szText, "%a", dValue);
         break;
-    case 2:
+    case 3:
         std::snprintf(szText, sizeof szText, "%.25e", dValue);
         break;
-    case 3:
-        std::snprintf(szText, sizeof szText, "%de%d", static_cast<int>(random() % 100000),
-                      static_cast<int>(random() % 700) - 350);
+    case 4:
+        std::snprintf(szText, sizeof szText, "%llue%d", nInt, nExponent / 3);
         break;
-    case 4: {
-        std::string strDigits = random() % 2 ? "-" : "";
-        const int nDigits = 1 + static_cast<int>(random() % 40);
-        for (int i = 0; i < nDigits; ++i)
-            strDigits += static_cast<char>('0' + random() % 10);
-        if (random() % 2)
-            strDigits.insert(strDigits.size() / 2, ".");
-        return strDigits + (random() % 2 ? "e-3" + std::to_string(random() % 20) : "");
-    }
     case 5:
-        std::snprintf(szText, sizeof szText, "%.6g", dValue * 1e-300);
-        break;
-    case 6:
-        std::snprintf(szText, sizeof szText, "0x%llx.%llxp%d",
-                      static_cast<unsigned long long>(random() % 0xFFFFFF),
-                      static_cast<unsigned long long>(random() % 0xFFF),
-                      static_cast<int>(random() % 2200) - 1100);
+        std::snprintf(szText, sizeof szText, "0x%llx.%llxp%d", nInt, nInt % 0xFFF, nExponent);
         break;
     default:
-        std::snprintf(szText, sizeof szText, "%.3f", static_cast<double>(random() % 2000000) / 7);
+        std::snprintf(szText, sizeof szText, "%.6g", dValue * 1e-300);
         break;
     }
     return szText;

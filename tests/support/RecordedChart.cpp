@@ -10,31 +10,16 @@
 
 namespace {
 
-bool EndsWith(const std::string& str, const std::string& strEnd) {
-    return str.size() >= strEnd.size() &&
-           str.compare(str.size() - strEnd.size(), strEnd.size(), strEnd) == 0;
-}
-
-// The name of what a getter yields, as the calls are written down: "chart.axes.left".
+// The name of what a getter yields, as the calls are written down: "chart.axes.left". The
+// getters' ids differ from one another, whatever object they are on.
 std::string ChildPath(const std::string& strParent, DISPID dispid, const DISPPARAMS& params) {
-    std::string strChild = "?";
-    if (strParent == "chart") {
-        if (dispid == ChartIds::SERIES)
-            strChild = "series[" + std::to_string(params.args[0].GetLong()) + "]";
-        else
-            strChild = dispid == ChartIds::AXES     ? "axes"
-                       : dispid == ChartIds::LEGEND ? "legend"
-                                                    : "header";
-    } else if (EndsWith(strParent, "axes")) {
-        strChild = dispid == AxesIds::LEFT ? "left" : "bottom";
-    } else if (EndsWith(strParent, "left") || EndsWith(strParent, "bottom")) {
-        strChild = dispid == AxisIds::PART_11 ? "part11" : "title";
-    } else if (EndsWith(strParent, "]")) {
-        strChild = "part43";
-    } else if (EndsWith(strParent, "header")) {
-        strChild = "strings";
-    }
-    return strParent + "." + strChild;
+    static const std::map<DISPID, const char*> names = {
+        {ChartIds::AXES, "axes"},  {ChartIds::LEGEND, "legend"},   {ChartIds::HEADER, "header"},
+        {AxesIds::LEFT, "left"},   {AxesIds::BOTTOM, "bottom"},    {AxisIds::PART_11, "part11"},
+        {AxisIds::TITLE, "title"}, {SeriesIds::PART_43, "part43"}, {HeaderIds::STRINGS, "strings"}};
+    if (dispid == ChartIds::SERIES)
+        return strParent + ".series[" + std::to_string(params.args[0].GetLong()) + "]";
+    return strParent + "." + names.at(dispid);
 }
 
 std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
@@ -123,14 +108,6 @@ void CRecordedChart::FailCall(int nCall, std::string strDescription, std::string
     script.info.wCode = wCode;
     script.info.strSource = std::move(strSource);
     script.info.strDescription = std::move(strDescription);
-}
-
-void CRecordedChart::FailCallWithCode(int nCall, HRESULT hr) {
-    m_scripts[nCall].hr = hr;
-}
-
-void CRecordedChart::AnswerAt(int nCall, COleVariant value) {
-    m_scripts[nCall].answer = std::move(value);
 }
 
 long CRecordedChart::OutstandingReferences() const {

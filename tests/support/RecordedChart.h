@@ -28,9 +28,9 @@ public:
 
     void FailCall(int nCall, std::string strDescription, std::string strSource = "Recorder",
                   WORD wCode = 1001);
-    void FailCallWithCode(int nCall, HRESULT hr);
+    void FailCallWithCode(int nCall, HRESULT hr) { m_scripts[nCall].hr = hr; }
     // The call answers value instead of the component's answer (a null object for none).
-    void AnswerAt(int nCall, COleVariant value);
+    void AnswerAt(int nCall, COleVariant value) { m_scripts[nCall].answer = std::move(value); }
     void RecordReleases(bool bRecord) { m_bRecordReleases = bRecord; }
 
     const std::vector<std::string>& CallTexts() const { return m_calls; }

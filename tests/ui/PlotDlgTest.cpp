@@ -28,9 +28,7 @@ SPlotRequest FileRequest(const std::string& strPath) {
     return {{SDataSource::EKind::File, strPath}, false, {}};
 }
 
-class PlotDlgTest : public testing::Test {};
-
-TEST_F(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {
+TEST(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {
     CPlotDlg dlg(FileRequest(EXAMPLE));
     bool bChecked = false;
     WhenIdle([&] {
@@ -67,7 +65,7 @@ TEST_F(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {
     EXPECT_EQ(model.bottom.strTitle, "Date");
 }
 
-TEST_F(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
+TEST(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
     const std::string strClean = testing::TempDir() + "clean.dat";
     const std::string strPath = testing::TempDir() + "notes.dat";
     std::ofstream(strClean) << "@S0\n1 1\n2 2\n&\n";
@@ -89,7 +87,7 @@ TEST_F(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
     }
 }
 
-TEST_F(PlotDlgTest, WithoutADataSourceTheUsageBoxEndsItBeforeItShows) {
+TEST(PlotDlgTest, WithoutADataSourceTheUsageBoxEndsItBeforeItShows) {
     CPlotDlg dlg(SPlotRequest{});
     QString strBox;
     WhenIdle([&] {
@@ -104,7 +102,7 @@ TEST_F(PlotDlgTest, WithoutADataSourceTheUsageBoxEndsItBeforeItShows) {
     EXPECT_EQ(strBox, QString::fromLatin1(USAGE_MESSAGE));
 }
 
-TEST_F(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
+TEST(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
     CPlotDlg dlg(FileRequest(EXAMPLE));
     WhenIdle([&] {
         for (unsigned nID : {0x0010u, 0x0015u, 0x001Fu, 0x0020u, 0x0000u}) {
@@ -126,7 +124,7 @@ TEST_F(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
 
-TEST_F(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
+TEST(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
     CPlotDlg dlg(FileRequest(EXAMPLE), nullptr, PLOT_DIALOG_INIT, 100);
     EXPECT_EQ(dlg.DoModal(), -1);
     EXPECT_FALSE(dlg.isVisible());
@@ -147,7 +145,7 @@ private:
     std::string m_strDescription;
 };
 
-TEST_F(PlotDlgTest, AChartFailureIsReportedAndTheDialogStillOpens) {
+TEST(PlotDlgTest, AChartFailureIsReportedAndTheDialogStillOpens) {
     for (const auto& [strDescription, strShown] :
          {std::pair<std::string, QString>{"Series lost", QStringLiteral("Series lost")},
           {"", QStringLiteral("Unspecified error")}}) {
