@@ -1,5 +1,7 @@
 #include "app/Options.h"
 
+#include "chartcontrol/ExportLimits.h"
+
 #include <algorithm>
 #include <charconv>
 #include <iterator>
@@ -23,17 +25,14 @@ bool ReadWhole(std::string_view str, int nLowest, int nHighest, int& nValue) {
            nValue <= nHighest;
 }
 
-constexpr int LARGEST_EXPORT_SIDE = 20000;
-constexpr int LARGEST_SCALE = 8;
-
 std::string TakeSize(const std::string& strValue, SOptions& options) {
     const std::size_t nCross = strValue.find('x');
     int nWidth = 0;
     int nHeight = 0;
     if (nCross == std::string::npos ||
-        !ReadWhole(std::string_view(strValue).substr(0, nCross), 1, LARGEST_EXPORT_SIDE, nWidth) ||
-        !ReadWhole(std::string_view(strValue).substr(nCross + 1), 1, LARGEST_EXPORT_SIDE, nHeight))
-        return "--size takes WIDTHxHEIGHT, each 1 to " + std::to_string(LARGEST_EXPORT_SIDE) +
+        !ReadWhole(std::string_view(strValue).substr(0, nCross), 1, EXPORT_LARGEST_SIDE, nWidth) ||
+        !ReadWhole(std::string_view(strValue).substr(nCross + 1), 1, EXPORT_LARGEST_SIDE, nHeight))
+        return "--size takes WIDTHxHEIGHT, each 1 to " + std::to_string(EXPORT_LARGEST_SIDE) +
                ", not '" + strValue + "'";
     options.nWidth = nWidth;
     options.nHeight = nHeight;
@@ -42,8 +41,8 @@ std::string TakeSize(const std::string& strValue, SOptions& options) {
 
 std::string TakeScale(const std::string& strValue, SOptions& options) {
     int nScale = 0;
-    if (!ReadWhole(strValue, 1, LARGEST_SCALE, nScale))
-        return "--scale takes a whole number from 1 to " + std::to_string(LARGEST_SCALE) +
+    if (!ReadWhole(strValue, 1, EXPORT_LARGEST_SCALE, nScale))
+        return "--scale takes a whole number from 1 to " + std::to_string(EXPORT_LARGEST_SCALE) +
                ", not '" + strValue + "'";
     options.nScale = nScale;
     return {};

@@ -3,6 +3,7 @@
 #include "chartcontrol/ChartCsv.h"
 #include "chartcontrol/ChartJson.h"
 #include "chartcontrol/ChartView.h"
+#include "chartcontrol/ExportLimits.h"
 #include "chartcontrol/PngEncoder.h"
 
 #include <QBuffer>
@@ -15,8 +16,6 @@
 
 namespace {
 
-constexpr int LARGEST_SIDE = 20000;
-constexpr int LARGEST_SCALE = 8;
 // About a gigabyte of pixels.
 constexpr qint64 LARGEST_PNG_PIXELS = 1 << 28;
 constexpr double INCHES_PER_METRE = 1.0 / 0.0254;
@@ -111,8 +110,8 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
         size = QSize(model.nWidth > 0 ? model.nWidth : view.width(),
                      model.nHeight > 0 ? model.nHeight : view.height());
     const int nScale = options.nPngScale;
-    if (size.isEmpty() || size.width() > LARGEST_SIDE || size.height() > LARGEST_SIDE ||
-        nScale < 1 || nScale > LARGEST_SCALE ||
+    if (size.isEmpty() || size.width() > EXPORT_LARGEST_SIDE ||
+        size.height() > EXPORT_LARGEST_SIDE || nScale < 1 || nScale > EXPORT_LARGEST_SCALE ||
         (strKind == QLatin1String("png") &&
          qint64(size.width()) * size.height() * nScale * nScale > LARGEST_PNG_PIXELS)) {
         return NotWritten(
@@ -122,8 +121,8 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
                 .arg(size.width())
                 .arg(size.height())
                 .arg(nScale)
-                .arg(LARGEST_SIDE)
-                .arg(LARGEST_SCALE)
+                .arg(EXPORT_LARGEST_SIDE)
+                .arg(EXPORT_LARGEST_SCALE)
                 .arg(LARGEST_PNG_PIXELS / 1000000));
     }
     std::optional<QByteArray> bytes;

@@ -154,8 +154,8 @@ BOOL CPlotDlg::OnInitDialog() {
 
     // Watching starts before the read, so that no change after the read can go unseen.
     if (m_request.bWatch && m_request.source.kind == SDataSource::EKind::File) {
-        m_pWatch = new CFileWatch(QString::fromStdString(m_request.source.strPath), this);
-        connect(m_pWatch, &CFileWatch::Settled, this, &CPlotDlg::Reload);
+        auto* pWatch = new CFileWatch(QString::fromStdString(m_request.source.strPath), this);
+        connect(pWatch, &CFileWatch::Settled, this, &CPlotDlg::Reload);
     }
     // About 800 KB: kept off the stack.
     auto pData = std::make_unique<CPlotData>();

@@ -13,7 +13,6 @@
 #include <vector>
 
 class CChartControl;
-class CFileWatch;
 class CNotesLabel;
 class CPlotData;
 struct SDataNote;
@@ -81,7 +80,6 @@ private:
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
     CNotesLabel* m_pNotes = nullptr;
-    CFileWatch* m_pWatch = nullptr;
     long long m_nShownPoints = 0;
     long long m_nFewerPoints = -1; // a smaller count once read, waiting to be read again
     QMenu* m_pSystemMenu = nullptr;

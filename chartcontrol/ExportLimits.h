@@ -1,0 +1,7 @@
+#pragma once
+
+// What an export can be asked for: a side of 1 to EXPORT_LARGEST_SIDE pixels (points for PDF
+// and SVG) and 1 to EXPORT_LARGEST_SCALE device pixels per pixel of a PNG. The command line
+// checks its options against the same numbers.
+inline constexpr int EXPORT_LARGEST_SIDE = 20000;
+inline constexpr int EXPORT_LARGEST_SCALE = 8;
