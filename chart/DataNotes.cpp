@@ -44,9 +44,9 @@ void DescribeBadLines(const CReadReport& report, int nGraph, std::vector<SDataNo
     for (const SBadPointLine& line : report.badPointLines) {
         if (line.nGraph != nGraph)
             continue;
-        const std::string strWhat = line.bBlank
-                                        ? std::string("blank line")
-                                        : "\"" + line.strText + "\" is no point of two numbers";
+        const std::string strWhat =
+            line.bBlank ? std::string("blank line")
+                        : "\"" + std::string(line.szText) + "\" is no point of two numbers";
         notes.push_back({line.nLine, strWhat + ": taken as (" + Number(line.dX) + ", " +
                                          Number(line.dY) + ")"});
     }

@@ -262,11 +262,12 @@ void CPlotData::NoteBadPointLine(const char* pszLine, bool bBlank, double dX, do
     // Kept until "&" counts the line's set: a bad line that never counts does no harm.
     if (m_nPendingBad[m_nCurGraph]++ >= static_cast<long long>(CReadReport::BAD_LINES_KEPT))
         return;
-    constexpr std::size_t TEXT_KEPT = 40;
-    std::string strText(pszLine, strnlen(pszLine, TEXT_KEPT));
-    while (!strText.empty() && (strText.back() == '\n' || strText.back() == '\r'))
-        strText.pop_back();
-    m_pendingBad.push_back({m_nLine, m_nCurGraph, bBlank, dX, dY, std::move(strText)});
+    SBadPointLine line{m_nLine, m_nCurGraph, bBlank, dX, dY};
+    std::size_t nText = strnlen(pszLine, SBadPointLine::TEXT_KEPT);
+    while (nText > 0 && (pszLine[nText - 1] == '\n' || pszLine[nText - 1] == '\r'))
+        --nText;
+    std::memcpy(line.szText, pszLine, nText);
+    m_pendingBad.push_back(line);
 }
 
 void CPlotData::HandleSetTerminator() {
@@ -275,12 +276,12 @@ void CPlotData::HandleSetTerminator() {
         m_report.nCountedFromLine[m_nCurGraph][m_nCurSet] = m_nRunStored ? m_nRunFirstLine : 0;
         for (int g = 0; g < MAX_GRAPHS; ++g)
             m_report.nBadPointLines[g] += m_nPendingBad[g];
-        for (SBadPointLine& line : m_pendingBad) {
+        for (const SBadPointLine& line : m_pendingBad) {
             const auto nKept = std::count_if(
                 m_report.badPointLines.begin(), m_report.badPointLines.end(),
                 [&](const SBadPointLine& kept) { return kept.nGraph == line.nGraph; });
             if (nKept < static_cast<std::ptrdiff_t>(CReadReport::BAD_LINES_KEPT))
-                m_report.badPointLines.push_back(std::move(line));
+                m_report.badPointLines.push_back(line);
         }
     }
     m_nCount = 0;

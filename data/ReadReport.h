@@ -21,14 +21,17 @@ struct SLineTally {
     }
 };
 
-// A point line of a counted set from which fewer than two numbers could be read.
+// A point line of a counted set from which fewer than two numbers could be read. Plain data:
+// an input of nothing but bad lines makes no allocation per line.
 struct SBadPointLine {
+    static constexpr std::size_t TEXT_KEPT = 40;
+
     long long nLine = 0;
     int nGraph = 0;
     bool bBlank = false; // nothing but white space
     double dX = 0.0;     // what its slot holds after the line
     double dY = 0.0;
-    std::string strText; // the start of the line
+    char szText[TEXT_KEPT + 1] = {}; // the start of the line, without its line end
 };
 
 struct CReadReport {
