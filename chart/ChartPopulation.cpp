@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -62,6 +63,16 @@ BOOL JulianToVariantTime(double dJulian, double& dDate) {
 
 namespace {
 
+// A point handed over with an x the chart can place: drawn unless its y is no number.
+void CountAdded(double dY, SPopulationReport& report) {
+    if (!std::isfinite(dY)) {
+        ++report.nNonFiniteY;
+        return;
+    }
+    ++report.nPointsAdded;
+    report.dLargestFiniteY = std::max(report.dLargestFiniteY, dY);
+}
+
 void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationReport& report) {
     if (dX > DATE_THRESHOLD) {
         double dDate = 0.0;
@@ -69,7 +80,7 @@ void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationR
         // undefined x would plot garbage, so the point is left out.
         if (JulianToVariantTime(dX, dDate)) {
             chart.GetSeries(nSet).AddXY(dDate, dY, POINT_LABEL, POINT_COLOUR);
-            ++report.nPointsAdded;
+            CountAdded(dY, report);
         } else {
             report.refusedDates.Add(dX);
         }
@@ -77,11 +88,12 @@ void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationR
         chart.GetAxes().GetBottom().SetDateTimeLabels(TRUE);
     } else {
         chart.GetSeries(nSet).AddXY(dX, dY, POINT_LABEL, POINT_COLOUR);
-        if (std::isnan(dX)) {
-            report.notANumberX.Add(dX);
+        if (!std::isfinite(dX)) {
+            report.nonFiniteX.Add(dX);
         } else {
-            ++report.nPointsAdded;
-            report.plainOnDateAxis.Add(dX);
+            CountAdded(dY, report);
+            if (std::isfinite(dY))
+                report.plainOnDateAxis.Add(dX);
         }
     }
 }
@@ -91,6 +103,11 @@ void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationR
 double ScaleMaximum(double dMaxY) {
     const double dK = std::ceil(std::log10(dMaxY) * 10.0);
     return std::pow(10.0, dK * 0.1);
+}
+
+double FallbackScaleMaximum(const SPopulationReport& report) {
+    return report.dLargestFiniteY > 0.0 ? ScaleMaximum(report.dLargestFiniteY)
+                                        : std::numeric_limits<double>::quiet_NaN();
 }
 
 void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report,

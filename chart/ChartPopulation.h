@@ -18,3 +18,7 @@ BOOL JulianToVariantTime(double dJulian, double& dDate);
 
 // The smallest power of ten with an exponent in whole tenths that is not below dMaxY.
 double ScaleMaximum(double dMaxY);
+
+// Where the value axis ends when an infinite y leaves the scale maximum infinite: the scale
+// maximum of the largest finite y drawn; NaN when none lies above 0 (the axis fits the data).
+double FallbackScaleMaximum(const SPopulationReport& report);

@@ -1,5 +1,8 @@
 #include "chart/DataNotes.h"
 
+#include "chart/PrintableText.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -40,20 +43,57 @@ bool GraphHoldsData(const CPlotData& data, int nGraph) {
     return data.GetSetCount(nGraph) > 0 || PointsInGraph(data, nGraph) > 0;
 }
 
-void DescribeBadLines(const CReadReport& report, int nGraph, std::vector<SDataNote>& notes) {
-    for (const SBadPointLine& line : report.badPointLines) {
-        if (line.nGraph != nGraph)
+std::string Quoted(const char* pszText) {
+    return "'" + PrintableText(pszText) + "'";
+}
+
+// Lines without two numbers and text after y, each at its line; a total after the first five
+// of a kind. Points whose y is no number to draw, in one note with their first lines.
+void DescribeLineIssues(const CReadReport& report, int nGraph, std::vector<SDataNote>& notes) {
+    std::string strNonFiniteLines;
+    for (const SLineIssue& issue : report.issues) {
+        if (issue.nGraph != nGraph)
             continue;
-        const std::string strWhat =
-            line.bBlank ? std::string("blank line")
-                        : "\"" + std::string(line.szText) + "\" is no point of two numbers";
-        notes.push_back({line.nLine, strWhat + ": taken as (" + Number(line.dX) + ", " +
-                                         Number(line.dY) + ")"});
+        switch (issue.kind) {
+        case ELineIssue::NoTwoNumbers:
+            notes.push_back({issue.nLine, (issue.bBlank ? std::string("blank line")
+                                                        : "\"" + PrintableText(issue.szText) +
+                                                              "\" is no point of two numbers") +
+                                              ": taken as (" + Number(issue.dX) + ", " +
+                                              Number(issue.dY) + ")"});
+            break;
+        case ELineIssue::TextAfterY:
+            notes.push_back({issue.nLine, "y read as " + Number(issue.dY) + "; " +
+                                              Quoted(issue.szText) + " after it ignored"});
+            break;
+        case ELineIssue::NonFiniteY:
+            strNonFiniteLines +=
+                (strNonFiniteLines.empty() ? "" : ", ") + std::to_string(issue.nLine);
+            break;
+        }
     }
-    const long long nBad = report.nBadPointLines[nGraph];
-    if (nBad > static_cast<long long>(CReadReport::BAD_LINES_KEPT))
+    const long long nKept = static_cast<long long>(CReadReport::ISSUES_KEPT);
+    const long long nNoNumbers = report.IssueCount(nGraph, ELineIssue::NoTwoNumbers);
+    if (nNoNumbers > nKept)
         notes.push_back(
-            {0, Count(nBad, "point line", "point lines") + " without two numbers in all"});
+            {0, Count(nNoNumbers, "point line", "point lines") + " without two numbers in all"});
+    const long long nTextAfterY = report.IssueCount(nGraph, ELineIssue::TextAfterY);
+    if (nTextAfterY > nKept)
+        notes.push_back(
+            {0, Count(nTextAfterY, "point line", "point lines") + " with text after y in all"});
+    if (const long long nNonFinite = report.IssueCount(nGraph, ELineIssue::NonFiniteY)) {
+        const auto first =
+            std::find_if(report.issues.begin(), report.issues.end(), [&](const SLineIssue& issue) {
+                return issue.nGraph == nGraph && issue.kind == ELineIssue::NonFiniteY;
+            });
+        notes.push_back(
+            {first->nLine,
+             Count(nNonFinite, "point", "points") + " with a y that is no finite number " +
+                 (nNonFinite == 1 ? "is" : "are") + " not drawn (line" +
+                 (nNonFinite == 1 ? " " : "s ") + strNonFiniteLines +
+                 (nNonFinite > nKept ? " and " + std::to_string(nNonFinite - nKept) + " more)"
+                                     : ")")});
+    }
 }
 
 void DescribeUnshownSets(const CPlotData& data, int nGraph, std::vector<SDataNote>& notes) {
@@ -101,9 +141,9 @@ void DescribePopulation(const SPopulationReport& population, std::vector<SDataNo
                                 " with x " + Range(population.plainOnDateAxis) +
                                 " drawn as days after 30 December 1899: the axis shows dates "
                                 "because other x lie above 200000"});
-    if (population.notANumberX.nCount)
-        notes.push_back({0, Count(population.notANumberX.nCount, "point", "points") +
-                                " not drawn: x is not a number"});
+    if (population.nonFiniteX.nCount)
+        notes.push_back({0, Count(population.nonFiniteX.nCount, "point", "points") +
+                                " not drawn: x is no finite number"});
 }
 
 void DescribeDrops(const CReadReport& report, std::vector<SDataNote>& notes) {
@@ -139,7 +179,7 @@ std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationRepo
         notes.push_back({0, std::string("cannot open: ") + std::strerror(report.nOpenError)});
     if (report.bReadFailed)
         notes.push_back({0, std::string("cannot read: ") + std::strerror(report.nReadError)});
-    DescribeBadLines(report, nGraph, notes);
+    DescribeLineIssues(report, nGraph, notes);
     if (report.unterminated.nCount)
         notes.push_back({report.unterminated.nFirstLine,
                          Count(report.unterminated.nCount, "point line", "point lines") +
@@ -164,8 +204,10 @@ std::string EmptyChartReason(const CPlotData& data, const SPopulationReport& pop
         return "No points: the input is empty";
     if (population.refusedDates.nCount)
         return "No points drawn: no x above 200000 is a date of the years 100 to 9999";
-    if (population.notANumberX.nCount)
-        return "No points drawn: no x is a number";
+    if (population.nonFiniteX.nCount)
+        return "No points drawn: no x is a finite number";
+    if (population.nNonFiniteY)
+        return "No points drawn: no y is a finite number";
     if (report.unterminated.nCount && report.nUnterminatedGraph == nGraph)
         return "No points: no \"&\" ends the set";
     if (data.GetSetCount(nGraph) == 0) {

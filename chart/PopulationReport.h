@@ -16,8 +16,10 @@ struct SValueTally {
 // What the population could not show as the store holds it. The chart gets exactly the
 // calls it always gets; this only lets the viewer say what the picture leaves out.
 struct SPopulationReport {
-    long long nPointsAdded = 0;  // points handed to the chart with an x it can draw
-    SValueTally refusedDates;    // x above 200000 that is no date of the years 100 to 9999
-    SValueTally plainOnDateAxis; // x of 200000 or less, drawn as day counts among dates
-    SValueTally notANumberX;     // x that is not a number: such a point has no place
+    long long nPointsAdded = 0;   // points handed to the chart with an x and a y it can draw
+    long long nNonFiniteY = 0;    // points handed over with a y that is no finite number
+    double dLargestFiniteY = 0.0; // of the points drawn, never below 0
+    SValueTally refusedDates;     // x above 200000 that is no date of the years 100 to 9999
+    SValueTally plainOnDateAxis;  // x of 200000 or less, drawn as day counts among dates
+    SValueTally nonFiniteX;       // x of NaN or minus infinity: such a point has no place
 };

@@ -40,7 +40,7 @@ bool Within(const QCPRange& range, const QCPRange& first, const QCPRange& second
 } // namespace
 
 CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pParent)
-    : QCustomPlot(pParent), m_pDocument(std::move(pDocument)),
+    : QCustomPlot(pParent), m_pDocument(std::move(pDocument)), m_dFallbackMaximum(qQNaN()),
       m_pSchedule(std::make_unique<CDrawSchedule>(*this, [this] { SyncFromModel(); })) {
     StyleChart(*this);
     setAutoAddPlottableToLegend(false);
@@ -121,7 +121,11 @@ void CChartView::SyncFromModel() {
     ShowInLayout(legend, bLegend, false);
 
     const SAxisRange xRange = ResolveAxisRange(model.bottom, xExtent, toX);
-    const SAxisRange yRange = ResolveAxisRange(model.left, yExtent, &Identity);
+    SChartAxis left = model.left;
+    if (!left.bAutomaticMaximum && !std::isfinite(left.dMaximum) &&
+        std::isfinite(m_dFallbackMaximum))
+        left.dMaximum = m_dFallbackMaximum;
+    const SAxisRange yRange = ResolveAxisRange(left, yExtent, &Identity);
     m_initialX = QCPRange(xRange.dLower, xRange.dUpper);
     m_initialY = QCPRange(yRange.dLower, yRange.dUpper);
     ApplyAxis(xAxis, model.bottom, m_initialX);
@@ -200,6 +204,13 @@ void CChartView::SetEmptyText(const QString& strText) {
     m_pNotes->SetEmptyText(strText);
     UpdateNotes();
     m_pSchedule->RequestDrawing();
+}
+
+void CChartView::SetFallbackMaximum(double dMaximum) {
+    m_dFallbackMaximum = dMaximum;
+    // The axis ranges come from the sync: the next one takes the model in again.
+    m_pSchedule->ForgetRevision();
+    m_pSchedule->ModelChanged();
 }
 
 void CChartView::AddMenuActions(const QList<QAction*>& actions) {

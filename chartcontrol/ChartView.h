@@ -35,6 +35,9 @@ public:
     // Shown in the middle of the plot, in the window and in pictures, while the chart has
     // no point to draw.
     void SetEmptyText(const QString& strText);
+    // The value axis's end when the maximum it was given is no finite number (an infinite y
+    // made it so): its minimum stays; NaN, the default, fits the axis to the finite data.
+    void SetFallbackMaximum(double dMaximum);
     // Appended to the chart's context menu after its own entries; the caller keeps them.
     void AddMenuActions(const QList<QAction*>& actions);
 
@@ -79,6 +82,7 @@ private:
     SDataExtent m_drawnY;
     QCPRange m_initialX;
     QCPRange m_initialY;
+    double m_dFallbackMaximum;
     std::function<void()> m_onDrawn;
     // Declared last: they go first, while the plot they watch is whole.
     std::unique_ptr<CDrawSchedule> m_pSchedule;

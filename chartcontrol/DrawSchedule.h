@@ -34,6 +34,8 @@ public:
     void ModelChanged();
     // Whether the model at nRevision is yet to be taken in; from now on it counts as taken in.
     bool TakeRevision(unsigned long nRevision);
+    // The next sync takes the model in whatever its revision: something else it uses changed.
+    void ForgetRevision() { m_nSyncedRevision = ~0ul; }
     // Something drawn changed.
     void RequestDrawing();
     // What the user asked for (reset, show all) is drawn at once.

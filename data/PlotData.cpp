@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -195,6 +196,7 @@ void CPlotData::HandleKeyword(int nEntry, const char* pszRest) {
             m_report.setsDropped.Add(m_nLine);
         } else if (InGraphRange(m_nCurGraph)) {
             NoteData(m_nCurGraph);
+            NoteOpenSet();
             if (m_nCurSet >= m_nSets[m_nCurGraph])
                 m_nSets[m_nCurGraph] = m_nCurSet + 1;
         }
@@ -203,6 +205,7 @@ void CPlotData::HandleKeyword(int nEntry, const char* pszRest) {
         if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet)) {
             m_strLegend[m_nCurGraph * MAX_SETS + m_nCurSet] = GetQuotedText(pszRest);
             NoteData(m_nCurGraph);
+            NoteOpenSet();
         } else {
             m_report.textsDropped.Add(m_nLine);
         }
@@ -245,50 +248,77 @@ void CPlotData::HandlePointLine(const char* pszLine) {
     double& dY = m_dY[m_nCurGraph][m_nCurSet][nSlot];
     double dReadX = 0.0;
     double dReadY = 0.0;
-    const int nValues = ScanPoint(pszLine, dReadX, dReadY);
+    const char* pszAfter = nullptr;
+    const int nValues = ScanPoint(pszLine, dReadX, dReadY, &pszAfter);
     if (nValues >= 1) {
         dX = dReadX;
         m_bRunHasNumber = true;
+        NoteOpenSet();
     }
-    if (nValues >= 2)
+    if (nValues >= 2) {
         dY = dReadY;
-    else
-        NoteBadPointLine(pszLine, nValues < 0, dX, dY);
+        // A decimal comma or a unit glued to y ends the number early; a third column after
+        // white space is ordinary.
+        std::size_t nGlued = 0;
+        while (pszAfter[nGlued] != '\0' && !IsCSpace(pszAfter[nGlued]))
+            ++nGlued;
+        if (nGlued > 0)
+            NoteIssue(ELineIssue::TextAfterY, pszAfter, nGlued, false);
+        if (!std::isfinite(dY))
+            NoteIssue(ELineIssue::NonFiniteY, pszLine, 0, false);
+    } else {
+        std::size_t nText = strnlen(pszLine, SLineIssue::TEXT_KEPT);
+        while (nText > 0 && (pszLine[nText - 1] == '\n' || pszLine[nText - 1] == '\r'))
+            --nText;
+        NoteIssue(ELineIssue::NoTwoNumbers, pszLine, nText, nValues < 0);
+    }
     if (dY > m_dMaxY[m_nCurGraph])
         m_dMaxY[m_nCurGraph] = dY;
 }
 
-void CPlotData::NoteBadPointLine(const char* pszLine, bool bBlank, double dX, double dY) {
-    // Kept until "&" counts the line's set: a bad line that never counts does no harm.
-    if (m_nPendingBad[m_nCurGraph]++ >= static_cast<long long>(CReadReport::BAD_LINES_KEPT))
+void CPlotData::NoteIssue(ELineIssue kind, const char* pszText, std::size_t nText, bool bBlank) {
+    // Kept until "&" counts the line's set: a line that never counts does no harm.
+    const int nKind = static_cast<int>(kind);
+    if (m_nPendingIssues[m_nCurGraph][nKind]++ >= static_cast<long long>(CReadReport::ISSUES_KEPT))
         return;
-    SBadPointLine line{m_nLine, m_nCurGraph, bBlank, dX, dY};
-    std::size_t nText = strnlen(pszLine, SBadPointLine::TEXT_KEPT);
-    while (nText > 0 && (pszLine[nText - 1] == '\n' || pszLine[nText - 1] == '\r'))
-        --nText;
-    std::memcpy(line.szText, pszLine, nText);
-    m_pendingBad.push_back(line);
+    SLineIssue issue{m_nLine,
+                     m_nCurGraph,
+                     kind,
+                     bBlank,
+                     m_dX[m_nCurGraph][m_nCurSet][m_nCount - 1],
+                     m_dY[m_nCurGraph][m_nCurSet][m_nCount - 1]};
+    std::memcpy(issue.szText, pszText, std::min(nText, SLineIssue::TEXT_KEPT));
+    m_pendingIssues.push_back(issue);
+}
+
+void CPlotData::NoteOpenSet() {
+    if (m_report.nOpenSetLine[m_nCurGraph] == 0)
+        m_report.nOpenSetLine[m_nCurGraph] = m_nLine;
 }
 
 void CPlotData::HandleSetTerminator() {
     if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet)) {
         m_nPoints[m_nCurGraph][m_nCurSet] = m_nCount < MAX_POINTS ? m_nCount : MAX_POINTS;
         m_report.nCountedFromLine[m_nCurGraph][m_nCurSet] = m_nRunStored ? m_nRunFirstLine : 0;
-        for (int g = 0; g < MAX_GRAPHS; ++g)
-            m_report.nBadPointLines[g] += m_nPendingBad[g];
-        for (const SBadPointLine& line : m_pendingBad) {
+        for (int g = 0; g < MAX_GRAPHS; ++g) {
+            for (int k = 0; k < LINE_ISSUE_KINDS; ++k)
+                m_report.nIssues[g][k] += m_nPendingIssues[g][k];
+        }
+        for (const SLineIssue& issue : m_pendingIssues) {
             const auto nKept = std::count_if(
-                m_report.badPointLines.begin(), m_report.badPointLines.end(),
-                [&](const SBadPointLine& kept) { return kept.nGraph == line.nGraph; });
-            if (nKept < static_cast<std::ptrdiff_t>(CReadReport::BAD_LINES_KEPT))
-                m_report.badPointLines.push_back(line);
+                m_report.issues.begin(), m_report.issues.end(), [&](const SLineIssue& kept) {
+                    return kept.nGraph == issue.nGraph && kept.kind == issue.kind;
+                });
+            if (nKept < static_cast<std::ptrdiff_t>(CReadReport::ISSUES_KEPT))
+                m_report.issues.push_back(issue);
         }
     }
     m_nCount = 0;
     m_nRunStored = 0;
     m_bRunHasNumber = false;
-    std::fill(std::begin(m_nPendingBad), std::end(m_nPendingBad), 0);
-    m_pendingBad.clear();
+    std::fill(&m_nPendingIssues[0][0], &m_nPendingIssues[0][0] + MAX_GRAPHS * LINE_ISSUE_KINDS, 0);
+    m_pendingIssues.clear();
+    std::fill(std::begin(m_report.nOpenSetLine), std::end(m_report.nOpenSetLine), 0);
 }
 
 void CPlotData::FinishRun() {

@@ -44,7 +44,8 @@ private:
     void SkipPointLine();
     void HandlePointLine(const char* pszLine);
     void HandleSetTerminator();
-    void NoteBadPointLine(const char* pszLine, bool bBlank, double dX, double dY);
+    void NoteIssue(ELineIssue kind, const char* pszText, std::size_t nText, bool bBlank);
+    void NoteOpenSet();
     void FinishRun();
     void NoteData(int nGraph);
 
@@ -67,12 +68,13 @@ private:
     int m_nCount = 0;
     long long m_nLine = 0;
     // The run of point lines since the last "&": where it began, how many of its lines the
-    // store took, whether one of those held a number, and its bad lines until "&" counts them.
+    // store took, whether one of those held a number, and its line issues until "&" counts
+    // them.
     long long m_nRunFirstLine = 0;
     long long m_nRunStored = 0;
     bool m_bRunHasNumber = false;
-    long long m_nPendingBad[MAX_GRAPHS] = {};
-    std::vector<SBadPointLine> m_pendingBad;
+    long long m_nPendingIssues[MAX_GRAPHS][LINE_ISSUE_KINDS] = {};
+    std::vector<SLineIssue> m_pendingIssues;
 
     CReadReport m_report;
 };

@@ -145,14 +145,22 @@ bool ScanDouble(const char*& psz, double& dValue, bool& bEndOfInput) {
 
 } // namespace
 
-int ScanPoint(const char* pszLine, double& dX, double& dY) {
+int ScanPoint(const char* pszLine, double& dX, double& dY, const char** pszAfter) {
+    const char* psz = pszLine;
     bool bEndOfInput = false;
     double dValue = 0.0;
-    if (!ScanDouble(pszLine, dValue, bEndOfInput))
-        return bEndOfInput ? -1 : 0;
-    dX = dValue;
-    if (!ScanDouble(pszLine, dValue, bEndOfInput))
-        return 1;
-    dY = dValue;
-    return 2;
+    int nRead = 0;
+    if (ScanDouble(psz, dValue, bEndOfInput)) {
+        dX = dValue;
+        nRead = 1;
+        if (ScanDouble(psz, dValue, bEndOfInput)) {
+            dY = dValue;
+            nRead = 2;
+        }
+    } else if (bEndOfInput) {
+        nRead = -1;
+    }
+    if (pszAfter)
+        *pszAfter = psz;
+    return nRead;
 }

@@ -21,22 +21,32 @@ struct SLineTally {
     }
 };
 
-// A point line of a counted set from which fewer than two numbers could be read. Plain data:
-// an input of nothing but bad lines makes no allocation per line.
-struct SBadPointLine {
+// What a point line of a counted set did that the store does not show by itself.
+enum class ELineIssue {
+    NoTwoNumbers, // fewer than two numbers could be read: the slot keeps what it held
+    TextAfterY,   // text right after y that is no number ("4,5", "12.5ns"): y stops before it
+    NonFiniteY,   // y read as NaN or an infinity ("nan", "inf", "1e400"): nothing to draw
+};
+inline constexpr int LINE_ISSUE_KINDS = 3;
+
+// One such line. Plain data: an input of nothing but such lines makes no allocation per line.
+struct SLineIssue {
     static constexpr std::size_t TEXT_KEPT = 40;
 
     long long nLine = 0;
     int nGraph = 0;
+    ELineIssue kind = ELineIssue::NoTwoNumbers;
     bool bBlank = false; // nothing but white space
     double dX = 0.0;     // what its slot holds after the line
     double dY = 0.0;
-    char szText[TEXT_KEPT + 1] = {}; // the start of the line, without its line end
+    // No two numbers: the start of the line, without its line end; text after y: that text;
+    // a y that is no finite number: y as written.
+    char szText[TEXT_KEPT + 1] = {};
 };
 
 struct CReadReport {
-    // How many bad point lines are kept with their text, per graph; the rest are counted.
-    static constexpr std::size_t BAD_LINES_KEPT = 5;
+    // How many lines of one issue are kept with their text, per graph; the rest are counted.
+    static constexpr std::size_t ISSUES_KEPT = 5;
 
     bool bOpenFailed = false; // the file could not be opened; nOpenError holds errno
     int nOpenError = 0;
@@ -49,14 +59,20 @@ struct CReadReport {
     SLineTally graphsDropped; // "@WITH G" lines naming a graph outside the store
     SLineTally textsDropped;  // subtitles and legends addressed outside the store
 
-    // Point lines without two numbers that a "&" counted into a set, per graph.
-    long long nBadPointLines[MAX_GRAPHS] = {};
-    std::vector<SBadPointLine> badPointLines; // the first BAD_LINES_KEPT of each graph
+    // Point lines with an issue that a "&" counted into a set, per graph and issue.
+    long long nIssues[MAX_GRAPHS][LINE_ISSUE_KINDS] = {};
+    std::vector<SLineIssue> issues; // the first ISSUES_KEPT of each graph and issue
+    long long IssueCount(int nGraph, ELineIssue kind) const {
+        return nIssues[nGraph][static_cast<int>(kind)];
+    }
 
     // The point lines after the last "&" that hold a number: stored, never counted.
     SLineTally unterminated;
     int nUnterminatedGraph = 0;
     int nUnterminatedSet = 0;
+    // Per graph, the first line after the last "&" that starts or fills a set ("@S", a legend,
+    // a point); 0 when none. A writer caught half way leaves one.
+    long long nOpenSetLine[MAX_GRAPHS] = {};
 
     // Per set, the first line of the points that "&" last counted into it.
     long long nCountedFromLine[MAX_GRAPHS][MAX_SETS] = {};

@@ -243,6 +243,7 @@ void CPlotDlg::ShowNotes(const CPlotData& data, const SPopulationReport& populat
     }
     if (m_pNotes)
         m_pNotes->SetNotes(QString::fromStdString(strInput), lines);
+    m_pChartControl->View()->SetFallbackMaximum(FallbackScaleMaximum(population));
     m_pChartControl->View()->SetEmptyText(
         QString::fromStdString(EmptyChartReason(data, population, strInput, m_request.nGraph)));
 }

@@ -1,5 +1,7 @@
 #include "ui/Reporter.h"
 
+#include "chart/PrintableText.h"
+
 #include <cstdio>
 
 namespace {
@@ -34,5 +36,7 @@ void Report(const std::string& strMessage) {
 }
 
 void ReportAbout(const std::string& strInput, long long nLine, const std::string& strMessage) {
-    std::fprintf(stderr, "%s\n", ReportLine(Name(), strInput, nLine, strMessage).c_str());
+    // File names and texts from files reach a terminal here.
+    std::fprintf(stderr, "%s\n",
+                 PrintableText(ReportLine(Name(), strInput, nLine, strMessage)).c_str());
 }

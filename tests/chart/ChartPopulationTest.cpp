@@ -107,14 +107,16 @@ TEST_F(ChartPopulation, ShowsOneGraphAndTheLegendOnlyForSeveralSets) {
 
 TEST_F(ChartPopulation, CountsWhatThePictureLeavesOut) {
     const SPopulationReport report =
-        Populate("@S0\n300000 1\ninf 2\nnan 3\n100000 4\n2451545 5\n&\n");
+        Populate("@S0\n300000 1\ninf 2\nnan 3\n-inf 6\n100000 4\n2451545 5\n1 nan\n7 -inf\n&\n");
     EXPECT_EQ(report.nPointsAdded, 2);
+    EXPECT_EQ(report.nNonFiniteY, 2);
+    EXPECT_EQ(report.dLargestFiniteY, 5.0);
     EXPECT_EQ(report.refusedDates.nCount, 2);
     EXPECT_EQ(report.refusedDates.dMin, 300000.0);
     EXPECT_EQ(report.refusedDates.dMax, std::numeric_limits<double>::infinity());
-    EXPECT_EQ(report.notANumberX.nCount, 1);
+    EXPECT_EQ(report.nonFiniteX.nCount, 2);
     EXPECT_EQ(report.plainOnDateAxis.nCount, 1);
-    EXPECT_EQ(Model().series.at(0).points.size(), 3u);
+    EXPECT_EQ(Model().series.at(0).points.size(), 6u);
 }
 
 TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {

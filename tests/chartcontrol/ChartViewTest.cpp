@@ -48,4 +48,16 @@ TEST_F(ChartView, APointWithoutAPlaceOnTheXAxisIsNotDrawn) {
     EXPECT_EQ(m_view.yAxis->range(), QCPRange(1, 3));
 }
 
+TEST_F(ChartView, AnInfiniteMaximumGivesWayToTheFallbackOrToTheData) {
+    AddSeries("s", {{1, 1}, {2, INFINITY}, {3, 4}});
+    Model().left.bAutomaticMinimum = Model().left.bAutomaticMaximum = false;
+    Model().left.dMaximum = INFINITY;
+    for (const auto& [dFallback, expected] :
+         {std::pair{std::nan(""), QCPRange(1, 4)}, std::pair{5.01, QCPRange(0, 5.01)}}) {
+        m_view.SetFallbackMaximum(dFallback);
+        Draw();
+        EXPECT_EQ(m_view.yAxis->range(), expected) << dFallback;
+    }
+}
+
 } // namespace
