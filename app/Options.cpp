@@ -54,6 +54,21 @@ std::string TakeExport(const std::string& strValue, SOptions& options) {
     return {};
 }
 
+std::string TakeFormat(const std::string& strValue, SOptions& options) {
+    for (const char* pszKind : EXPORT_FORMATS) {
+        if (strValue == pszKind) {
+            options.strFormat = strValue;
+            return {};
+        }
+    }
+    return "--format takes png, svg, pdf, csv or json, not '" + strValue + "'";
+}
+
+template <bool SOptions::*pFlag> std::string TakeFlag(const std::string&, SOptions& options) {
+    options.*pFlag = true;
+    return {};
+}
+
 struct SOptionRule {
     const char* pszName;
     const char* pszValue; // what its value is called; null for a flag
@@ -62,15 +77,32 @@ struct SOptionRule {
 
 const SOptionRule OPTION_RULES[] = {
     {"--export", "a file name", &TakeExport},
+    {"--format", "a format", &TakeFormat},
     {"--graph", "a graph number", &TakeGraph},
     {"--size", "WIDTHxHEIGHT", &TakeSize},
     {"--scale", "a number", &TakeScale},
-    {"--watch", nullptr,
-     [](const std::string&, SOptions& options) {
-         options.bWatch = true;
-         return std::string();
-     }},
+    {"--watch", nullptr, &TakeFlag<&SOptions::bWatch>},
+    {"--all", nullptr, &TakeFlag<&SOptions::bAll>},
 };
+
+// What no single option can check: the ones that only make sense together.
+std::string CheckTogether(const SOptions& options) {
+    if (!options.bExport && (options.nWidth || options.nScale != 1))
+        return "--size and --scale shape an export: give --export FILE too";
+    if (!options.bExport && !options.strFormat.empty())
+        return "--format says what --export writes: give --export FILE too";
+    if (options.bExport && options.strExportPath == "-" && options.strFormat.empty())
+        return "--export - writes to standard output: give --format png, svg, pdf, csv or json "
+               "too";
+    return {};
+}
+
+// A word of the option kind that is none of ours; "--help" and "--version" are ours, though
+// they act only alone.
+bool IsUnknownOption(const std::string& strWord) {
+    return strWord.size() > 2 && strWord.compare(0, 2, "--") == 0 && strWord != "--pipe" &&
+           strWord != "--help" && strWord != "--version";
+}
 
 } // namespace
 
@@ -89,6 +121,8 @@ SOptions ExtractOptions(CArgumentList& args) {
             std::find_if(std::begin(OPTION_RULES), std::end(OPTION_RULES),
                          [&](const SOptionRule& rule) { return words[i] == rule.pszName; });
         if (pRule == std::end(OPTION_RULES)) {
+            if (IsUnknownOption(words[i]))
+                options.unknown.push_back(words[i]);
             ++i;
             continue;
         }
@@ -106,9 +140,9 @@ SOptions ExtractOptions(CArgumentList& args) {
                     words.begin() +
                         static_cast<std::ptrdiff_t>(std::min(i + nWords, words.size())));
     }
-    if (options.status.Ok() && !options.bExport && (options.nWidth || options.nScale != 1))
-        options.status = SStatus::Failed(
-            EExitStatus::Usage, "--size and --scale shape an export: give --export FILE too");
+    if (const std::string strError = CheckTogether(options);
+        options.status.Ok() && !strError.empty())
+        options.status = SStatus::Failed(EExitStatus::Usage, strError);
     return options;
 }
 
@@ -116,16 +150,17 @@ const char* const HELP_TEXT =
     "Usage: verlo FILE\n"
     "       producer | verlo -pipe\n"
     "       verlo [FILE | -pipe] --export OUT.png|svg|pdf|json|csv [--size WxH] [--scale N]\n"
+    "       verlo [FILE | -pipe] --export - --format png|svg|pdf|json|csv\n"
     "       verlo --watch [--graph N] FILE\n"
     "\n"
-    "Shows graph 0 (or N) of graph data text as a line chart in the window\n"
-    "\"Differences Graph\".\n"
-    "What the picture leaves out (lines that are no points, sets without \"&\", data in\n"
-    "other graphs, x that is no date...) is told on stderr as FILE:LINE: notes and in the\n"
-    "window under the OK button.\n"
+    "Shows graph 0, or the graph --graph N names, of graph data text as a line chart in the\n"
+    "window \"Differences Graph\".\n"
+    "What the picture leaves out (lines that are no points, text after y, y that is no finite\n"
+    "number, sets without \"&\", data in other graphs, x that is no date...) is told on stderr\n"
+    "as FILE:LINE: notes and in the window under the OK button.\n"
     "\n"
     "Data format, one item a line:\n"
-    "  @WITH G0               select graph 0 to 9 (only graph 0 is shown)\n"
+    "  @WITH G0               select graph 0 to 9\n"
     "  @S0                    select set 0 to 4 of the current graph\n"
     "  @subtitle \"text\"       the graph's header; @legend string \"text\": the set's title\n"
     "  x y                    a point; x above 200000 is a Julian Date, shown as a date\n"
@@ -135,16 +170,23 @@ const char* const HELP_TEXT =
     "  -pipe, --pipe          read the data from standard input\n"
     "  --export FILE          no window: write the chart to FILE: a .png, .svg or .pdf\n"
     "                         picture, its content as .json, or its points as a .csv table\n"
-    "                         (series, x, y, and the date of date points, ISO 8601 UTC)\n"
+    "                         (series, x and y as the file has them, and the time of date\n"
+    "                         points, ISO 8601 UTC). A pipe or a device is written in place;\n"
+    "                         FILE - is standard output\n"
+    "  --format KIND          what --export writes, whatever the name: png, svg, pdf, csv or\n"
+    "                         json; needed with --export -\n"
     "  --size WxH             the export's size: pixels of a PNG, points of a PDF or SVG\n"
     "                         (default the window's chart, 555x449), e.g. --size 1200x800\n"
     "  --scale N              a PNG at N device pixels per pixel (1 to 8), e.g. --scale 2\n"
     "  --graph N              show graph N (0 to 9) instead of graph 0\n"
     "                         e.g. verlo --graph 3 data.dat\n"
-    "  --watch                read FILE again whenever it changes, keeping the zoom\n"
-    "                         e.g. verlo --watch /var/log/clock/differences.dat\n"
+    "  --all                  start with every point in view, as after the key A (Home\n"
+    "                         returns to the first view)\n"
+    "  --watch                read FILE again whenever its writer is done with it, keeping\n"
+    "                         the zoom; e.g. verlo --watch /var/log/clock/differences.dat\n"
     "  -h, --help             show this text\n"
     "  --version              show the version\n"
+    "Any other word before the file name is ignored; the last word is the file name.\n"
     "\n"
     "Exit status:\n"
     "  0  the window was closed, or the export was written\n"

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
@@ -33,14 +34,28 @@ BOOL CPlotApp::InitInstance() {
             std::printf("Verlo %s\n", VERLO_SHORT_VERSION);
         return FALSE;
     }
+    for (const std::string& strWord : options.unknown) {
+        // The last word is the file name, whatever it looks like.
+        const bool bFileName = strWord == args.arguments.back() && args.PipeCount() == 0;
+        Report("unknown option '" + strWord +
+               (bFileName ? "' (taken as the file name: it is the last word)" : "' (ignored)"));
+    }
     if (!options.status.Ok()) {
         Report(options.status.strMessage + " (see " + strProgram + " --help)");
         m_exitStatus = options.status.kind;
         return FALSE;
     }
-    const SPlotRequest request{ChooseDataSource(args), options.bExport, options.strExportPath,
-                               options.nGraph,         options.bWatch,  options.nWidth,
-                               options.nHeight,        options.nScale};
+    SPlotRequest request;
+    request.source = ChooseDataSource(args);
+    request.bExport = options.bExport;
+    request.strExportPath = options.strExportPath;
+    request.strExportFormat = options.strFormat;
+    request.nGraph = options.nGraph;
+    request.bWatch = options.bWatch;
+    request.bAll = options.bAll;
+    request.nExportWidth = options.nWidth;
+    request.nExportHeight = options.nHeight;
+    request.nExportScale = options.nScale;
     if (request.bWatch && (request.bExport || request.source.kind != SDataSource::EKind::File)) {
         Report(request.bExport ? "--watch needs the window; an export is written once"
                                : "--watch follows a file; standard input cannot be read again");
@@ -55,6 +70,9 @@ BOOL CPlotApp::InitInstance() {
     // Names where per-user settings would be kept; the viewer keeps none.
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
 
+    // A reader that goes away early makes the export fail with its reason, not end the process.
+    if (request.bExport)
+        std::signal(SIGPIPE, SIG_IGN);
     CPlotDlg dlg(request);
     m_pMainWnd = &dlg;
     if (request.bExport) {

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double DATE_THRESHOLD = 200000.0;
 constexpr LONG SERIES_KIND = 0;
 constexpr const char* POINT_LABEL = "";
 constexpr LONG POINT_COLOUR = 0x20000000;
@@ -25,7 +24,7 @@ void NextDay(int& nMonth, int& nDay, int& nYear) {
 
 } // namespace
 
-BOOL JulianToVariantTime(double dJulian, double& dDate) {
+BOOL JulianToSystemTime(double dJulian, SYSTEMTIME& st) {
     int nMonth = 0, nDay = 0, nYear = 0, nHour = 0, nMinute = 0;
     double dSecond = 0.0;
     JulianToCalendar(dJulian, nMonth, nDay, nYear, nHour, nMinute, dSecond);
@@ -50,7 +49,7 @@ BOOL JulianToVariantTime(double dJulian, double& dDate) {
         if (nField < 0 || nField > 0xFFFF)
             return FALSE;
     }
-    SYSTEMTIME st{};
+    st = SYSTEMTIME();
     st.wYear = static_cast<WORD>(nYear);
     st.wMonth = static_cast<WORD>(nMonth);
     st.wDay = static_cast<WORD>(nDay);
@@ -58,7 +57,12 @@ BOOL JulianToVariantTime(double dJulian, double& dDate) {
     st.wMinute = static_cast<WORD>(nMinute);
     st.wSecond = static_cast<WORD>(nWholeSecond);
     st.wMilliseconds = static_cast<WORD>(nMilliseconds % 1000);
-    return SystemTimeToVariantTime(&st, &dDate);
+    return TRUE;
+}
+
+BOOL JulianToVariantTime(double dJulian, double& dDate) {
+    SYSTEMTIME st;
+    return JulianToSystemTime(dJulian, st) && SystemTimeToVariantTime(&st, &dDate);
 }
 
 namespace {

@@ -3,6 +3,10 @@
 #include "chart/PopulationReport.h"
 #include "chart/TChart.h"
 #include "data/PlotData.h"
+#include "platform/datetime/VariantTime.h"
+
+// x values above this are Julian Dates, shown as calendar dates.
+inline constexpr double DATE_THRESHOLD = 200000.0;
 
 // Shows graph nGraph (0 to 9; the viewer's own is 0) of the store on the chart: one series per
 // set with its legend text as title, x values above 200000 as the dates of those Julian Dates,
@@ -15,6 +19,8 @@ void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationRepor
 // The date step for one x value: its Julian Date as a calendar date, the seconds rounded to
 // the millisecond, then as an automation date. FALSE when that is no date the platform takes.
 BOOL JulianToVariantTime(double dJulian, double& dDate);
+// The calendar date of that step; FALSE when a field does not fit its 16 bits.
+BOOL JulianToSystemTime(double dJulian, SYSTEMTIME& st);
 
 // The smallest power of ten with an exponent in whole tenths that is not below dMaxY.
 double ScaleMaximum(double dMaxY);

@@ -1,15 +1,14 @@
 #include "chartcontrol/ChartExport.h"
 
-#include "chartcontrol/ChartCsv.h"
 #include "chartcontrol/ChartJson.h"
 #include "chartcontrol/ChartView.h"
 #include "chartcontrol/ExportLimits.h"
+#include "chartcontrol/OutputFile.h"
 #include "chartcontrol/PngEncoder.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <optional>
@@ -80,26 +79,23 @@ SStatus NotWritten(const QString& strWhy) {
     return SStatus::Failed(EExitStatus::NotWritten, strWhy.toStdString());
 }
 
-SStatus WriteWhole(const QString& strPath, const QByteArray& bytes) {
-    QSaveFile file(strPath);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return {};
-    return NotWritten(QStringLiteral("cannot write '%1': %2").arg(strPath, file.errorString()));
-}
-
 } // namespace
 
 const QStringList& ExportKinds() {
-    static const QStringList kinds = {QStringLiteral("png"), QStringLiteral("svg"),
-                                      QStringLiteral("pdf"), QStringLiteral("csv"),
-                                      QStringLiteral("json")};
+    static const QStringList kinds = [] {
+        QStringList list;
+        for (const char* pszKind : EXPORT_FORMATS)
+            list << QLatin1String(pszKind);
+        return list;
+    }();
     return kinds;
 }
 
 SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& strPath,
                     const SExportOptions& options) {
     view.SyncFromModel();
-    const QString strKind = QFileInfo(strPath).suffix().toLower();
+    const QString strKind =
+        options.strKind.isEmpty() ? QFileInfo(strPath).suffix().toLower() : options.strKind;
     if (!ExportKinds().contains(strKind)) {
         return NotWritten(QStringLiteral("cannot tell what to write to '%1': use a name ending in "
                                          ".png, .svg, .pdf, .csv or .json")
@@ -132,8 +128,8 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
         bytes = RenderSvg(view, size);
     else if (strKind == QLatin1String("pdf"))
         bytes = RenderPdf(view, size);
-    else if (strKind == QLatin1String("csv"))
-        bytes = ToBytes(ChartToCsv(model));
+    else if (strKind == QLatin1String("csv") && options.table)
+        bytes = ToBytes(options.table());
     else
         bytes = ToBytes(ChartToJson(model));
     if (!bytes) {
@@ -143,5 +139,5 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
                               .arg(size.height())
                               .arg(nScale));
     }
-    return WriteWhole(strPath, *bytes);
+    return WriteOutput(strPath, *bytes);
 }

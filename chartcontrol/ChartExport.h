@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <string>
+
 class CChartView;
 
 struct SExportOptions {
@@ -15,14 +18,20 @@ struct SExportOptions {
     // Device pixels per pixel of a PNG: 2 gives a picture twice as wide and high, as sharp
     // as a screen with that pixel ratio shows it.
     int nPngScale = 1;
+    // What to write (png, svg, pdf, csv, json); empty for the path's extension.
+    QString strKind;
+    // What a CSV holds: the owner's table of the points as its data file has them (the chart
+    // keeps them as it draws them). Without one a CSV cannot be written.
+    std::function<std::string()> table;
 };
 
 // The file extensions ExportChart knows, lower case: png, svg, pdf, csv, json.
 const QStringList& ExportKinds();
 
-// Writes the chart to strPath, the kind chosen by its extension: .png, .svg and .pdf are
-// pictures of the chart as drawn (shapes and text in SVG and PDF, never pixels); .csv is a
-// table of its drawn points; .json its content. The file is written whole or not at all.
+// Writes the chart to strPath ("-" for standard output; a pipe or device in place, see
+// chartcontrol/OutputFile.h), the kind chosen by options or by its extension: .png, .svg and .pdf
+// are pictures of the chart as drawn (shapes and text in SVG and PDF, never pixels); .csv the
+// owner's table; .json its content. The file is written whole or not at all.
 // A failed status (nothing written) when the kind is unknown, the size or scale unusable, or
 // the file cannot be written (then in the system's own words).
 SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& strPath,

@@ -5,3 +5,6 @@
 // checks its options against the same numbers.
 inline constexpr int EXPORT_LARGEST_SIDE = 20000;
 inline constexpr int EXPORT_LARGEST_SCALE = 8;
+
+// The kinds an export writes, as --format and file extensions name them.
+inline constexpr const char* EXPORT_FORMATS[] = {"png", "svg", "pdf", "csv", "json"};

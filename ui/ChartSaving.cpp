@@ -9,7 +9,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-void SaveChartAs(CChartView& view, const SChartModel& model, const QString& strProposedName) {
+void SaveChartAs(CChartView& view, const SChartModel& model, const QString& strProposedName,
+                 std::function<std::string()> table) {
     const QStringList filters = {QObject::tr("PNG image (*.png)"), QObject::tr("SVG image (*.svg)"),
                                  QObject::tr("PDF document (*.pdf)"),
                                  QObject::tr("CSV table (*.csv)"),
@@ -20,7 +21,10 @@ void SaveChartAs(CChartView& view, const SChartModel& model, const QString& strP
                                      filters.join(QStringLiteral(";;")), &strFilter);
     if (strPath.isEmpty())
         return;
-    const SStatus status = ExportChart(view, model, WithFilterExtension(strPath, strFilter));
+    SExportOptions options;
+    options.table = std::move(table);
+    const SStatus status =
+        ExportChart(view, model, WithFilterExtension(strPath, strFilter), options);
     if (!status.Ok()) {
         QMessageBox::warning(&view, QObject::tr("Save Chart As"),
                              QString::fromStdString(status.strMessage));

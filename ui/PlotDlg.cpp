@@ -2,6 +2,7 @@
 
 #include "chart/ChartPopulation.h"
 #include "chart/DataNotes.h"
+#include "chart/GraphCsv.h"
 #include "chartcontrol/ChartControl.h"
 #include "chartcontrol/ChartExport.h"
 #include "chartcontrol/ChartView.h"
@@ -77,7 +78,8 @@ bool CPlotDlg::CreateControls() {
                              ? QString::fromStdString(m_request.source.strPath)
                              : QString());
     connect(pView, &CChartView::SaveRequested, this, [this, strSaveName] {
-        SaveChartAs(*m_pChartControl->View(), m_pChartControl->Model(), strSaveName);
+        SaveChartAs(*m_pChartControl->View(), m_pChartControl->Model(), strSaveName,
+                    [this] { return GraphToCsv(*m_pData, m_request.nGraph); });
     });
     connect(pView, &CChartView::CopyRequested, this,
             [this] { CopyChartImage(*m_pChartControl->View()); });
@@ -138,6 +140,8 @@ EExitStatus CPlotDlg::ExportTo() {
     if (m_request.nExportWidth > 0)
         options.size = QSize(m_request.nExportWidth, m_request.nExportHeight);
     options.nPngScale = m_request.nExportScale;
+    options.strKind = QString::fromStdString(m_request.strExportFormat);
+    options.table = [this] { return GraphToCsv(*m_pData, m_request.nGraph); };
     const SStatus status = ExportChart(*m_pChartControl->View(), m_pChartControl->Model(),
                                        QString::fromStdString(m_request.strExportPath), options);
     if (!status.Ok())
@@ -158,7 +162,8 @@ BOOL CPlotDlg::OnInitDialog() {
         connect(pWatch, &CFileWatch::Settled, this, &CPlotDlg::Reload);
     }
     // About 800 KB: kept off the stack.
-    auto pData = std::make_unique<CPlotData>();
+    m_pData = std::make_unique<CPlotData>();
+    CPlotData* pData = m_pData.get();
     switch (m_request.source.kind) {
     case SDataSource::EKind::Pipe:
         pData->ReadFromStdin();
@@ -219,8 +224,9 @@ void CPlotDlg::Reload() {
         extraNotes.push_back(FewerPointsNote(nPoints, m_nShownPoints));
     }
     m_nFewerPoints = -1;
+    m_pData = std::move(pData);
     m_pChartControl->ResetToSavedState();
-    ReportingChartFailures([&] { ShowData(*pData, extraNotes); });
+    ReportingChartFailures([&] { ShowData(*m_pData, extraNotes); });
 }
 
 void CPlotDlg::PopulateChart(const CPlotData& data, SPopulationReport& population) {

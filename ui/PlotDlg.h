@@ -74,6 +74,8 @@ private:
     SPlotRequest m_request;
     const std::uint8_t* m_pInit;
     std::size_t m_nInitSize;
+    // The last read: exports of the data's own numbers come from it.
+    std::unique_ptr<CPlotData> m_pData;
     bool m_bHeadless = false;
     bool m_bInputFailed = false;
     EExitStatus m_exitStatus = EExitStatus::Success;

@@ -17,9 +17,11 @@ struct SDataSource {
 struct SPlotRequest {
     SDataSource source;
     bool bExport = false;
-    std::string strExportPath;
-    int nGraph = 0;      // 0 to 9
-    bool bWatch = false; // read the file again whenever it changes
+    std::string strExportPath;   // "-" for standard output
+    std::string strExportFormat; // what the export writes; empty for the path's extension
+    int nGraph = 0;              // 0 to 9
+    bool bWatch = false;         // read the file again whenever it changes
+    bool bAll = false;           // start with every point in view
     // The export's size (pixels of a PNG, points of a PDF or SVG); 0 for the chart's own.
     int nExportWidth = 0;
     int nExportHeight = 0;

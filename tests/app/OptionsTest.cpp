@@ -13,6 +13,8 @@ std::string Outcome(const SOptions& o) {
            "graph=" + std::to_string(o.nGraph) + (o.bWatch ? " watch" : "") +
            (o.nWidth ? " size=" + std::to_string(o.nWidth) + "x" + std::to_string(o.nHeight) : "") +
            (o.nScale != 1 ? " scale=" + std::to_string(o.nScale) : "") +
+           (o.strFormat.empty() ? "" : " format=" + o.strFormat) + (o.bAll ? " all" : "") +
+           (o.unknown.empty() ? "" : " unknown=" + o.unknown.front()) +
            (o.status.Ok() ? "" : " error: " + o.status.strMessage);
 }
 
@@ -57,6 +59,23 @@ TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
         {{"verlo", "a.dat", "--scale", "2"},
          {"verlo", "a.dat"},
          "graph=0 scale=2 error: --size and --scale shape an export: give --export FILE too"},
+        {{"verlo", "a.dat", "--export", "-", "--format", "csv"},
+         {"verlo", "a.dat"},
+         "export=- graph=0 format=csv"},
+        {{"verlo", "a.dat", "--export", "-"},
+         {"verlo", "a.dat"},
+         "export=- graph=0 error: --export - writes to standard output: give --format png, svg, "
+         "pdf, csv or json too"},
+        {{"verlo", "a.dat", "--format", "svg"},
+         {"verlo", "a.dat"},
+         "graph=0 format=svg error: --format says what --export writes: give --export FILE too"},
+        {{"verlo", "a.dat", "--export", "o", "--format", "gif"},
+         {"verlo", "a.dat"},
+         "export=o graph=0 error: --format takes png, svg, pdf, csv or json, not 'gif'"},
+        {{"verlo", "--all", "a.dat"}, {"verlo", "a.dat"}, "graph=0 all"},
+        {{"verlo", "--exprot", "out.png", "--pipe", "-x"},
+         {"verlo", "--exprot", "out.png", "--pipe", "-x"},
+         "graph=0 unknown=--exprot"},
     };
     for (const auto& c : cases) {
         CArgumentList args{c.in};

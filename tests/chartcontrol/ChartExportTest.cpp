@@ -20,9 +20,12 @@ protected:
         QFile file(m_folder.filePath(QString::fromUtf8(pszName)));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    SStatus Export(const char* pszName, const SExportOptions& options = {}) {
+    // A CSV holds the owner's table: here one the test makes up.
+    SStatus Export(const char* pszName, QSize size = {}, int nScale = 1, QString strKind = {}) {
+        SExportOptions options{size, nScale, std::move(strKind), [] { return TABLE; }};
         return ExportChart(m_view, Model(), m_folder.filePath(QString::fromUtf8(pszName)), options);
     }
+    static constexpr const char* TABLE = "series,x,y\r\nnorth,1,1\r\n";
 
     QTemporaryDir m_folder;
 };
@@ -34,9 +37,9 @@ TEST_F(ChartExport, TheExtensionChoosesTheKindAndVectorFilesHoldNoPicture) {
           {"c.pdf",
            {"%PDF", "/FontFile", "/MediaBox [0 0 300.000000 200.000000]"},
            "/Subtype /Image"},
-          {"c.CSV", {"series,x,y\r\nnorth,1,1\r\n"}, {}},
+          {"c.CSV", {TABLE}, {}},
           {"c.Json", {ChartToJson(Model()).c_str()}, {}}}) {
-        ASSERT_TRUE(Export(pszName, {QSize(300, 200), 1}).Ok()) << pszName;
+        ASSERT_TRUE(Export(pszName, QSize(300, 200)).Ok()) << pszName;
         const QByteArray content = Read(pszName);
         for (const QByteArray& part : has)
             EXPECT_TRUE(content.contains(part)) << pszName << ": " << part.toStdString();
@@ -48,9 +51,14 @@ TEST_F(ChartExport, PngHasAsManyPixelsAsItsSizeAndScaleSay) {
     for (const auto& [size, nScale, pixels] : {std::tuple{QSize(), 1, QSize(555, 449)},
                                                {QSize(), 2, QSize(1110, 898)},
                                                {QSize(300, 200), 3, QSize(900, 600)}}) {
-        ASSERT_TRUE(Export("c.png", {size, nScale}).Ok());
+        ASSERT_TRUE(Export("c.png", size, nScale).Ok());
         EXPECT_EQ(QImage::fromData(Read("c.png")).size(), pixels) << nScale;
     }
+}
+
+TEST_F(ChartExport, AKindAskedForOutweighsTheExtension) {
+    ASSERT_TRUE(Export("c.png", {}, 1, QStringLiteral("svg")).Ok());
+    EXPECT_TRUE(Read("c.png").startsWith("<?xml"));
 }
 
 TEST_F(ChartExport, WhatCannotBeWrittenLeavesNoFileAndSaysWhy) {

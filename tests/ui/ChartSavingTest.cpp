@@ -39,7 +39,8 @@ protected:
             }
         });
         closer.start(10);
-        SaveChartAs(m_view, m_pDocument->Model(), ProposedSaveName(m_folder.filePath("d.dat")));
+        SaveChartAs(m_view, m_pDocument->Model(), ProposedSaveName(m_folder.filePath("d.dat")),
+                    [] { return std::string("series,x,y\r\n"); });
         return strProposed;
     }
 

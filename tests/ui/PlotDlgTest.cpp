@@ -25,7 +25,9 @@ void WhenIdle(std::function<void()> check) {
 }
 
 SPlotRequest FileRequest(const std::string& strPath) {
-    return {{SDataSource::EKind::File, strPath}, false, {}};
+    SPlotRequest request;
+    request.source = {SDataSource::EKind::File, strPath};
+    return request;
 }
 
 TEST(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {

@@ -1,0 +1,81 @@
+#include "chart/GraphCsv.h"
+
+#include "chart/ChartPopulation.h"
+#include "chartcontrol/TextEncoding.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+void AppendText(std::string& out, const std::string& strText) {
+    if (strText.find_first_of(",\"\r\n") == std::string::npos) {
+        out += strText;
+        return;
+    }
+    out += '"';
+    for (char ch : strText) {
+        if (ch == '"')
+            out += '"';
+        out += ch;
+    }
+    out += '"';
+}
+
+void AppendNumber(std::string& out, double dValue) {
+    char szNumber[32];
+    out.append(szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr);
+}
+
+// The calendar time the chart places a Julian Date at; false when it places it nowhere.
+bool DateText(double dJulian, std::string& strTime) {
+    SYSTEMTIME st;
+    double dDate = 0.0;
+    if (!JulianToSystemTime(dJulian, st) || !SystemTimeToVariantTime(&st, &dDate))
+        return false;
+    char szTime[64];
+    std::snprintf(szTime, sizeof szTime, "%04u-%02u-%02uT%02u:%02u:%02u.%03uZ", st.wYear, st.wMonth,
+                  st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
+    strTime = szTime;
+    return true;
+}
+
+bool HoldsDates(const CPlotData& data, int nGraph) {
+    for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
+        for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
+            if (data.GetX(nGraph, j, i) > DATE_THRESHOLD)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::string GraphToCsv(const CPlotData& data, int nGraph) {
+    const bool bDates = HoldsDates(data, nGraph);
+    std::string out = bDates ? "series,x,y,time\r\n" : "series,x,y\r\n";
+    for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
+        const std::string strLegend = data.GetLegend(nGraph, j);
+        const std::string strTitle =
+            strLegend.empty() ? "Series " + std::to_string(j + 1) : BytesToUtf8(strLegend);
+        for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
+            const double dX = data.GetX(nGraph, j, i);
+            const double dY = data.GetY(nGraph, j, i);
+            std::string strTime;
+            const bool bPlaced = dX > DATE_THRESHOLD ? DateText(dX, strTime) : std::isfinite(dX);
+            if (!bPlaced || !std::isfinite(dY))
+                continue;
+            AppendText(out, strTitle);
+            out += ',';
+            AppendNumber(out, dX);
+            out += ',';
+            AppendNumber(out, dY);
+            if (bDates)
+                out += ',' + strTime;
+            out += "\r\n";
+        }
+    }
+    return out;
+}
