@@ -11,17 +11,41 @@
 namespace {
 
 constexpr int NOTE_MARGIN = 16;
+constexpr int NOTE_INSET = 6;
 
-QString DescribeOutside(int nBelow, int nAbove) {
-    if (nBelow > 0 && nAbove > 0)
-        return QStringLiteral("%1 below and %2 above the view").arg(nBelow).arg(nAbove);
-    const int nCount = std::max(nBelow, nAbove);
-    if (nCount == 0)
-        return QString();
-    return QStringLiteral("%1 %2 %3 the view")
-        .arg(nCount)
-        .arg(nCount == 1 ? QStringLiteral("point") : QStringLiteral("points"))
-        .arg(nBelow > 0 ? QStringLiteral("below") : QStringLiteral("above"));
+// Drawn points outside the view, each counted once: left or right of it when its x is
+// outside, otherwise above or below.
+struct SOutside {
+    int nLeft = 0;
+    int nRight = 0;
+    int nAbove = 0;
+    int nBelow = 0;
+};
+
+QString DescribeOutside(const SOutside& outside) {
+    const std::pair<int, const char*> sides[] = {{outside.nLeft, "left"},
+                                                 {outside.nRight, "right"},
+                                                 {outside.nAbove, "above"},
+                                                 {outside.nBelow, "below"}};
+    QStringList parts;
+    int nTotal = 0;
+    const char* pszOnly = "";
+    for (const auto& [nCount, pszSide] : sides) {
+        if (nCount == 0)
+            continue;
+        parts << QStringLiteral("%1 %2").arg(nCount).arg(QLatin1String(pszSide));
+        nTotal += nCount;
+        pszOnly = pszSide;
+    }
+    if (parts.size() != 1)
+        return parts.isEmpty() ? QString() : parts.join(QStringLiteral(", ")) + " the view";
+    // One side alone reads as a sentence: "62 points below the view", "3 points left of it".
+    const bool bSideways = pszOnly[0] == 'l' || pszOnly[0] == 'r';
+    return QStringLiteral("%1 %2 %3%4 the view")
+        .arg(nTotal)
+        .arg(nTotal == 1 ? QStringLiteral("point") : QStringLiteral("points"))
+        .arg(QLatin1String(pszOnly))
+        .arg(bSideways ? QStringLiteral(" of") : QString());
 }
 
 bool NoteAt(const QCPItemText* pNote, const QPointF& pos) {
@@ -37,23 +61,29 @@ CChartNotes::CChartNotes(QCustomPlot& plot)
       m_pEmptyNote(NewNote(plot, QPointF(0.5, 0.5), Qt::AlignCenter)) {}
 
 void CChartNotes::Update(bool bEmpty) {
-    int nBelow = 0;
-    int nAbove = 0;
+    SOutside outside;
     const QCPRange x = m_plot.xAxis->range();
     const QCPRange y = m_plot.yAxis->range();
     for (int g = 0; g < m_plot.graphCount(); ++g) {
-        const auto pData = m_plot.graph(g)->data();
-        for (auto it = pData->findBegin(x.lower, false); it != pData->findEnd(x.upper, false);
-             ++it) {
-            if (!x.contains(it->key) || std::isnan(it->value))
+        for (const QCPGraphData& point : *m_plot.graph(g)->data()) {
+            if (std::isnan(point.value))
                 continue;
-            nBelow += it->value < y.lower;
-            nAbove += it->value > y.upper;
+            if (!x.contains(point.key))
+                ++(point.key < x.lower ? outside.nLeft : outside.nRight);
+            else if (!y.contains(point.value))
+                ++(point.value < y.lower ? outside.nBelow : outside.nAbove);
         }
     }
-    m_pOutsideNote->setText(DescribeOutside(nBelow, nAbove));
-    m_pOutsideNote->setVisible(nBelow + nAbove > 0);
+    m_pOutsideNote->setText(DescribeOutside(outside));
+    m_pOutsideNote->setVisible(!m_pOutsideNote->text().isEmpty());
     m_pEmptyNote->setVisible(bEmpty && !m_strEmptyText.isEmpty());
+}
+
+void CChartNotes::Place() {
+    // Inside the plot, clear of its frame: a few pixels in from the top right corner.
+    const QRect plot = m_plot.axisRect()->rect();
+    m_pOutsideNote->position->setType(QCPItemPosition::ptAbsolute);
+    m_pOutsideNote->position->setCoords(plot.right() - NOTE_INSET, plot.top() + NOTE_INSET);
 }
 
 void CChartNotes::SetEmptyText(const QString& strText) {

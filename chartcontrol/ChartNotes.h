@@ -6,8 +6,8 @@
 class QCPItemText;
 class QCustomPlot;
 
-// The notes on the plot: at its top right how many drawn points lie above or below the view,
-// and in its middle, while the chart has no point to draw, the reason it was given.
+// The notes on the plot: inside its top right corner how many drawn points lie outside the
+// view, and in its middle, while the chart has no point to draw, the reason it was given.
 class CChartNotes {
 public:
     explicit CChartNotes(QCustomPlot& plot);
@@ -17,9 +17,12 @@ public:
     void SetEmptyText(const QString& strText);
     // Cuts the reason to the plot's width.
     void FitEmptyText();
+    // Puts the count of points outside the view where the plot's layout left the plot.
+    void Place();
 
-    // "12 points below the view", "3 points above the view", "12 below and 3 above the
-    // view": drawn points within the x range but outside the y range; empty for none.
+    // "62 points below the view", "3 points left of the view", "12 left, 3 above the view":
+    // the drawn points outside the view, each counted on one side only (left or right before
+    // above or below); empty for none.
     QString OutsideText() const;
     bool OutsideNoteAt(const QPointF& pos) const;
     // The whole reason when it shows cut short at pos; empty otherwise.

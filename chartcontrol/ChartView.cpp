@@ -134,6 +134,9 @@ void CChartView::SyncFromModel() {
         Within(userY, m_initialY, FitWithMargin(m_drawnY))) {
         xAxis->setRange(userX);
         yAxis->setRange(userY);
+    } else if (m_bStartWithAll && m_nDrawnPoints > 0) {
+        xAxis->setRange(FitWithMargin(m_drawnX));
+        yAxis->setRange(FitWithMargin(m_drawnY));
     }
     UpdateNotes();
     m_pSchedule->RequestDrawing();
@@ -167,6 +170,7 @@ void CChartView::updateLayout() {
     QCustomPlot::updateLayout();
     // The tickers choose their labels by the plot's length, which the first pass settles.
     QCustomPlot::updateLayout();
+    m_pNotes->Place();
 }
 
 void CChartView::FitTexts() {
@@ -218,6 +222,7 @@ void CChartView::AddMenuActions(const QList<QAction*>& actions) {
 }
 
 void CChartView::ResetView() {
+    m_bStartWithAll = false;
     xAxis->setRange(m_initialX);
     yAxis->setRange(m_initialY);
     m_pSchedule->DrawNow();

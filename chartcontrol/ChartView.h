@@ -31,6 +31,9 @@ public:
     void ResetView();
     // Both axes fitted to every drawn point, with a small margin.
     void ShowAllData();
+    // Whether the chart starts with every drawn point in view, as after ShowAllData, instead
+    // of the view the model asks for (which ResetView still returns to).
+    void SetStartWithAllData(bool bAll) { m_bStartWithAll = bAll; }
 
     // Shown in the middle of the plot, in the window and in pictures, while the chart has
     // no point to draw.
@@ -83,6 +86,7 @@ private:
     QCPRange m_initialX;
     QCPRange m_initialY;
     double m_dFallbackMaximum;
+    bool m_bStartWithAll = false;
     std::function<void()> m_onDrawn;
     // Declared last: they go first, while the plot they watch is whole.
     std::unique_ptr<CDrawSchedule> m_pSchedule;

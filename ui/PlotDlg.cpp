@@ -72,6 +72,7 @@ bool CPlotDlg::CreateControls() {
     }
     CChartView* pView = m_pChartControl->View();
     pView->setGeometry(DialogUnitsToPixels(7, 7, 370, 276));
+    pView->SetStartWithAllData(m_request.bAll);
     // Save as proposes the data file's name, or a name in the current folder for standard input.
     const QString strSaveName =
         ProposedSaveName(m_request.source.kind == SDataSource::EKind::File

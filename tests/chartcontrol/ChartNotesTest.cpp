@@ -6,7 +6,7 @@ namespace {
 
 using ChartNotes = DrawnChart;
 
-TEST_F(ChartNotes, CountsTheDrawnPointsAboveAndBelowTheView) {
+TEST_F(ChartNotes, CountsTheDrawnPointsOutsideTheViewOnEachSide) {
     // A whole period of the sine, and a gap that counts nowhere.
     std::vector<std::pair<double, double>> sine;
     for (int t = 0; t < 63; ++t)
@@ -14,12 +14,16 @@ TEST_F(ChartNotes, CountsTheDrawnPointsAboveAndBelowTheView) {
     sine.push_back({3.15, std::nan("")});
     AddSeries("sine", sine);
     Draw();
-    for (const auto& [dLower, dUpper, strText] : {std::tuple{-1.0, 1.0, ""},
-                                                  {0.0, 1.0, "31 points below the view"},
-                                                  {-1.0, 0.999, "1 point above the view"},
-                                                  {-0.5, 0.5, "21 below and 21 above the view"}}) {
-        m_view.yAxis->setRange(dLower, dUpper);
-        EXPECT_EQ(m_view.Notes().OutsideText(), QString::fromUtf8(strText)) << dLower << dUpper;
+    for (const auto& [x, y, strText] :
+         {std::tuple{QCPRange(0, 6.2), QCPRange(-1, 1), ""},
+          {QCPRange(0, 6.2), QCPRange(0, 1), "31 points below the view"},
+          {QCPRange(0, 6.2), QCPRange(-1, 0.999), "1 point above the view"},
+          {QCPRange(0.55, 6.2), QCPRange(-1, 1), "6 points left of the view"},
+          {QCPRange(0.55, 6), QCPRange(-0.5, 0.5),
+           "6 left, 2 right, 21 above, 21 below the view"}}) {
+        m_view.xAxis->setRange(x);
+        m_view.yAxis->setRange(y);
+        EXPECT_EQ(m_view.Notes().OutsideText().toStdString(), strText);
     }
 }
 
