@@ -31,7 +31,7 @@ BOOL CPlotApp::InitInstance() {
         if (options.bHelp)
             std::fputs(HELP_TEXT, stdout);
         else
-            std::printf("Verlo %s\n", VERLO_SHORT_VERSION);
+            std::printf("Verlo %s\n", VERLO_VERSION);
         return FALSE;
     }
     for (const std::string& strWord : options.unknown) {

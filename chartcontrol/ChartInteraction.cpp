@@ -27,7 +27,7 @@ CChartInteraction::CChartInteraction(CChartView& view, CDrawSchedule& schedule,
     m_view.setMouseTracking(true);
     connect(AddAction(tr("&Reset view"), Qt::Key_Home), &QAction::triggered, &m_view,
             &CChartView::ResetView);
-    connect(AddAction(tr("Show &all data"), Qt::Key_A), &QAction::triggered, &m_view,
+    connect(AddAction(tr("Show all &data"), Qt::Key_A), &QAction::triggered, &m_view,
             &CChartView::ShowAllData);
     connect(AddAction(tr("&Copy image"), QKeySequence::Copy), &QAction::triggered, &m_view,
             &CChartView::CopyRequested);
@@ -124,18 +124,22 @@ bool CChartInteraction::MouseRelease(const QMouseEvent& event) {
     return true;
 }
 
+QList<QAction*> CChartInteraction::MenuActions() const {
+    QList<QAction*> actions = m_actions;
+    for (const QPointer<QAction>& pAction : m_extraActions) {
+        if (pAction)
+            actions.append(pAction);
+    }
+    return actions;
+}
+
 void CChartInteraction::ShowMenu(const QPoint& globalPos) {
     QMenu menu(&m_view);
-    menu.addActions(m_actions);
-    bool bSeparated = false;
-    for (const QPointer<QAction>& pAction : m_extraActions) {
-        if (!pAction)
-            continue;
-        if (!bSeparated)
-            menu.addSeparator();
-        bSeparated = true;
-        menu.addAction(pAction);
-    }
+    const QList<QAction*> actions = MenuActions();
+    menu.addActions(actions.mid(0, m_actions.size()));
+    if (actions.size() > m_actions.size())
+        menu.addSeparator();
+    menu.addActions(actions.mid(m_actions.size()));
     menu.exec(globalPos);
 }
 

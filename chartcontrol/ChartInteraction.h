@@ -24,6 +24,8 @@ public:
 
     // Appended to the context menu after the chart's own entries; the caller keeps them.
     void AddMenuActions(const QList<QAction*>& actions);
+    // The context menu's entries, the chart's own first.
+    QList<QAction*> MenuActions() const;
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;

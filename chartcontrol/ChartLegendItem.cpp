@@ -2,6 +2,7 @@
 
 #include "chartcontrol/ChartGraph.h"
 #include "chartcontrol/LegendPlan.h"
+#include "chartcontrol/TextElision.h"
 
 #include <cmath>
 
@@ -23,8 +24,15 @@ void FitLegend(QCPLegend& legend, const QList<CChartLegendItem*>& items, int nWi
         legend.setWrap(plan.nColumns);
         legend.setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
     }
-    for (int i = 0; i < items.size(); ++i)
-        items[i]->FitTo(plan.widths[static_cast<std::size_t>(i)]);
+    QStringList names;
+    for (const CChartLegendItem* pItem : items)
+        names << pItem->WholeText();
+    for (int i = 0; i < items.size(); ++i) {
+        QStringList others = names;
+        others.removeAt(i);
+        items[i]->FitTo(plan.widths[static_cast<std::size_t>(i)],
+                        SharedBeginning(names[i], others));
+    }
 }
 
 CChartLegendItem::CChartLegendItem(QCPLegend* pLegend, CChartGraph* pGraph)
@@ -41,9 +49,9 @@ int CChartLegendItem::WholeWidth() const {
            static_cast<int>(std::ceil(QFontMetricsF(getFont()).horizontalAdvance(WholeText())));
 }
 
-void CChartLegendItem::FitTo(int nWidth) {
-    m_strShown = QFontMetricsF(getFont()).elidedText(WholeText(), Qt::ElideRight,
-                                                     std::max(nWidth - Overhead(), 0));
+void CChartLegendItem::FitTo(int nWidth, int nShared) {
+    m_strShown = ElideKeepingDifference(WholeText(), nShared, std::max(nWidth - Overhead(), 0),
+                                        QFontMetricsF(getFont()));
 }
 
 void CChartLegendItem::draw(QCPPainter* pPainter) {

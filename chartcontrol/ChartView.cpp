@@ -7,6 +7,7 @@
 #include "chartcontrol/ChartNotes.h"
 #include "chartcontrol/ChartStyle.h"
 #include "chartcontrol/DrawSchedule.h"
+#include "chartcontrol/TextElision.h"
 #include "chartcontrol/TextEncoding.h"
 
 #include <algorithm>
@@ -180,8 +181,8 @@ void CChartView::FitTexts() {
         const QMargins margins = m_pHeader->margins();
         QStringList lines = m_strHeader.split(QLatin1Char('\n'));
         for (QString& strLine : lines)
-            strLine = metrics.elidedText(strLine, Qt::ElideRight,
-                                         nWidth - margins.left() - margins.right());
+            strLine = ElideKeepingDifference(strLine, 0, nWidth - margins.left() - margins.right(),
+                                             metrics);
         m_pHeader->setText(lines.join(QLatin1Char('\n')));
     }
     if (legend->visible())
@@ -219,6 +220,10 @@ void CChartView::SetFallbackMaximum(double dMaximum) {
 
 void CChartView::AddMenuActions(const QList<QAction*>& actions) {
     m_pInteraction->AddMenuActions(actions);
+}
+
+QList<QAction*> CChartView::MenuActions() const {
+    return m_pInteraction->MenuActions();
 }
 
 void CChartView::ResetView() {

@@ -43,6 +43,7 @@ public:
     void SetFallbackMaximum(double dMaximum);
     // Appended to the chart's context menu after its own entries; the caller keeps them.
     void AddMenuActions(const QList<QAction*>& actions);
+    QList<QAction*> MenuActions() const;
 
     // The chart drawn at size (logical pixels) into an image of dRatio device pixels each.
     QImage ToImage(const QSize& size, qreal dRatio);

@@ -18,7 +18,7 @@ TEST(PlotApp, EndsBeforeTheToolkitWithTheRightTextAndStatus) {
     } cases[] = {
         {{"/usr/bin/verlo", "--help"}, EExitStatus::Success, "Usage: verlo FILE\n", ""},
         {{"verlo", "-h"}, EExitStatus::Success, "Usage: verlo FILE\n", ""},
-        {{"verlo", "--version"}, EExitStatus::Success, "Verlo 1.0\n", ""},
+        {{"verlo", "--version"}, EExitStatus::Success, "Verlo 1.0.0\n", ""},
         {{"verlo", "a.dat", "--graph", "x"},
          EExitStatus::Usage,
          "",

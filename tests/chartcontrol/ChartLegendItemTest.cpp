@@ -16,7 +16,7 @@ TEST_F(ChartLegendItem, TheLegendTakesASecondRowBeforeItCutsEntries) {
         EXPECT_EQ(m_view.legend->wrap(), (nSeries + 1) / 2);
         auto* pItem = dynamic_cast<CChartLegendItem*>(m_view.legend->item(0));
         ASSERT_TRUE(pItem);
-        EXPECT_EQ(pItem->ShownText().endsWith(u'…'), bCut) << pItem->ShownText().toStdString();
+        EXPECT_EQ(pItem->ShownText().contains(u'…'), bCut) << pItem->ShownText().toStdString();
         // The whole title shows on hovering a cut one.
         EXPECT_EQ(m_view.WholeTextAt(pItem->outerRect().center()),
                   bCut ? QString::fromUtf8(pszTitle) : QString());

@@ -31,7 +31,7 @@ zcat "$ROOT/usr/share/man/man1/verlo.1.gz" | groff -ww -z -man 2>"$E2E_TMP/groff
     fail "the man page does not render"
 [ ! -s "$E2E_TMP/groff" ] || fail "the man page renders with warnings: $(cat "$E2E_TMP/groff")"
 
-[ "$(env -u DISPLAY "$ROOT/usr/bin/verlo" --version)" = "Verlo 1.0" ] || fail "--version"
+[ "$(env -u DISPLAY "$ROOT/usr/bin/verlo" --version)" = "Verlo 1.0.0" ] || fail "--version"
 env -u DISPLAY "$ROOT/usr/bin/verlo" --export "$E2E_TMP/chart.png" "$EXAMPLE" 2>"$E2E_TMP/stderr" ||
     fail "the installed program could not export"
 [ "$(identify -format '%wx%h' "$E2E_TMP/chart.png")" = 555x449 ] || fail "exported picture size"

@@ -51,6 +51,16 @@ TEST(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {
         EXPECT_TRUE(actions[4]->isSeparator());
         EXPECT_EQ(actions[5]->text(), QStringLiteral("&About Verlo..."));
         EXPECT_EQ(actions[5]->data().toUInt(), IDM_ABOUTBOX);
+        // Each entry of the chart's menu has a letter of its own.
+        QString strLetters;
+        for (const QAction* pAction : dlg.ChartControl()->View()->MenuActions()) {
+            const qsizetype nAmpersand = pAction->text().indexOf(u'&');
+            ASSERT_GE(nAmpersand, 0) << pAction->text().toStdString();
+            const QChar letter = pAction->text().at(nAmpersand + 1).toLower();
+            EXPECT_FALSE(strLetters.contains(letter)) << pAction->text().toStdString();
+            strLetters += letter;
+        }
+        EXPECT_EQ(strLetters.size(), 5);
 
         dlg.showMaximized();
         EXPECT_EQ(dlg.ChartControl()->View()->geometry(), QRect(11, 11, 555, 449));
