@@ -1,5 +1,7 @@
 #include "app/Options.h"
 
+#include "app/ExitStatus.h"
+
 #include "chartcontrol/ExportLimits.h"
 
 #include <algorithm>
@@ -135,63 +137,65 @@ SOptions ExtractOptions(CArgumentList& args) {
         else
             strError = pRule->take(nWords == 2 ? words[i + 1] : std::string(), options);
         if (options.status.Ok() && !strError.empty())
-            options.status = SStatus::Failed(EExitStatus::Usage, strError);
+            options.status = SStatus::Failed(ECause::Usage, strError);
         words.erase(words.begin() + static_cast<std::ptrdiff_t>(i),
                     words.begin() +
                         static_cast<std::ptrdiff_t>(std::min(i + nWords, words.size())));
     }
     if (const std::string strError = CheckTogether(options);
         options.status.Ok() && !strError.empty())
-        options.status = SStatus::Failed(EExitStatus::Usage, strError);
+        options.status = SStatus::Failed(ECause::Usage, strError);
     return options;
 }
 
-const char* const HELP_TEXT =
-    "Usage: verlo FILE\n"
-    "       producer | verlo -pipe\n"
-    "       verlo [FILE | -pipe] --export OUT.png|svg|pdf|json|csv [--size WxH] [--scale N]\n"
-    "       verlo [FILE | -pipe] --export - --format png|svg|pdf|json|csv\n"
-    "       verlo --watch [--graph N] FILE\n"
-    "\n"
-    "Shows graph 0, or the graph --graph N names, of graph data text as a line chart in the\n"
-    "window \"Differences Graph\".\n"
-    "What the picture leaves out (lines that are no points, text after y, y that is no finite\n"
-    "number, sets without \"&\", data in other graphs, x that is no date...) is told on stderr\n"
-    "as FILE:LINE: notes and in the window under the OK button.\n"
-    "\n"
-    "Data format, one item a line:\n"
-    "  @WITH G0               select graph 0 to 9\n"
-    "  @S0                    select set 0 to 4 of the current graph\n"
-    "  @subtitle \"text\"       the graph's header; @legend string \"text\": the set's title\n"
-    "  x y                    a point; x above 200000 is a Julian Date, shown as a date\n"
-    "  &                      end of the set (its points count from here)\n"
-    "\n"
-    "Options:\n"
-    "  -pipe, --pipe          read the data from standard input\n"
-    "  --export FILE          no window: write the chart to FILE: a .png, .svg or .pdf\n"
-    "                         picture, its content as .json, or its points as a .csv table\n"
-    "                         (series, x and y as the file has them, and the time of date\n"
-    "                         points, ISO 8601 UTC). A pipe or a device is written in place;\n"
-    "                         FILE - is standard output\n"
-    "  --format KIND          what --export writes, whatever the name: png, svg, pdf, csv or\n"
-    "                         json; needed with --export -\n"
-    "  --size WxH             the export's size: pixels of a PNG, points of a PDF or SVG\n"
-    "                         (default the window's chart, 555x449), e.g. --size 1200x800\n"
-    "  --scale N              a PNG at N device pixels per pixel (1 to 8), e.g. --scale 2\n"
-    "  --graph N              show graph N (0 to 9) instead of graph 0\n"
-    "                         e.g. verlo --graph 3 data.dat\n"
-    "  --all                  start with every point in view, as after the key A (Home\n"
-    "                         returns to the first view)\n"
-    "  --watch                read FILE again whenever its writer is done with it, keeping\n"
-    "                         the zoom; e.g. verlo --watch /var/log/clock/differences.dat\n"
-    "  -h, --help             show this text\n"
-    "  --version              show the version\n"
-    "Any other word before the file name is ignored; the last word is the file name.\n"
-    "\n"
-    "Exit status:\n"
-    "  0  the window was closed, or the export was written\n"
-    "  1  no FILE and no -pipe, or an option without its value or with a wrong one\n"
-    "  2  the chart could not be created\n"
-    "  3  --export could not fill the chart or write its file\n"
-    "  4  --export: the input could not be opened or read (nothing is written)\n"
-    "  5  no display could be opened for the window (--export needs none)\n";
+std::string HelpText() {
+    return "Usage: verlo FILE\n"
+           "       producer | verlo -pipe\n"
+           "       verlo [FILE | -pipe] --export OUT.png|svg|pdf|json|csv [--size WxH] [--scale "
+           "N]\n"
+           "       verlo [FILE | -pipe] --export - --format png|svg|pdf|json|csv\n"
+           "       verlo --watch [--graph N] FILE\n"
+           "\n"
+           "Shows graph 0, or the graph --graph N names, of graph data text as a line chart in "
+           "the\n"
+           "window \"Differences Graph\".\n"
+           "What the picture leaves out (lines that are no points, text after y, y that is no "
+           "finite\n"
+           "number, sets without \"&\", data in other graphs, x that is no date...) is told on "
+           "stderr\n"
+           "as FILE:LINE: notes and in the window under the OK button.\n"
+           "\n"
+           "Data format, one item a line:\n"
+           "  @WITH G0               select graph 0 to 9\n"
+           "  @S0                    select set 0 to 4 of the current graph\n"
+           "  @subtitle \"text\"       the graph's header; @legend string \"text\": the set's "
+           "title\n"
+           "  x y                    a point; x above 200000 is a Julian Date, shown as a date\n"
+           "  &                      end of the set (its points count from here)\n"
+           "\n"
+           "Options:\n"
+           "  -pipe, --pipe          read the data from standard input\n"
+           "  --export FILE          no window: write the chart to FILE: a .png, .svg or .pdf\n"
+           "                         picture, its content as .json, or its points as a .csv table\n"
+           "                         (series, x and y as the file has them, and the time of date\n"
+           "                         points, ISO 8601 UTC). A pipe or a device is written in "
+           "place;\n"
+           "                         FILE - is standard output\n"
+           "  --format KIND          what --export writes, whatever the name: png, svg, pdf, csv "
+           "or\n"
+           "                         json; needed with --export -\n"
+           "  --size WxH             the export's size: pixels of a PNG, points of a PDF or SVG\n"
+           "                         (default the window's chart, 555x449), e.g. --size 1200x800\n"
+           "  --scale N              a PNG at N device pixels per pixel (1 to 8), e.g. --scale 2\n"
+           "  --graph N              show graph N (0 to 9) instead of graph 0\n"
+           "                         e.g. verlo --graph 3 data.dat\n"
+           "  --all                  start with every point in view, as after the key A (Home\n"
+           "                         returns to the first view)\n"
+           "  --watch                read FILE again whenever its writer is done with it, keeping\n"
+           "                         the zoom; e.g. verlo --watch /var/log/clock/differences.dat\n"
+           "  -h, --help             show this text\n"
+           "  --version              show the version\n"
+           "Any other word before the file name is ignored; the last word is the file name.\n"
+           "\n" +
+           ExitStatusHelp();
+}

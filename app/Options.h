@@ -28,4 +28,4 @@ struct SOptions {
 SOptions ExtractOptions(CArgumentList& args);
 
 // What --help prints.
-extern const char* const HELP_TEXT;
+std::string HelpText();

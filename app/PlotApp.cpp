@@ -1,10 +1,16 @@
 #include "app/PlotApp.h"
 
 #include "app/DataSource.h"
+#include "app/ExitStatus.h"
 #include "app/Options.h"
 #include "app/Toolkit.h"
+#include "chartcontrol/ChartControl.h"
+#include "chartcontrol/ChartView.h"
+#include "run/PlotRun.h"
+#include "run/Reporter.h"
+#include "ui/PlotDialogInit.h"
 #include "ui/PlotDlg.h"
-#include "ui/Reporter.h"
+#include "ui/Resource.h"
 #include "ui/Version.h"
 
 #include <QApplication>
@@ -12,6 +18,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 
 CPlotApp theApp;
 
@@ -29,7 +36,7 @@ BOOL CPlotApp::InitInstance() {
     const SOptions options = ExtractOptions(args);
     if (options.bHelp || options.bVersion) {
         if (options.bHelp)
-            std::fputs(HELP_TEXT, stdout);
+            std::fputs(HelpText().c_str(), stdout);
         else
             std::printf("Verlo %s\n", VERLO_VERSION);
         return FALSE;
@@ -42,7 +49,7 @@ BOOL CPlotApp::InitInstance() {
     }
     if (!options.status.Ok()) {
         Report(options.status.strMessage + " (see " + strProgram + " --help)");
-        m_exitStatus = options.status.kind;
+        m_exitStatus = ExitStatusFor(options.status.cause);
         return FALSE;
     }
     SPlotRequest request;
@@ -59,7 +66,7 @@ BOOL CPlotApp::InitInstance() {
     if (request.bWatch && (request.bExport || request.source.kind != SDataSource::EKind::File)) {
         Report(request.bExport ? "--watch needs the window; an export is written once"
                                : "--watch follows a file; standard input cannot be read again");
-        m_exitStatus = EExitStatus::Usage;
+        m_exitStatus = ExitStatusFor(ECause::Usage);
         return FALSE;
     }
 
@@ -70,17 +77,29 @@ BOOL CPlotApp::InitInstance() {
     // Names where per-user settings would be kept; the viewer keeps none.
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
 
-    // A reader that goes away early makes the export fail with its reason, not end the process.
-    if (request.bExport)
-        std::signal(SIGPIPE, SIG_IGN);
-    CPlotDlg dlg(request);
-    m_pMainWnd = &dlg;
-    if (request.bExport) {
-        m_exitStatus = dlg.ExportTo();
-    } else {
-        dlg.DoModal();
-        m_exitStatus = dlg.ExitStatus();
-    }
-    m_pMainWnd = nullptr;
+    CPlotRun run(request);
+    m_exitStatus = ExitStatusFor(request.bExport ? Export(run) : ShowWindow(run));
     return FALSE;
+}
+
+ECause CPlotApp::ShowWindow(CPlotRun& run) {
+    CPlotDlg dlg(run);
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+    return run.Outcome().cause;
+}
+
+ECause CPlotApp::Export(CPlotRun& run) {
+    // A reader that goes away early makes the export fail with its reason, not end the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    // The chart component as the dialog would host it, without the dialog.
+    std::unique_ptr<CChartControl> pControl;
+    if (const SStatus status = CChartControl::Create(nullptr, PLOT_DIALOG_INIT,
+                                                     PLOT_DIALOG_INIT_SIZE, IDC_CHART, pControl);
+        !status.Ok()) {
+        Report("cannot create the chart: " + status.strMessage);
+        return status.cause;
+    }
+    return run.Export(*pControl).cause;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "platform/Status.h"
+#include "app/ExitStatus.h"
 #include "platform/automation/AutomationTypes.h"
 
+class CPlotRun;
 class QWidget;
 
 // The application: starts the window toolkit and runs the main dialog once.
@@ -17,6 +18,10 @@ public:
     QWidget* m_pMainWnd = nullptr;
 
 private:
+    // The two ways a run goes: in the main dialog, or written out without a window.
+    ECause ShowWindow(CPlotRun& run);
+    ECause Export(CPlotRun& run);
+
     int m_argc = 0;
     char** m_argv = nullptr;
     EExitStatus m_exitStatus = EExitStatus::Success;

@@ -1,8 +1,8 @@
 #include "app/Toolkit.h"
 
-#include "platform/Status.h"
-#include "ui/PlotRequest.h"
-#include "ui/Reporter.h"
+#include "app/ExitStatus.h"
+#include "run/PlotRequest.h"
+#include "run/Reporter.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -27,15 +27,17 @@ QtMessageHandler g_previousHandler = nullptr;
 // cause should the plugin fail, and goes out as it came should it start.
 std::vector<std::pair<QtMsgType, QString>> g_startupMessages;
 
+// Called where the toolkit would abort: a fatal message handler cannot return, so the process
+// ends here, with the status its cause maps to.
 [[noreturn]] void EndWithoutDisplay(const std::string& strCause) {
-    if (g_bUsage) {
-        Report(USAGE_MESSAGE);
-        std::fflush(stderr);
-        std::_Exit(static_cast<int>(EExitStatus::Usage));
-    }
-    Report("cannot open a display (" + strCause + "); --export FILE writes the chart without one");
+    const SStatus status =
+        g_bUsage ? SStatus::Failed(ECause::Usage, USAGE_MESSAGE)
+                 : SStatus::Failed(ECause::NoDisplay,
+                                   "cannot open a display (" + strCause +
+                                       "); --export FILE writes the chart without one");
+    Report(status.strMessage);
     std::fflush(stderr);
-    std::_Exit(static_cast<int>(EExitStatus::NoDisplay));
+    std::_Exit(static_cast<int>(ExitStatusFor(status.cause)));
 }
 
 std::string FailureCause() {

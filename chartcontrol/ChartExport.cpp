@@ -76,7 +76,7 @@ std::optional<QByteArray> RenderPdf(CChartView& view, const QSize& size) {
 }
 
 SStatus NotWritten(const QString& strWhy) {
-    return SStatus::Failed(EExitStatus::NotWritten, strWhy.toStdString());
+    return SStatus::Failed(ECause::NotWritten, strWhy.toStdString());
 }
 
 } // namespace

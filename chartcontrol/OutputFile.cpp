@@ -13,7 +13,7 @@ namespace {
 
 SStatus NotWritten(const QString& strWhere, const QString& strWhy) {
     return SStatus::Failed(
-        EExitStatus::NotWritten,
+        ECause::NotWritten,
         QStringLiteral("cannot write %1: %2").arg(strWhere, strWhy).toStdString());
 }
 

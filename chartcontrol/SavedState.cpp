@@ -153,7 +153,7 @@ void ApplyProperty(const std::string& strName, const CValue& value, SChartModel&
 }
 
 SStatus Damaged(std::string strWhat) {
-    return SStatus::Failed(EExitStatus::NoChart, std::move(strWhat));
+    return SStatus::Failed(ECause::NoChart, std::move(strWhat));
 }
 
 } // namespace

@@ -3,25 +3,28 @@
 #include <string>
 #include <utility>
 
-// How the viewer ends; the process's exit status.
-enum class EExitStatus : int {
-    Success = 0,    // the window was closed, or the export was written
-    Usage = 1,      // no data source on the command line, or a wrong option
-    NoChart = 2,    // the chart could not be created
-    NotWritten = 3, // --export could not fill the chart or write its file
-    NoInput = 4,    // --export: the input could not be opened or read; nothing was written
-    NoDisplay = 5,  // a window was asked for and no display could be opened
+// Why a step of the viewer failed. Each layer says what went wrong; only the application
+// decides what that means for the process (app/ExitStatus.h).
+enum class ECause {
+    None,        // nothing failed
+    Usage,       // no data source on the command line, or a wrong option
+    NoChart,     // the chart component could not be created from its saved state
+    ChartFailed, // a call on the chart failed while it was being filled
+    CannotOpen,  // the input could not be opened
+    CannotRead,  // reading the input stopped on an error
+    NotWritten,  // an export or a saved file could not be written
+    NoDisplay,   // a window was asked for and no display could be opened
 };
 
-// How a step that can fail ended: fine, or the kind of failure (the exit status it leads to)
-// and the words for it. Automation calls fail as automation does, with exceptions; every
-// other fallible step returns one of these.
+// How a step that can fail ended: fine, or its cause and the words for it. Inside the
+// emulated platform calls fail as automation does (exceptions, HRESULTs); where the viewer
+// meets them they become one of these.
 struct SStatus {
-    EExitStatus kind = EExitStatus::Success;
+    ECause cause = ECause::None;
     std::string strMessage;
 
-    static SStatus Failed(EExitStatus kind, std::string strMessage) {
-        return {kind, std::move(strMessage)};
+    static SStatus Failed(ECause cause, std::string strMessage) {
+        return {cause, std::move(strMessage)};
     }
-    bool Ok() const { return kind == EExitStatus::Success; }
+    bool Ok() const { return cause == ECause::None; }
 };

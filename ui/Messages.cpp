@@ -1,29 +1,24 @@
 #include "ui/Messages.h"
 
 #include "platform/automation/OleExceptions.h"
-#include "ui/PlotRequest.h"
-#include "ui/Reporter.h"
+#include "run/Reporter.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 
-void ShowUsageMessage(bool bHeadless) {
-    Report(USAGE_MESSAGE);
-    if (bHeadless)
-        return;
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
-                    QString::fromLatin1(USAGE_MESSAGE), QMessageBox::Ok);
+void ShowFailure(QWidget* pParent, const SStatus& status) {
+    Report(status.strMessage);
+    QMessageBox box(status.cause == ECause::ChartFailed ? QMessageBox::Critical
+                                                        : QMessageBox::Warning,
+                    QCoreApplication::applicationName(), QString::fromStdString(status.strMessage),
+                    QMessageBox::Ok, pParent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-void ReportException(QWidget* pParent, const CException& e, bool bHeadless) {
+SStatus StatusOfException(const CException& e) {
     std::string strMessage;
     if (!e.GetErrorMessage(strMessage))
         strMessage = "Internal application error.";
-    Report(strMessage);
-    if (bHeadless)
-        return;
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
-                    QString::fromStdString(strMessage), QMessageBox::Ok, pParent);
-    box.exec();
+    return SStatus::Failed(ECause::ChartFailed, strMessage);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/Status.h"
+
 class CException;
 class QWidget;
 
-// "Please provide the filename or the --pipe option": on stderr, and in a warning box unless
-// headless.
-void ShowUsageMessage(bool bHeadless);
+// A failure the user must hear of in the window: on stderr like every other word of the
+// viewer, and in a box over pParent: a warning for the usage message and files not written,
+// a stop box for a chart that failed. The box is captioned with the application's name.
+void ShowFailure(QWidget* pParent, const SStatus& status);
 
-// A failure of the chart during the dialog's initialisation, in the words it came with (or
-// "Internal application error."): on stderr, and in a stop box unless headless.
-void ReportException(QWidget* pParent, const CException& e, bool bHeadless);
+// An exception that reached the dialog's message handling, as a status: its own words, or
+// "Internal application error." when it has none.
+SStatus StatusOfException(const CException& e);

@@ -20,7 +20,9 @@ void CNotesLabel::SetNotes(const QString& strInput, const QStringList& notes) {
     const QString strCount = notes.size() == 1 ? tr("1 note") : tr("%1 notes").arg(notes.size());
     setText(
         QStringLiteral("<a href=\"notes\" style=\"color:#a04000\">\u26A0 %1</a>").arg(strCount));
-    setToolTip(ListText());
+    // Texts from the file are shown as they are, never read as markup.
+    setToolTip(
+        QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(ListText().toHtmlEscaped()));
 }
 
 QString CNotesLabel::ListText() const {
@@ -28,9 +30,9 @@ QString CNotesLabel::ListText() const {
 }
 
 void CNotesLabel::ShowList() {
-    QMessageBox box(QMessageBox::Information, tr("Notes on the data"),
-                    tr("Notes on %1:").arg(m_strInput), QMessageBox::Ok, window());
-    box.setInformativeText(m_notes.join(QLatin1Char('\n')));
+    QMessageBox box(QMessageBox::Information, tr("Notes on the data"), ListText(), QMessageBox::Ok,
+                    window());
+    box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }

@@ -69,7 +69,7 @@ TEST_F(ChartExport, WhatCannotBeWrittenLeavesNoFileAndSaysWhy) {
           {"missing/c.csv", std::strerror(ENOENT)},
           {"c.gif", ".png, .svg, .pdf, .csv or .json"}}) {
         const SStatus status = Export(pszName);
-        EXPECT_EQ(status.kind, EExitStatus::NotWritten) << pszName;
+        EXPECT_EQ(status.cause, ECause::NotWritten) << pszName;
         EXPECT_NE(status.strMessage.find(strWhy), std::string::npos) << status.strMessage;
         EXPECT_FALSE(QFile::exists(m_folder.filePath(QString::fromUtf8(pszName)))) << pszName;
     }

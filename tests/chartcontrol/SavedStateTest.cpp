@@ -23,7 +23,7 @@ TEST(SavedState, TheChartStartsAtTheDialogsSavedState) {
     EXPECT_TRUE(model.series.empty());
     const SStatus missing =
         LoadChartStateFromDialogInit(PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1001, model);
-    EXPECT_EQ(missing.kind, EExitStatus::NoChart);
+    EXPECT_EQ(missing.cause, ECause::NoChart);
     EXPECT_NE(missing.strMessage.find("1001"), std::string::npos);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/PlotDlg.h"
 #include "chartcontrol/ChartControl.h"
 #include "chartcontrol/ChartView.h"
+#include "run/PlotRun.h"
 #include "ui/NotesLabel.h"
 #include "ui/PlotDialogInit.h"
 #include "ui/Resource.h"
@@ -31,7 +32,8 @@ SPlotRequest FileRequest(const std::string& strPath) {
 }
 
 TEST(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {
-    CPlotDlg dlg(FileRequest(EXAMPLE));
+    CPlotRun run(FileRequest(EXAMPLE));
+    CPlotDlg dlg(run);
     bool bChecked = false;
     WhenIdle([&] {
         EXPECT_TRUE(dlg.isVisible());
@@ -83,13 +85,14 @@ TEST(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
     std::ofstream(strClean) << "@S0\n1 1\n2 2\n&\n";
     std::ofstream(strPath) << "@S0\n1 1\noops\n2 2\n&\n@WITH G1\n@S0\n3 3\n&\n";
     for (const auto& [strFile, nNotes] : {std::pair<std::string, int>{strClean, 0}, {strPath, 2}}) {
-        CPlotDlg dlg(FileRequest(strFile));
+        CPlotRun run(FileRequest(strFile));
+        CPlotDlg dlg(run);
         WhenIdle([&] {
             const CNotesLabel* pNotes = dlg.NotesLabel();
             EXPECT_EQ(pNotes->isVisible(), nNotes > 0) << strFile;
             if (nNotes) {
                 EXPECT_TRUE(pNotes->text().contains(QStringLiteral("2 notes")));
-                EXPECT_TRUE(pNotes->toolTip().contains(QStringLiteral("line 3: \"oops\"")));
+                EXPECT_TRUE(pNotes->toolTip().contains(QStringLiteral("line 3: &quot;oops&quot;")));
                 EXPECT_GE(pNotes->geometry().top(), QRect(570, 11, 75, 26).bottom());
                 EXPECT_TRUE(dlg.rect().contains(pNotes->geometry()));
             }
@@ -100,7 +103,8 @@ TEST(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
 }
 
 TEST(PlotDlgTest, WithoutADataSourceTheUsageBoxEndsItBeforeItShows) {
-    CPlotDlg dlg(SPlotRequest{});
+    CPlotRun run(SPlotRequest{});
+    CPlotDlg dlg(run);
     QString strBox;
     WhenIdle([&] {
         auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -109,13 +113,14 @@ TEST(PlotDlgTest, WithoutADataSourceTheUsageBoxEndsItBeforeItShows) {
         pBox->accept();
     });
     EXPECT_EQ(dlg.DoModal(), -1);
-    EXPECT_EQ(dlg.ExitStatus(), EExitStatus::Usage);
+    EXPECT_EQ(run.Outcome().cause, ECause::Usage);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(strBox, QString::fromLatin1(USAGE_MESSAGE));
 }
 
 TEST(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
-    CPlotDlg dlg(FileRequest(EXAMPLE));
+    CPlotRun run(FileRequest(EXAMPLE));
+    CPlotDlg dlg(run);
     WhenIdle([&] {
         for (unsigned nID : {0x0010u, 0x0015u, 0x001Fu, 0x0020u, 0x0000u}) {
             QString strOpened;
@@ -137,7 +142,8 @@ TEST(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
 }
 
 TEST(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
-    CPlotDlg dlg(FileRequest(EXAMPLE), nullptr, PLOT_DIALOG_INIT, 100);
+    CPlotRun run(FileRequest(EXAMPLE));
+    CPlotDlg dlg(run, nullptr, PLOT_DIALOG_INIT, 100);
     EXPECT_EQ(dlg.DoModal(), -1);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.ChartControl(), nullptr);
@@ -146,8 +152,8 @@ TEST(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
 // A chart failure inside the initialisation is reported, then the dialog opens all the same.
 class CFailingDlg : public CPlotDlg {
 public:
-    explicit CFailingDlg(std::string strDescription)
-        : CPlotDlg(FileRequest(EXAMPLE)), m_strDescription(std::move(strDescription)) {}
+    CFailingDlg(CPlotRun& run, std::string strDescription)
+        : CPlotDlg(run), m_strDescription(std::move(strDescription)) {}
     BOOL OnInitDialog() override {
         CPlotDlg::OnInitDialog();
         throw COleDispatchException(1, E_FAIL, "Chart", m_strDescription);
@@ -161,7 +167,8 @@ TEST(PlotDlgTest, AChartFailureIsReportedAndTheDialogStillOpens) {
     for (const auto& [strDescription, strShown] :
          {std::pair<std::string, QString>{"Series lost", QStringLiteral("Series lost")},
           {"", QStringLiteral("Unspecified error")}}) {
-        CFailingDlg dlg(strDescription);
+        CPlotRun run(FileRequest(EXAMPLE));
+        CFailingDlg dlg(run, strDescription);
         QString strReported;
         bool bDialogOpened = false;
         WhenIdle([&] {

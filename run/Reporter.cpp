@@ -1,4 +1,4 @@
-#include "ui/Reporter.h"
+#include "run/Reporter.h"
 
 #include "chart/PrintableText.h"
 

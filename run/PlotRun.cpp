@@ -1,0 +1,195 @@
+#include "run/PlotRun.h"
+
+#include "chart/ChartPopulation.h"
+#include "chart/GraphCsv.h"
+#include "chart/TChart.h"
+#include "chartcontrol/ChartControl.h"
+#include "chartcontrol/ChartView.h"
+#include "data/PlotData.h"
+#include "platform/automation/OleExceptions.h"
+#include "run/FileWatch.h"
+#include "run/Reporter.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <utility>
+
+namespace {
+
+bool SameNote(const SDataNote& first, const SDataNote& second) {
+    return first.nLine == second.nLine && first.strText == second.strText;
+}
+
+} // namespace
+
+CPlotRun::CPlotRun(SPlotRequest request, QObject* pParent)
+    : QObject(pParent), m_request(std::move(request)) {}
+
+CPlotRun::~CPlotRun() = default;
+
+std::string CPlotRun::InputName() const {
+    return m_request.source.kind == SDataSource::EKind::File ? "'" + m_request.source.strPath + "'"
+                                                             : std::string("standard input");
+}
+
+void CPlotRun::Watch() {
+    if (m_pWatch || m_request.source.kind != SDataSource::EKind::File)
+        return;
+    m_pWatch = new CFileWatch(QString::fromStdString(m_request.source.strPath), this);
+    connect(m_pWatch, &CFileWatch::Settled, this, &CPlotRun::Reload);
+}
+
+SStatus CPlotRun::Read() {
+    // About 800 KB: kept off the stack.
+    m_pData = std::make_unique<CPlotData>();
+    switch (m_request.source.kind) {
+    case SDataSource::EKind::Usage:
+        return SStatus::Failed(ECause::Usage, USAGE_MESSAGE);
+    case SDataSource::EKind::Pipe:
+        m_pData->ReadFromStdin();
+        break;
+    case SDataSource::EKind::File:
+        m_pData->ReadFromFile(m_request.source.strPath);
+        break;
+    }
+    const CReadReport& report = m_pData->GetReadReport();
+    if (report.bOpenFailed)
+        return SStatus::Failed(ECause::CannotOpen, "cannot open " + InputName() + ": " +
+                                                       std::strerror(report.nOpenError));
+    if (report.bReadFailed)
+        return SStatus::Failed(ECause::CannotRead, "cannot read " + InputName() + ": " +
+                                                       std::strerror(report.nReadError));
+    return {};
+}
+
+SStatus CPlotRun::Show(const CTChart& chart, CChartControl& control) {
+    m_pChart = &chart;
+    m_pControl = &control;
+    const CPlotData& data = *m_pData;
+    const int nGraph = m_request.nGraph;
+    SPopulationReport population;
+    SStatus status;
+    // The chart fails as automation does; here the viewer meets it.
+    try {
+        PopulateChart(chart, data, population, nGraph);
+    } catch (const CException& e) {
+        std::string strMessage;
+        if (!e.GetErrorMessage(strMessage))
+            strMessage = "Internal application error.";
+        status = SStatus::Failed(ECause::ChartFailed, strMessage);
+    } catch (const std::bad_alloc&) {
+        status = SStatus::Failed(ECause::ChartFailed, "Out of memory.");
+    }
+    // What was read is worth its notes even when the chart gave up half way.
+    SetNotes(DescribeData(data, population, nGraph));
+    CChartView& view = *control.View();
+    view.SetStartWithAllData(m_request.bAll);
+    view.SetFallbackMaximum(FallbackScaleMaximum(population));
+    view.SetEmptyText(
+        QString::fromStdString(EmptyChartReason(data, population, InputName(), nGraph)));
+    m_nShownPoints = PointsOfTheGraph(data);
+    return status;
+}
+
+long long CPlotRun::PointsOfTheGraph(const CPlotData& data) const {
+    long long nPoints = 0;
+    for (int j = 0; j < data.GetSetCount(m_request.nGraph); ++j)
+        nPoints += data.GetPointCount(m_request.nGraph, j);
+    return nPoints;
+}
+
+void CPlotRun::SetNotes(std::vector<SDataNote> notes) {
+    for (const SDataNote& note : notes) {
+        const bool bSaid = std::any_of(m_printed.begin(), m_printed.end(),
+                                       [&](const SDataNote& said) { return SameNote(said, note); });
+        if (!bSaid)
+            ReportAbout(m_request.source.Name(), note.nLine, note.strText);
+    }
+    m_printed = notes;
+    m_notes = std::move(notes);
+    emit NotesChanged();
+}
+
+void CPlotRun::Hold(const std::string& strWhy, long long nLine) {
+    std::vector<SDataNote> notes = m_notes;
+    if (std::none_of(notes.begin(), notes.end(),
+                     [&](const SDataNote& note) { return note.strText == strWhy; }))
+        notes.push_back({nLine, strWhy});
+    SetNotes(std::move(notes));
+}
+
+void CPlotRun::Reload() {
+    auto pData = std::make_unique<CPlotData>();
+    pData->ReadFromFile(m_request.source.strPath);
+    const CReadReport& report = pData->GetReadReport();
+    if (report.bOpenFailed) {
+        Hold("gone: the chart shows what was read last", 0);
+        return;
+    }
+    // A set caught half way would show as a legend without its line.
+    if (const long long nOpenLine = report.nOpenSetLine[m_request.nGraph]) {
+        Hold("a set is still being written (no \"&\" after it yet): the chart shows the last "
+             "whole read",
+             nOpenLine);
+        return;
+    }
+    // Fewer points than before may be a file caught while it is written: a second read after
+    // another quiet moment tells.
+    const long long nPoints = PointsOfTheGraph(*pData);
+    std::vector<SDataNote> extraNotes;
+    if (nPoints < m_nShownPoints) {
+        if (std::exchange(m_nFewerPoints, nPoints) != nPoints) {
+            QTimer::singleShot(CFileWatch::SETTLE_MS, this, &CPlotRun::Reload);
+            return;
+        }
+        extraNotes.push_back(FewerPointsNote(nPoints, m_nShownPoints));
+    }
+    m_nFewerPoints = -1;
+    m_pData = std::move(pData);
+    m_pControl->ResetToSavedState();
+    const SStatus status = Show(*m_pChart, *m_pControl);
+    if (!status.Ok())
+        ReportAbout(m_request.source.Name(), 0, status.strMessage);
+    if (!extraNotes.empty()) {
+        std::vector<SDataNote> notes = m_notes;
+        notes.insert(notes.end(), extraNotes.begin(), extraNotes.end());
+        SetNotes(std::move(notes));
+    }
+}
+
+SStatus CPlotRun::Write(CChartControl& control, const QString& strPath,
+                        SExportOptions options) const {
+    options.table = [this] { return GraphToCsv(*m_pData, m_request.nGraph); };
+    return ExportChart(*control.View(), control.Model(), strPath, options);
+}
+
+SStatus CPlotRun::Export(CChartControl& control) {
+    const SStatus readStatus = Read();
+    if (readStatus.cause == ECause::Usage) {
+        Report(readStatus.strMessage);
+        return readStatus;
+    }
+    CTChart chart;
+    chart.AttachControlSite(control.GetDispatch());
+    const SStatus showStatus = Show(chart, control);
+    chart.DetachControlSite();
+    // A picture of nothing, written for an input that could not be had, would pass for data;
+    // the notes have said why.
+    if (!readStatus.Ok())
+        return readStatus;
+    SStatus status = showStatus;
+    if (status.Ok()) {
+        SExportOptions options;
+        if (m_request.nExportWidth > 0)
+            options.size = QSize(m_request.nExportWidth, m_request.nExportHeight);
+        options.nPngScale = m_request.nExportScale;
+        options.strKind = QString::fromStdString(m_request.strExportFormat);
+        status = Write(control, QString::fromStdString(m_request.strExportPath), options);
+    }
+    if (!status.Ok())
+        Report(status.strMessage);
+    return status;
+}
