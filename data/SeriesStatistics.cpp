@@ -63,7 +63,6 @@ struct SSpan {
 
 SSeriesStatistics Compute(const SSpan& span) {
     SSeriesStatistics stats;
-    double dFirstY = NaN;
     double dMaxAbsX = 0.0;
     for (std::size_t i = span.nBegin; i < span.nEnd; ++i) {
         stats.nSkipped += span.IsFinite(i) ? 0 : 1;
@@ -73,7 +72,7 @@ SSeriesStatistics Compute(const SSpan& span) {
         const double dY = span.pY[i];
         if (stats.nCount++ == 0) {
             stats.dFirstX = stats.dXOfMin = stats.dXOfMax = dX;
-            stats.dMin = stats.dMax = dFirstY = dY;
+            stats.dMin = stats.dMax = dY;
         }
         if (dY < stats.dMin) {
             stats.dMin = dY;
@@ -90,15 +89,14 @@ SSeriesStatistics Compute(const SSpan& span) {
         return stats;
     stats.dPeakToPeak = stats.dMax - stats.dMin;
 
-    // u and v: x and y scaled by powers of two and taken relative to the first point, exactly.
+    // u and v: x and y scaled by powers of two, exactly, and x taken relative to the first x.
     const int nExpX = ScaleExponent(dMaxAbsX);
     const int nExpY = ScaleExponent(std::max(std::fabs(stats.dMin), std::fabs(stats.dMax)));
     const double dScaleX = std::ldexp(1.0, -nExpX);
     const double dScaleY = std::ldexp(1.0, -nExpY);
     const double dU0 = stats.dFirstX * dScaleX;
-    const double dV0 = dFirstY * dScaleY;
     const auto u = [&](double dX) { return dX * dScaleX - dU0; };
-    const auto v = [&](double dY) { return dY * dScaleY - dV0; };
+    const auto v = [&](double dY) { return dY * dScaleY; };
     const double dCount = static_cast<double>(stats.nCount);
 
     CCompensatedSum sumU, sumV;
@@ -106,8 +104,8 @@ SSeriesStatistics Compute(const SSpan& span) {
         sumU.Add(u(dX));
         sumV.Add(v(dY));
     });
-    double dMeanU = sumU.Total() / dCount;
-    double dMeanV = sumV.Total() / dCount;
+    const double dMeanU = sumU.Total() / dCount;
+    const double dMeanV = sumV.Total() / dCount;
 
     CCompensatedSum devU, devV, squaresU, squaresV, productsUV;
     span.ForEach([&](double dX, double dY) {
@@ -122,11 +120,9 @@ SSeriesStatistics Compute(const SSpan& span) {
     const double dSuu = CorrectedSquares(squaresU, devU, dCount);
     const double dSvv = CorrectedSquares(squaresV, devV, dCount);
     const double dSuv = CorrectedProducts(productsUV, devU, devV, dCount);
-    dMeanU += devU.Total() / dCount;
-    dMeanV += devV.Total() / dCount;
 
-    stats.dMean = std::ldexp(dV0 + dMeanV, nExpY);
-    stats.dRms = std::ldexp(std::hypot(dV0 + dMeanV, std::sqrt(dSvv / dCount)), nExpY);
+    stats.dMean = std::ldexp(dMeanV, nExpY);
+    stats.dRms = std::ldexp(std::hypot(dMeanV, std::sqrt(dSvv / dCount)), nExpY);
     if (stats.nCount < 2)
         return stats;
     stats.dStd = std::ldexp(std::sqrt(dSvv / (dCount - 1.0)), nExpY);
@@ -134,7 +130,7 @@ SSeriesStatistics Compute(const SSpan& span) {
         return stats;
     const double dSlope = dSuv / dSuu;
     stats.dSlope = std::ldexp(dSlope, nExpY - nExpX);
-    stats.dFitY0 = std::ldexp(dV0 + (dMeanV - dSlope * dMeanU), nExpY);
+    stats.dFitY0 = std::ldexp(dMeanV - dSlope * dMeanU, nExpY);
     if (stats.nCount < 3)
         return stats;
 
@@ -174,8 +170,6 @@ SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::siz
 
 SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::size_t nPoints,
                                       double dFromX, double dToX) {
-    if (!(dFromX <= dToX))
-        return SSeriesStatistics{};
     const std::size_t nBegin =
         FirstIndexPast(pX, nPoints, [dFromX](double dX) { return dX >= dFromX; });
     const std::size_t nEnd = FirstIndexPast(pX, nPoints, [dToX](double dX) { return dX > dToX; });

@@ -9,13 +9,13 @@
 //
 // Precision: clock differences are nanoseconds on offsets of a million or more against x
 // near 2460650.5, where sums of squares of the raw values cancel away most of the digits.
-// Every sum here runs on deviations instead: x and y relative to the first point (x - x0 is
-// exact for neighbouring doubles), then relative to their means (two passes), added with
-// Neumaier's compensated summation, with the small corrected-two-pass term for what is left
-// of the means' rounding. The residuals of the line are summed as they are, not derived from
-// the other sums. Values are scaled by powers of two (exact) while they are summed, so that
-// no square overflows or underflows for any finite input; only a result that does not fit
-// in a double comes out infinite.
+// Every square and product here is one of deviations instead: x is taken relative to the
+// first point (x - x0 is exact for neighbouring doubles), then x and y relative to their
+// means (two passes), and all sums are Neumaier's compensated ones, with the small
+// corrected-two-pass term for what rounding leaves of the means. The residuals of the line are
+// summed as they are, not derived from the other sums. Values are scaled by powers of two
+// (exact) while they are summed, so that no square overflows or underflows for any finite
+// input; only a result that does not fit in a double comes out infinite.
 //
 // Points whose x or y is not a finite number are left out and counted. Whatever is undefined
 // is NaN: everything but the counts for no point, the standard deviation and the line for
