@@ -43,19 +43,17 @@ double CorrectedSquares(const CCompensatedSum& squares, const CCompensatedSum& d
     return std::max(0.0, CorrectedProducts(squares, deviations, deviations, dCount));
 }
 
-// The points [nBegin, nEnd) of the arrays that have dFromX <= x <= dToX. The bounds also keep
-// out the points of a span whose x are not in order.
+// The points [nBegin, nEnd) of the arrays.
 struct SSpan {
     const double* pX;
     const double* pY;
     std::size_t nBegin, nEnd;
-    double dFromX, dToX;
 
     bool IsFinite(std::size_t i) const { return std::isfinite(pX[i]) && std::isfinite(pY[i]); }
-    bool IsUsed(std::size_t i) const { return IsFinite(i) && pX[i] >= dFromX && pX[i] <= dToX; }
-    template <typename F> void ForEach(F use) const {
+    // Calls use(x, y) for each finite point, in order.
+    template <typename F> void ForEachFinite(F use) const {
         for (std::size_t i = nBegin; i < nEnd; ++i) {
-            if (IsUsed(i))
+            if (IsFinite(i))
                 use(pX[i], pY[i]);
         }
     }
@@ -65,9 +63,10 @@ SSeriesStatistics Compute(const SSpan& span) {
     SSeriesStatistics stats;
     double dMaxAbsX = 0.0;
     for (std::size_t i = span.nBegin; i < span.nEnd; ++i) {
-        stats.nSkipped += span.IsFinite(i) ? 0 : 1;
-        if (!span.IsUsed(i))
+        if (!span.IsFinite(i)) {
+            ++stats.nSkipped;
             continue;
+        }
         const double dX = span.pX[i];
         const double dY = span.pY[i];
         if (stats.nCount++ == 0) {
@@ -100,7 +99,7 @@ SSeriesStatistics Compute(const SSpan& span) {
     const double dCount = static_cast<double>(stats.nCount);
 
     CCompensatedSum sumU, sumV;
-    span.ForEach([&](double dX, double dY) {
+    span.ForEachFinite([&](double dX, double dY) {
         sumU.Add(u(dX));
         sumV.Add(v(dY));
     });
@@ -108,7 +107,7 @@ SSeriesStatistics Compute(const SSpan& span) {
     const double dMeanV = sumV.Total() / dCount;
 
     CCompensatedSum devU, devV, squaresU, squaresV, productsUV;
-    span.ForEach([&](double dX, double dY) {
+    span.ForEachFinite([&](double dX, double dY) {
         const double dDevU = u(dX) - dMeanU;
         const double dDevV = v(dY) - dMeanV;
         devU.Add(dDevU);
@@ -122,7 +121,7 @@ SSeriesStatistics Compute(const SSpan& span) {
     const double dSuv = CorrectedProducts(productsUV, devU, devV, dCount);
 
     stats.dMean = std::ldexp(dMeanV, nExpY);
-    stats.dRms = std::ldexp(std::hypot(dMeanV, std::sqrt(dSvv / dCount)), nExpY);
+    stats.dRms = std::ldexp(std::sqrt(dMeanV * dMeanV + dSvv / dCount), nExpY);
     if (stats.nCount < 2)
         return stats;
     stats.dStd = std::ldexp(std::sqrt(dSvv / (dCount - 1.0)), nExpY);
@@ -135,7 +134,7 @@ SSeriesStatistics Compute(const SSpan& span) {
         return stats;
 
     CCompensatedSum residuals, squaresResiduals;
-    span.ForEach([&](double dX, double dY) {
+    span.ForEachFinite([&](double dX, double dY) {
         const double dResidual = (v(dY) - dMeanV) - dSlope * (u(dX) - dMeanU);
         residuals.Add(dResidual);
         squaresResiduals.Add(dResidual * dResidual);
@@ -145,16 +144,22 @@ SSeriesStatistics Compute(const SSpan& span) {
     return stats;
 }
 
-// The first index whose x is past the bound for ascending x: a plain bisection, which stays
-// within the array whatever the order.
+// The first index whose x is past the bound, by bisection on the ascending x. A NaN x has no
+// place in the order: it takes that of the x before it, so that it neither hides the points
+// around it from the search nor sends the search the wrong way. Stays within the array,
+// whatever the order.
 template <typename Past>
 std::size_t FirstIndexPast(const double* pX, std::size_t nPoints, Past bPast) {
     std::size_t nLow = 0;
     std::size_t nHigh = nPoints;
     while (nLow < nHigh) {
         const std::size_t nMiddle = nLow + (nHigh - nLow) / 2;
-        if (bPast(pX[nMiddle]))
-            nHigh = nMiddle;
+        // Every index before nLow is known not to be past: a run of NaN down to it is not.
+        std::size_t nProbe = nMiddle;
+        while (nProbe > nLow && std::isnan(pX[nProbe]))
+            --nProbe;
+        if (bPast(pX[nProbe]))
+            nHigh = nProbe;
         else
             nLow = nMiddle + 1;
     }
@@ -164,8 +169,7 @@ std::size_t FirstIndexPast(const double* pX, std::size_t nPoints, Past bPast) {
 } // namespace
 
 SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints) {
-    constexpr double dInf = std::numeric_limits<double>::infinity();
-    return Compute(SSpan{pX, pY, 0, nPoints, -dInf, dInf});
+    return Compute(SSpan{pX, pY, 0, nPoints});
 }
 
 SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::size_t nPoints,
@@ -173,7 +177,7 @@ SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::s
     const std::size_t nBegin =
         FirstIndexPast(pX, nPoints, [dFromX](double dX) { return dX >= dFromX; });
     const std::size_t nEnd = FirstIndexPast(pX, nPoints, [dToX](double dX) { return dX > dToX; });
-    return Compute(SSpan{pX, pY, nBegin, std::max(nBegin, nEnd), dFromX, dToX});
+    return Compute(SSpan{pX, pY, nBegin, std::max(nBegin, nEnd)});
 }
 
 std::vector<double> FitResiduals(const SSeriesStatistics& fit, const double* pX, const double* pY,

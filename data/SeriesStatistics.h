@@ -9,13 +9,15 @@
 //
 // Precision: clock differences are nanoseconds on offsets of a million or more against x
 // near 2460650.5, where sums of squares of the raw values cancel away most of the digits.
-// Every square and product here is one of deviations instead: x is taken relative to the
-// first point (x - x0 is exact for neighbouring doubles), then x and y relative to their
-// means (two passes), and all sums are Neumaier's compensated ones, with the small
-// corrected-two-pass term for what rounding leaves of the means. The residuals of the line are
-// summed as they are, not derived from the other sums. Values are scaled by powers of two
-// (exact) while they are summed, so that no square overflows or underflows for any finite
-// input; only a result that does not fit in a double comes out infinite.
+// Every square and product here is one of deviations instead. x is taken relative to the
+// first point, which is exact for neighbouring doubles and keeps the digits of the mean x
+// that the line's value at the first x needs; x and y are then taken relative to their means
+// (two passes). All sums are Neumaier's compensated ones, which keep small terms among large
+// ones, and the corrected two-pass term removes what rounding leaves of the means. The
+// residuals of the line are summed as they are, not derived from the other sums, which would
+// cancel when the line fits closely. Values are scaled by powers of two (exact) while they are
+// summed, so that no square overflows or underflows for any finite input: only a result that
+// does not fit in a double comes out infinite.
 //
 // Points whose x or y is not a finite number are left out and counted. Whatever is undefined
 // is NaN: everything but the counts for no point, the standard deviation and the line for
@@ -44,8 +46,8 @@ struct SSeriesStatistics {
 SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints);
 
 // Over the points with dFromX <= x <= dToX, both ends included, found by binary search on
-// the ascending x. nSkipped counts the non-finite points between the ends the search finds.
-// No point when dFromX > dToX or either is NaN.
+// the ascending x. A point whose x is NaN takes the place of the x before it: it counts as
+// skipped when that x is in the range. No point when dFromX > dToX or either is NaN.
 SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::size_t nPoints,
                                       double dFromX, double dToX);
 
