@@ -1,0 +1,191 @@
+#include "data/SeriesStatistics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double NaN = SSeriesStatistics::NaN;
+
+// Neumaier's variant of Kahan summation: the rounding error of every addition is kept and
+// added back at the end, whichever of the two terms is the larger.
+class CCompensatedSum {
+public:
+    void Add(double d) {
+        const double dSum = m_dSum + d;
+        if (std::fabs(m_dSum) >= std::fabs(d))
+            m_dCompensation += (m_dSum - dSum) + d;
+        else
+            m_dCompensation += (d - dSum) + m_dSum;
+        m_dSum = dSum;
+    }
+    double Total() const { return m_dSum + m_dCompensation; }
+
+private:
+    double m_dSum = 0.0;
+    double m_dCompensation = 0.0;
+};
+
+// The power of two that brings dMaxAbs near 1, bounded so that 2 to its negative is itself a
+// normal double. Zero needs no scale.
+int ScaleExponent(double dMaxAbs) {
+    return dMaxAbs > 0.0 ? std::clamp(std::ilogb(dMaxAbs), -1000, 1000) : 0;
+}
+
+// Sums of products of deviations from means that are a little off by rounding, less what
+// that error puts in (the corrected two-pass form of Chan, Golub and LeVeque).
+double CorrectedProducts(const CCompensatedSum& products, const CCompensatedSum& deviationsA,
+                         const CCompensatedSum& deviationsB, double dCount) {
+    return products.Total() - deviationsA.Total() * deviationsB.Total() / dCount;
+}
+double CorrectedSquares(const CCompensatedSum& squares, const CCompensatedSum& deviations,
+                        double dCount) {
+    return std::max(0.0, CorrectedProducts(squares, deviations, deviations, dCount));
+}
+
+// The points [nBegin, nEnd) of the arrays.
+struct SSpan {
+    const double* pX;
+    const double* pY;
+    std::size_t nBegin, nEnd;
+
+    bool IsFinite(std::size_t i) const { return std::isfinite(pX[i]) && std::isfinite(pY[i]); }
+    // Calls use(x, y) for each finite point, in order.
+    template <typename F> void ForEachFinite(F use) const {
+        for (std::size_t i = nBegin; i < nEnd; ++i) {
+            if (IsFinite(i))
+                use(pX[i], pY[i]);
+        }
+    }
+};
+
+SSeriesStatistics Compute(const SSpan& span) {
+    SSeriesStatistics stats;
+    double dMaxAbsX = 0.0;
+    for (std::size_t i = span.nBegin; i < span.nEnd; ++i) {
+        if (!span.IsFinite(i)) {
+            ++stats.nSkipped;
+            continue;
+        }
+        const double dX = span.pX[i];
+        const double dY = span.pY[i];
+        if (stats.nCount++ == 0) {
+            stats.dFirstX = stats.dXOfMin = stats.dXOfMax = dX;
+            stats.dMin = stats.dMax = dY;
+        }
+        if (dY < stats.dMin) {
+            stats.dMin = dY;
+            stats.dXOfMin = dX;
+        }
+        if (dY > stats.dMax) {
+            stats.dMax = dY;
+            stats.dXOfMax = dX;
+        }
+        stats.dLastX = dX;
+        dMaxAbsX = std::max(dMaxAbsX, std::fabs(dX));
+    }
+    if (stats.nCount == 0)
+        return stats;
+    stats.dPeakToPeak = stats.dMax - stats.dMin;
+
+    // u and v: x and y scaled by powers of two, exactly, and x taken relative to the first x.
+    const int nExpX = ScaleExponent(dMaxAbsX);
+    const int nExpY = ScaleExponent(std::max(std::fabs(stats.dMin), std::fabs(stats.dMax)));
+    const double dScaleX = std::ldexp(1.0, -nExpX);
+    const double dScaleY = std::ldexp(1.0, -nExpY);
+    const double dU0 = stats.dFirstX * dScaleX;
+    const auto u = [&](double dX) { return dX * dScaleX - dU0; };
+    const auto v = [&](double dY) { return dY * dScaleY; };
+    const double dCount = static_cast<double>(stats.nCount);
+
+    CCompensatedSum sumU, sumV;
+    span.ForEachFinite([&](double dX, double dY) {
+        sumU.Add(u(dX));
+        sumV.Add(v(dY));
+    });
+    const double dMeanU = sumU.Total() / dCount;
+    const double dMeanV = sumV.Total() / dCount;
+
+    CCompensatedSum devU, devV, squaresU, squaresV, productsUV;
+    span.ForEachFinite([&](double dX, double dY) {
+        const double dDevU = u(dX) - dMeanU;
+        const double dDevV = v(dY) - dMeanV;
+        devU.Add(dDevU);
+        devV.Add(dDevV);
+        squaresU.Add(dDevU * dDevU);
+        squaresV.Add(dDevV * dDevV);
+        productsUV.Add(dDevU * dDevV);
+    });
+    const double dSuu = CorrectedSquares(squaresU, devU, dCount);
+    const double dSvv = CorrectedSquares(squaresV, devV, dCount);
+    const double dSuv = CorrectedProducts(productsUV, devU, devV, dCount);
+
+    stats.dMean = std::ldexp(dMeanV, nExpY);
+    stats.dRms = std::ldexp(std::sqrt(dMeanV * dMeanV + dSvv / dCount), nExpY);
+    if (stats.nCount < 2)
+        return stats;
+    stats.dStd = std::ldexp(std::sqrt(dSvv / (dCount - 1.0)), nExpY);
+    if (!(dSuu > 0.0))
+        return stats;
+    const double dSlope = dSuv / dSuu;
+    stats.dSlope = std::ldexp(dSlope, nExpY - nExpX);
+    stats.dFitY0 = std::ldexp(dMeanV - dSlope * dMeanU, nExpY);
+    if (stats.nCount < 3)
+        return stats;
+
+    CCompensatedSum residuals, squaresResiduals;
+    span.ForEachFinite([&](double dX, double dY) {
+        const double dResidual = (v(dY) - dMeanV) - dSlope * (u(dX) - dMeanU);
+        residuals.Add(dResidual);
+        squaresResiduals.Add(dResidual * dResidual);
+    });
+    const double dRss = CorrectedSquares(squaresResiduals, residuals, dCount);
+    stats.dResidualStd = std::ldexp(std::sqrt(dRss / (dCount - 2.0)), nExpY);
+    return stats;
+}
+
+// The first index whose x is past the bound, by bisection on the ascending x. A NaN x has no
+// place in the order: it takes that of the x before it, so that it neither hides the points
+// around it from the search nor sends the search the wrong way. Stays within the array,
+// whatever the order.
+template <typename Past>
+std::size_t FirstIndexPast(const double* pX, std::size_t nPoints, Past bPast) {
+    std::size_t nLow = 0;
+    std::size_t nHigh = nPoints;
+    while (nLow < nHigh) {
+        const std::size_t nMiddle = nLow + (nHigh - nLow) / 2;
+        // Every index before nLow is known not to be past: a run of NaN down to it is not.
+        std::size_t nProbe = nMiddle;
+        while (nProbe > nLow && std::isnan(pX[nProbe]))
+            --nProbe;
+        if (bPast(pX[nProbe]))
+            nHigh = nProbe;
+        else
+            nLow = nMiddle + 1;
+    }
+    return nLow;
+}
+
+} // namespace
+
+SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints) {
+    return Compute(SSpan{pX, pY, 0, nPoints});
+}
+
+SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::size_t nPoints,
+                                      double dFromX, double dToX) {
+    const std::size_t nBegin =
+        FirstIndexPast(pX, nPoints, [dFromX](double dX) { return dX >= dFromX; });
+    const std::size_t nEnd = FirstIndexPast(pX, nPoints, [dToX](double dX) { return dX > dToX; });
+    return Compute(SSpan{pX, pY, nBegin, std::max(nBegin, nEnd)});
+}
+
+std::vector<double> FitResiduals(const SSeriesStatistics& fit, const double* pX, const double* pY,
+                                 std::size_t nPoints) {
+    std::vector<double> residuals(nPoints, NaN);
+    for (std::size_t i = 0; i < nPoints; ++i) {
+        if (std::isfinite(pX[i]) && std::isfinite(pY[i]))
+            residuals[i] = (pY[i] - fit.dFitY0) - fit.dSlope * (pX[i] - fit.dFirstX);
+    }
+    return residuals;
+}
