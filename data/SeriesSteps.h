@@ -10,7 +10,15 @@
 // fewer than 2 points with a finite x.
 double MedianStep(const double* pX, std::size_t nPoints);
 
-// A step more than dFactor times the median step is a gap. Returns the index of the point
-// after each gap, where a new segment starts, ascending. No gap without a positive median
-// step: duplicate x make no scale to judge a gap by.
-std::vector<std::size_t> GapStarts(const double* pX, std::size_t nPoints, double dFactor = 5.0);
+// A step of more than GAP_FACTOR median steps is a gap in the data: an outage of a monitoring
+// program, drawn as a break, and missing samples to a stability computation.
+inline constexpr double GAP_FACTOR = 5.0;
+
+inline bool IsGap(double dStep, double dMedianStep) {
+    return dStep > GAP_FACTOR * dMedianStep;
+}
+
+// The index of the point after each gap, where a new segment starts, ascending. No gap without
+// a positive median step: duplicate x make no scale to judge a gap by.
+std::vector<std::size_t> GapStarts(const double* pX, std::size_t nPoints,
+                                   double dFactor = GAP_FACTOR);
