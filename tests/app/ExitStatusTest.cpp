@@ -1,0 +1,39 @@
+#include "app/ExitStatus.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+std::string ReadFile(const char* pszPath) {
+    std::ifstream file(std::string(VERLO_SOURCE_DIR) + "/" + pszPath);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The man page's text as a reader sees it: troff's escapes for "-" undone, lines joined.
+std::string ManText() {
+    std::string strText =
+        std::regex_replace(ReadFile("packaging/verlo.1.in"), std::regex(R"(\\-)"), "-");
+    return std::regex_replace(strText, std::regex(R"(\n(?!\.))"), " ");
+}
+
+TEST(ExitStatus, HelpManPageAndReadmeSayWhatTheCodeDoes) {
+    const std::string strHelp = ExitStatusHelp();
+    const std::string strMan = ManText();
+    const std::string strReadme = ReadFile("README.md");
+    for (const SExitStatusRow& row : EXIT_STATUS_TABLE) {
+        const std::string strStatus = std::to_string(static_cast<int>(row.status));
+        EXPECT_NE(strHelp.find("  " + strStatus + "  " + row.pszWhen + "\n"), std::string::npos);
+        EXPECT_NE(strMan.find(".B " + strStatus + " " + row.pszWhen + "\n"), std::string::npos)
+            << row.pszWhen;
+        EXPECT_NE(strReadme.find("| " + strStatus + " | " + row.pszWhen + " |"), std::string::npos)
+            << row.pszWhen;
+    }
+}
+
+} // namespace
