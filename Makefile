@@ -1,30 +1,28 @@
 # Verlo's everyday commands. Each one installs what it needs first (scripts/install-deps
-# does nothing when everything is present).
+# does nothing when everything is present). The builds are CMake's presets (CMakePresets.json).
 JOBS ?= $(shell nproc)
 BUILD := build
-ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= reader savedstate julian
 EXAMPLE := examples/differences.dat
 
-.PHONY: deps build build-asan run test check bench fuzz package install check-package screenshot clean
+.PHONY: deps build build-asan run test check bench fuzz package install check-package screenshot mutate clean
 
 deps:
 	@scripts/install-deps
 
-# Our own builds treat warnings as errors; a plain cmake configure (a packager's) does not.
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLO_WERROR=ON
+	cmake --preset plain
 
-$(ASAN_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVERLO_SANITIZE=ON -DVERLO_WERROR=ON
+build-asan/CMakeCache.txt:
+	cmake --preset sanitize
 
 build: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build --preset plain -j $(JOBS)
 
-build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
+build-asan: deps build-asan/CMakeCache.txt
+	cmake --build --preset sanitize -j $(JOBS)
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
@@ -35,14 +33,13 @@ run: build
 	fi
 
 test: build build-asan check
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset plain -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
 	$(MAKE) check-package
 
-# The Debian package: build/verlo_VERSION_amd64.deb, the version being the project's.
-PACKAGE = $(BUILD)/verlo_$(shell sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt)_amd64.deb
+# The Debian package, build/verlo_VERSION_ARCH.deb, the version being the project's.
 package: build
-	cd $(BUILD) && cpack -G DEB
+	cmake --build --preset plain --target package
 
 # Installs under PREFIX (default /usr/local).
 PREFIX ?= /usr/local
@@ -50,8 +47,8 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The package passes lintian, installs into a scratch root, and its program works there.
-check-package: package
-	tests/package/check-package.sh $(PACKAGE) $(EXAMPLE)
+check-package: build
+	cmake --build --preset plain --target check_package
 
 # The README's picture: the window on the example, under a private X server.
 screenshot: build
@@ -63,19 +60,21 @@ check: deps
 	scripts/check-layers
 	scripts/test-share
 
-bench: build
+bench: deps
 	EXTRA_PACKAGES="grace gnuplot-x11 time" scripts/install-deps
-	cmake -S . -B $(BUILD) -DVERLO_BUILD_BENCH=ON
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
 	$(BUILD)/bench/reader_bench
 	$(BUILD)/bench/chart_bench
 	$(BUILD)/bench/reload_bench
+	$(BUILD)/bench/statistics_bench
+	$(BUILD)/bench/stability_bench
 	bench/startup/run-startup.sh $(BUILD) 15
 	bench/export/run-export.sh $(BUILD) 21
 
 fuzz: deps
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLO_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
 	for target in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
 		$(FUZZ_BUILD)/tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
@@ -83,4 +82,4 @@ fuzz: deps
 	done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) build-asan $(FUZZ_BUILD)
