@@ -19,6 +19,34 @@ status=0
 env -u DISPLAY "$VERLO" --export "$E2E_TMP/chart.png" 2>/dev/null || status=$?
 [ "$status" = 1 ] || fail "an export without data source ended with status $status"
 
+# Into a pipe: written in place, never replaced; a reader gone early is a failed export.
+awk 'BEGIN { for (s = 0; s < 5; s++) { print "@S" s; for (k = 0; k < 1000; k++)
+                printf "%.6f %d\n", 2460650.5 + k / 96, k; print "&" } }' >"$E2E_TMP/long.dat"
+mkfifo "$E2E_TMP/p.csv"
+cat "$E2E_TMP/p.csv" >"$E2E_TMP/read.csv" &
+env -u DISPLAY "$VERLO" "$E2E_TMP/long.dat" --export "$E2E_TMP/p.csv" || fail "FIFO export: status $?"
+wait
+[ -p "$E2E_TMP/p.csv" ] || fail "the FIFO was replaced"
+[ "$(wc -l <"$E2E_TMP/read.csv")" = 5001 ] || fail "the FIFO's reader got $(wc -l <"$E2E_TMP/read.csv") lines"
+head -c 100 "$E2E_TMP/p.csv" >/dev/null &
+status=0
+env -u DISPLAY "$VERLO" "$E2E_TMP/long.dat" --export "$E2E_TMP/p.csv" 2>"$E2E_TMP/stderr" || status=$?
+[ "$status" = 3 ] && grep -qF "cannot write '$E2E_TMP/p.csv': Broken pipe" "$E2E_TMP/stderr" ||
+    fail "a reader gone early: status $status"
+# Standard output, the kind named by --format; the CSV holds the file's own numbers.
+lines=$(env -u DISPLAY "$VERLO" "$E2E_TMP/long.dat" --export - --format csv | wc -l)
+[ "$lines" = 5001 ] || fail "--export - --format csv gave $lines lines"
+env -u DISPLAY "$VERLO" "$E2E_TMP/long.dat" --export - --format csv | sed -n 2p | grep -qx \
+    'Series 1,2460650.5,0,2024-12-06T00:00:00.000Z.' || fail "CSV does not hold the file's x"
+
+# --all: the whole of a signed series in view, where from 0 up its first hours are cut off.
+blue_columns() { convert "$1" -fx '(b-r>0.2)' -scale 555x1! -threshold 0 -format '%[fx:round(mean*w)]' info:; }
+printf '@S0\n2460650.5 -40\n2460651.5 25\n2460652.5 -3\n&\n' >"$E2E_TMP/signed.dat"
+env -u DISPLAY "$VERLO" "$E2E_TMP/signed.dat" --export "$E2E_TMP/part.png"
+env -u DISPLAY "$VERLO" "$E2E_TMP/signed.dat" --all --export "$E2E_TMP/all.png"
+[ "$(blue_columns "$E2E_TMP/all.png")" -gt $(($(blue_columns "$E2E_TMP/part.png") + 100)) ] ||
+    fail "--all does not show the whole line"
+
 start_x
 capture_window "$VERLO" "$EXAMPLE" "$E2E_TMP/window-chart.png" -crop 555x449+11+11 +repage
 # The window's fonts come from the X server's settings and may be hinted a hair differently,

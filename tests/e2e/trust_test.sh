@@ -35,6 +35,18 @@ printf '1 1\n2 2\n&\n' | "$VERLO" --pipe --export "$E2E_TMP/nosets.json" 2>"$E2E
     fail "--pipe: status $?"
 says 'verlo: -:1: 2 points of set 0 not shown: no "@S" line before them names the set'
 
+# Values the picture cannot take as written, and text that must not reach a terminal raw.
+printf '@S0\n2460650.8 4,5\n2460650.9 12.5ns 3\n2460651 nan\n2460651.1 1e400\n\033[2J\a\377 1\n2460651.2 2 3\n&\n' \
+    >"$E2E_TMP/values.dat"
+run --exprot "$E2E_TMP/values.dat" --export "$E2E_TMP/values.json"
+says "verlo: unknown option '--exprot' (ignored)"
+says "values.dat:2: y read as 4; ',5' after it ignored"
+says "values.dat:3: y read as 12.5; 'ns' after it ignored"
+says "values.dat:4: 2 points with a y that is no finite number are not drawn (lines 4, 5)"
+says 'values.dat:6: "\x1b[2J\a\xff 1" is no point of two numbers: taken as (0, 0)'
+! grep -q "$(printf '\033')" "$E2E_TMP/stderr" || fail "an escape byte reached the terminal"
+! grep -q 'values.dat:7:' "$E2E_TMP/stderr" || fail "a note on a clean third column"
+
 # A frequency sweep: x above 200000 taken as Julian Dates, most of them no date at all.
 awk 'BEGIN { print "@S0"; for (k = 0; k < 1000; k++) print 100000 + k * 1900, k % 7; print "&" }' \
     >"$E2E_TMP/sweep.dat"

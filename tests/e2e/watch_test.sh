@@ -62,6 +62,32 @@ sleep 0.5
 shot
 has_colour "$GREEN" || fail "the file written in place did not show within half a second"
 
+# A monitoring program that keeps the file open, writes a line every 0.3 s and closes it at
+# the end: the new set shows whole once the file is closed, never as a legend without its
+# line, and its note is said once.
+plot_shot() { import -window "$id" -crop 400x250+90+60 +repage "$E2E_TMP/plot.png"; }
+sets 1 >"$E2E_TMP/w.dat"
+sleep 1.2
+(exec 3>>"$E2E_TMP/w.dat"
+ for line in '@S1' '@legend string "second"' '1 3' '2 4' 'oops' '3 3' '&'; do
+     printf '%s\n' "$line" >&3
+     sleep 0.3
+ done) &
+writer=$!
+while kill -0 "$writer" 2>/dev/null; do
+    shot
+    plot_shot
+    # A legend's sample alone is about 25 such pixels, a line in the plot many more.
+    if [ "$(pixels_like "$E2E_TMP/shot.png" "$ORANGE")" -gt 10 ] &&
+        [ "$(pixels_like "$E2E_TMP/plot.png" "$ORANGE")" -lt 30 ]; then
+        fail "a legend showed without its line"
+    fi
+done
+sleep 0.5
+shot
+has_colour "$ORANGE" || fail "the set written by a slow writer did not show once it closed"
+[ "$(grep -c '"oops" is no point' "$E2E_TMP/stderr")" = 1 ] || fail "the note was not said once"
+
 # Replaced by a rename, as editors and mv do.
 sets 1 >"$E2E_TMP/new.dat"
 mv "$E2E_TMP/new.dat" "$E2E_TMP/w.dat"
