@@ -78,7 +78,7 @@ QCPItemText* NewNote(QCustomPlot& plot, const QPointF& place, Qt::Alignment alig
     pNote->setFont(ChartFont(CHART_TEXT_PIXELS));
     pNote->setColor(CHART_NOTE_COLOUR);
     pNote->setPadding(QMargins(5, 3, 5, 3));
-    pNote->setBrush(QColor(255, 255, 255, 220));
+    pNote->setBrush(QColor(255, 255, 255, 190));
     pNote->setVisible(false);
     return pNote;
 }
