@@ -113,7 +113,7 @@ void DescribeOtherGraphs(const CPlotData& data, int nGraph, std::vector<SDataNot
     for (int g = 0; g < MAX_GRAPHS; ++g) {
         if (g == nGraph || !GraphHoldsData(data, g))
             continue;
-        if (nDescribed++ == NOTES_OF_A_KIND) {
+        if (nDescribed++ >= NOTES_OF_A_KIND) {
             ++nMore;
             continue;
         }
