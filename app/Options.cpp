@@ -1,11 +1,13 @@
 #include "app/Options.h"
 
 #include "app/ExitStatus.h"
+#include "data/IsoDate.h"
 
 #include "chartcontrol/ExportLimits.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <iterator>
 #include <string_view>
 #include <utility>
@@ -66,6 +68,33 @@ std::string TakeFormat(const std::string& strValue, SOptions& options) {
     return "--format takes png, svg, pdf, csv or json, not '" + strValue + "'";
 }
 
+// One end of an x range: empty for open, a number, or an ISO date taken as its Julian Date.
+bool ReadRangeEnd(std::string_view str, double dOpen, double& dValue) {
+    if (str.empty()) {
+        dValue = dOpen;
+        return true;
+    }
+    const auto result = std::from_chars(str.data(), str.data() + str.size(), dValue);
+    if (result.ec == std::errc() && result.ptr == str.data() + str.size())
+        return true;
+    return IsoDateToJulian(str, dValue);
+}
+
+// FROM:TO, where ISO times have colons of their own: the split where both ends read.
+std::string TakeRange(const std::string& strValue, SOptions& options) {
+    for (std::size_t nColon = strValue.find(':'); nColon != std::string::npos;
+         nColon = strValue.find(':', nColon + 1)) {
+        const std::string_view str(strValue);
+        if (ReadRangeEnd(str.substr(0, nColon), -HUGE_VAL, options.range.dFrom) &&
+            ReadRangeEnd(str.substr(nColon + 1), HUGE_VAL, options.range.dTo) &&
+            options.range.dFrom <= options.range.dTo) {
+            options.bRange = true;
+            return {};
+        }
+    }
+    return "--x-range takes FROM:TO, numbers or dates as 2024-12-06T12:00, not '" + strValue + "'";
+}
+
 template <bool SOptions::*pFlag> std::string TakeFlag(const std::string&, SOptions& options) {
     options.*pFlag = true;
     return {};
@@ -85,6 +114,8 @@ const SOptionRule OPTION_RULES[] = {
     {"--scale", "a number", &TakeScale},
     {"--watch", nullptr, &TakeFlag<&SOptions::bWatch>},
     {"--all", nullptr, &TakeFlag<&SOptions::bAll>},
+    {"--stats", nullptr, &TakeFlag<&SOptions::bStats>},
+    {"--x-range", "FROM:TO", &TakeRange},
 };
 
 // What no single option can check: the ones that only make sense together.
@@ -93,6 +124,10 @@ std::string CheckTogether(const SOptions& options) {
         return "--size and --scale shape an export: give --export FILE too";
     if (!options.bExport && !options.strFormat.empty())
         return "--format says what --export writes: give --export FILE too";
+    if (options.bStats && (options.bExport || options.bWatch))
+        return "--stats prints and ends: not with --export or --watch";
+    if (options.bRange && !options.bStats)
+        return "--x-range chooses what --stats measures: give --stats too";
     if (options.bExport && options.strExportPath == "-" && options.strFormat.empty())
         return "--export - writes to standard output: give --format png, svg, pdf, csv or json "
                "too";
@@ -155,6 +190,7 @@ std::string HelpText() {
            "N]\n"
            "       verlo [FILE | -pipe] --export - --format png|svg|pdf|json|csv\n"
            "       verlo --watch [--graph N] FILE\n"
+           "       verlo [FILE | -pipe] --stats [--graph N] [--x-range FROM:TO]\n"
            "\n"
            "Shows graph 0, or the graph --graph N names, of graph data text as a line chart in "
            "the\n"

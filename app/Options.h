@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ArgumentList.h"
+#include "chart/GraphStatistics.h"
 #include "platform/Status.h"
 
 #include <string>
@@ -17,6 +18,9 @@ struct SOptions {
     int nGraph = 0;            // "--graph N": the graph to show, 0 to 9
     bool bWatch = false;       // "--watch": read the file again whenever it changes
     bool bAll = false;         // "--all": start with every point in view
+    bool bStats = false;       // "--stats": print the statistics of each series
+    bool bRange = false;       // "--x-range FROM:TO" was given
+    SXRange range;             // its x values, dates as Julian Dates
     int nWidth = 0;            // "--size WIDTHxHEIGHT" of an export; 0 for the chart's own
     int nHeight = 0;
     int nScale = 1; // "--scale N": device pixels per pixel of an exported PNG

@@ -60,6 +60,8 @@ BOOL CPlotApp::InitInstance() {
     request.nGraph = options.nGraph;
     request.bWatch = options.bWatch;
     request.bAll = options.bAll;
+    request.bStats = options.bStats;
+    request.range = options.range;
     request.nExportWidth = options.nWidth;
     request.nExportHeight = options.nHeight;
     request.nExportScale = options.nScale;
@@ -70,6 +72,15 @@ BOOL CPlotApp::InitInstance() {
         return FALSE;
     }
 
+    // A reader that goes away early makes the output fail with its reason, not end the process.
+    if (request.bExport || request.bStats)
+        std::signal(SIGPIPE, SIG_IGN);
+    // Numbers need no window toolkit.
+    if (request.bStats) {
+        CPlotRun run(request);
+        m_exitStatus = ExitStatusFor(run.PrintStatistics().cause);
+        return FALSE;
+    }
     const auto pApp = StartToolkit(pszProgramPath, request.bExport,
                                    request.source.kind == SDataSource::EKind::Usage);
     QApplication::setApplicationName(QString::fromStdString(strProgram));
@@ -91,8 +102,6 @@ ECause CPlotApp::ShowWindow(CPlotRun& run) {
 }
 
 ECause CPlotApp::Export(CPlotRun& run) {
-    // A reader that goes away early makes the export fail with its reason, not end the process.
-    std::signal(SIGPIPE, SIG_IGN);
     // The chart component as the dialog would host it, without the dialog.
     std::unique_ptr<CChartControl> pControl;
     if (const SStatus status = CChartControl::Create(nullptr, PLOT_DIALOG_INIT,

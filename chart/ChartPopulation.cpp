@@ -109,6 +109,12 @@ double ScaleMaximum(double dMaxY) {
     return std::pow(10.0, dK * 0.1);
 }
 
+bool IsDrawnPoint(double dX, double dY) {
+    double dDate = 0.0;
+    return std::isfinite(dY) &&
+           (dX > DATE_THRESHOLD ? JulianToVariantTime(dX, dDate) != FALSE : std::isfinite(dX));
+}
+
 double FallbackScaleMaximum(const SPopulationReport& report) {
     return report.dLargestFiniteY > 0.0 ? ScaleMaximum(report.dLargestFiniteY)
                                         : std::numeric_limits<double>::quiet_NaN();

@@ -22,6 +22,10 @@ BOOL JulianToVariantTime(double dJulian, double& dDate);
 // The calendar date of that step; FALSE when a field does not fit its 16 bits.
 BOOL JulianToSystemTime(double dJulian, SYSTEMTIME& st);
 
+// Whether the chart draws a point of the store at (dX, dY): x a plain finite number or a
+// Julian Date it places, and y a finite number.
+bool IsDrawnPoint(double dX, double dY);
+
 // The smallest power of ten with an exponent in whole tenths that is not below dMaxY.
 double ScaleMaximum(double dMaxY);
 

@@ -64,8 +64,7 @@ std::string GraphToCsv(const CPlotData& data, int nGraph) {
             const double dX = data.GetX(nGraph, j, i);
             const double dY = data.GetY(nGraph, j, i);
             std::string strTime;
-            const bool bPlaced = dX > DATE_THRESHOLD ? DateText(dX, strTime) : std::isfinite(dX);
-            if (!bPlaced || !std::isfinite(dY))
+            if (!IsDrawnPoint(dX, dY) || (dX > DATE_THRESHOLD && !DateText(dX, strTime)))
                 continue;
             AppendText(out, strTitle);
             out += ',';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/GraphStatistics.h"
+
 #include <string>
 
 // Where the viewer's data come from, as the command line decides it.
@@ -22,6 +24,8 @@ struct SPlotRequest {
     int nGraph = 0;              // 0 to 9
     bool bWatch = false;         // read the file again whenever it changes
     bool bAll = false;           // start with every point in view
+    bool bStats = false;         // print the statistics of each series instead of showing it
+    SXRange range;               // the x the statistics are taken over
     // The export's size (pixels of a PNG, points of a PDF or SVG); 0 for the chart's own.
     int nExportWidth = 0;
     int nExportHeight = 0;

@@ -13,6 +13,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -164,6 +166,30 @@ SStatus CPlotRun::Write(CChartControl& control, const QString& strPath,
                         SExportOptions options) const {
     options.table = [this] { return GraphToCsv(*m_pData, m_request.nGraph); };
     return ExportChart(*control.View(), control.Model(), strPath, options);
+}
+
+SStatus CPlotRun::PrintStatistics() {
+    const SStatus status = Read();
+    if (status.cause == ECause::Usage) {
+        Report(status.strMessage);
+        return status;
+    }
+    // The notes are those of the window: what the chart would leave out, the statistics do.
+    SPopulationReport population;
+    PopulateChart(CTChart(), *m_pData, population, m_request.nGraph);
+    SetNotes(DescribeData(*m_pData, population, m_request.nGraph));
+    if (!status.Ok())
+        return status;
+    const std::string strTable = GraphStatisticsTsv(*m_pData, m_request.nGraph, m_request.range);
+    if (std::fwrite(strTable.data(), 1, strTable.size(), stdout) != strTable.size() ||
+        std::fflush(stdout) != 0) {
+        const SStatus failed =
+            SStatus::Failed(ECause::NotWritten, std::string("cannot write to standard output: ") +
+                                                    std::strerror(errno));
+        Report(failed.strMessage);
+        return failed;
+    }
+    return {};
 }
 
 SStatus CPlotRun::Export(CChartControl& control) {

@@ -1,0 +1,44 @@
+#include "chart/GraphStatistics.h"
+
+#include "chart/ChartPopulation.h"
+#include "chartcontrol/TextEncoding.h"
+#include "data/SeriesStatistics.h"
+
+#include <charconv>
+#include <vector>
+
+namespace {
+
+void AppendNumber(std::string& out, double dValue) {
+    char szNumber[32];
+    out += '\t';
+    out.append(szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr);
+}
+
+} // namespace
+
+std::string GraphStatisticsTsv(const CPlotData& data, int nGraph, const SXRange& range) {
+    std::string out = "series\tn\tfirst_x\tlast_x\tmean\tstd\trms\tmin\tx_of_min\tmax\tx_of_max\t"
+                      "p2p\tfit_y0\tslope\tresid_std\n";
+    for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
+        std::vector<double> x, y;
+        for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
+            const double dX = data.GetX(nGraph, j, i);
+            const double dY = data.GetY(nGraph, j, i);
+            if (IsDrawnPoint(dX, dY) && dX >= range.dFrom && dX <= range.dTo) {
+                x.push_back(dX);
+                y.push_back(dY);
+            }
+        }
+        const SSeriesStatistics stats = ComputeStatistics(x.data(), y.data(), x.size());
+        const std::string strLegend = data.GetLegend(nGraph, j);
+        out += strLegend.empty() ? "Series " + std::to_string(j + 1) : BytesToUtf8(strLegend);
+        out += '\t' + std::to_string(stats.nCount);
+        for (double dValue : {stats.dFirstX, stats.dLastX, stats.dMean, stats.dStd, stats.dRms,
+                              stats.dMin, stats.dXOfMin, stats.dMax, stats.dXOfMax,
+                              stats.dPeakToPeak, stats.dFitY0, stats.dSlope, stats.dResidualStd})
+            AppendNumber(out, dValue);
+        out += '\n';
+    }
+    return out;
+}
