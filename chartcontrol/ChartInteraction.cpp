@@ -7,12 +7,15 @@
 #include "chartcontrol/DrawSchedule.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QToolTip>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 constexpr int HOVER_DISTANCE = 8;
+constexpr int CLICK_DISTANCE = 3;
 
 bool IsPanButton(Qt::MouseButton button) {
     return button == Qt::RightButton || button == Qt::MiddleButton;
@@ -33,6 +36,29 @@ CChartInteraction::CChartInteraction(CChartView& view, CDrawSchedule& schedule,
             &CChartView::CopyRequested);
     connect(AddAction(tr("&Save as..."), QKeySequence::Save), &QAction::triggered, &m_view,
             &CChartView::SaveRequested);
+    connect(AddAction(tr("C&lear cursors"), Qt::Key_Delete), &QAction::triggered, this, [this] {
+        m_view.Cursors().Clear();
+        m_view.CursorsChanged();
+    });
+    connect(AddAction(tr("S&tatistics"), Qt::Key_S), &QAction::triggered, &m_view,
+            &CChartView::StatisticsRequested);
+    QAction* pResiduals = AddAction(tr("Remove linear &fit"), Qt::Key_R);
+    pResiduals->setCheckable(true);
+    connect(pResiduals, &QAction::toggled, &m_view, &CChartView::SetResiduals);
+    QAction* pGaps = AddAction(tr("Break lines at &gaps"), Qt::Key_G);
+    pGaps->setCheckable(true);
+    connect(pGaps, &QAction::toggled, &m_view, &CChartView::SetGaps);
+    // Keys without a menu entry: they need the mouse over a point.
+    for (const auto& [keys, which] :
+         {std::pair{QKeySequence(Qt::Key_C), CChartCursors::EWhich::A},
+          std::pair{QKeySequence(Qt::SHIFT | Qt::Key_C), CChartCursors::EWhich::B}}) {
+        auto* pAction = new QAction(&m_view);
+        pAction->setShortcut(keys);
+        pAction->setShortcutContext(Qt::WindowShortcut);
+        m_view.addAction(pAction);
+        connect(pAction, &QAction::triggered, this,
+                [this, which] { PlaceCursor(which, m_view.mapFromGlobal(QCursor::pos())); });
+    }
     m_view.installEventFilter(this);
 }
 
@@ -82,6 +108,8 @@ bool CChartInteraction::MousePress(const QMouseEvent& event) {
         m_view.ShowAllData();
         return true;
     }
+    if (event.button() == Qt::LeftButton)
+        m_leftPress = event.pos();
     if (!IsPanButton(event.button()))
         return false;
     m_bPanning = true;
@@ -116,6 +144,12 @@ bool CChartInteraction::MouseMove(const QMouseEvent& event) {
 }
 
 bool CChartInteraction::MouseRelease(const QMouseEvent& event) {
+    // A click is a press and release as close as QCustomPlot takes for one (no zoom then).
+    if (event.button() == Qt::LeftButton &&
+        (event.pos() - m_leftPress).manhattanLength() <= CLICK_DISTANCE)
+        PlaceCursor(event.modifiers() & Qt::ShiftModifier ? CChartCursors::EWhich::B
+                                                          : CChartCursors::EWhich::A,
+                    event.pos());
     if (!m_bPanning || !IsPanButton(event.button()))
         return false;
     m_bPanning = false;
@@ -143,7 +177,18 @@ void CChartInteraction::ShowMenu(const QPoint& globalPos) {
     menu.exec(globalPos);
 }
 
-bool CChartInteraction::PointNear(const QPoint& pos, int& nSeries, int& nPoint) const {
+void CChartInteraction::PlaceCursor(CChartCursors::EWhich which, const QPoint& pos) {
+    int nSeries = 0;
+    int nPoint = 0;
+    if (!PointNear(pos, std::numeric_limits<double>::infinity(), nSeries, nPoint))
+        return;
+    m_view.Cursors().Place(which, nSeries,
+                           (m_view.graph(nSeries)->data()->constBegin() + nPoint)->key);
+    m_view.CursorsChanged();
+}
+
+bool CChartInteraction::PointNear(const QPoint& pos, double dReach, int& nSeries,
+                                  int& nPoint) const {
     // Points outside the view map to places outside the plot; they are not there to hover.
     const QRect plot = m_view.axisRect()->rect();
     if (!plot.adjusted(-HOVER_DISTANCE, -HOVER_DISTANCE, HOVER_DISTANCE, HOVER_DISTANCE)
@@ -151,12 +196,15 @@ bool CChartInteraction::PointNear(const QPoint& pos, int& nSeries, int& nPoint) 
         return false;
     const QCPAxis* pX = m_view.xAxis;
     const QCPAxis* pY = m_view.yAxis;
-    double dBest = HOVER_DISTANCE + 1;
+    double dBest = std::numeric_limits<double>::infinity();
+    // Only points within dReach pixels across can be nearer than that.
     const double dKey = pX->pixelToCoord(pos.x());
-    const double dReach = std::fabs(pX->pixelToCoord(pos.x() + HOVER_DISTANCE) - dKey);
+    const double dKeyReach =
+        std::isfinite(dReach) ? std::fabs(pX->pixelToCoord(pos.x() + dReach) - dKey) : dReach;
     for (int g = 0; g < m_view.graphCount(); ++g) {
         const auto pData = m_view.graph(g)->data();
-        for (auto it = pData->findBegin(dKey - dReach); it != pData->findEnd(dKey + dReach); ++it) {
+        for (auto it = pData->findBegin(std::max(dKey - dKeyReach, pX->range().lower));
+             it != pData->findEnd(std::min(dKey + dKeyReach, pX->range().upper)); ++it) {
             if (std::isnan(it->value) || !pX->range().contains(it->key) ||
                 !pY->range().contains(it->value))
                 continue;
@@ -169,7 +217,7 @@ bool CChartInteraction::PointNear(const QPoint& pos, int& nSeries, int& nPoint) 
             }
         }
     }
-    return dBest <= HOVER_DISTANCE;
+    return dBest <= dReach;
 }
 
 QString CChartInteraction::DescribePoint(int nSeries, int nPoint) const {
@@ -184,7 +232,7 @@ QString CChartInteraction::DescribePoint(int nSeries, int nPoint) const {
 QString CChartInteraction::ToolTipAt(const QPoint& pos) const {
     int nSeries = 0;
     int nPoint = 0;
-    if (PointNear(pos, nSeries, nPoint))
+    if (PointNear(pos, HOVER_DISTANCE, nSeries, nPoint))
         return DescribePoint(nSeries, nPoint);
     if (m_view.Notes().OutsideNoteAt(pos))
         return tr("Click, or press A, to show all data");

@@ -58,7 +58,8 @@ bool NoteAt(const QCPItemText* pNote, const QPointF& pos) {
 
 CChartNotes::CChartNotes(QCustomPlot& plot)
     : m_plot(plot), m_pOutsideNote(NewNote(plot, QPointF(1, 0), Qt::AlignTop | Qt::AlignRight)),
-      m_pEmptyNote(NewNote(plot, QPointF(0.5, 0.5), Qt::AlignCenter)) {}
+      m_pEmptyNote(NewNote(plot, QPointF(0.5, 0.5), Qt::AlignCenter)),
+      m_pModeNote(NewNote(plot, QPointF(1, 1), Qt::AlignBottom | Qt::AlignRight)) {}
 
 void CChartNotes::Update(bool bEmpty) {
     SOutside outside;
@@ -80,10 +81,17 @@ void CChartNotes::Update(bool bEmpty) {
 }
 
 void CChartNotes::Place() {
-    // Inside the plot, clear of its frame: a few pixels in from the top right corner.
+    // Inside the plot, clear of its frame: a few pixels in from its right corners.
     const QRect plot = m_plot.axisRect()->rect();
     m_pOutsideNote->position->setType(QCPItemPosition::ptAbsolute);
     m_pOutsideNote->position->setCoords(plot.right() - NOTE_INSET, plot.top() + NOTE_INSET);
+    m_pModeNote->position->setType(QCPItemPosition::ptAbsolute);
+    m_pModeNote->position->setCoords(plot.right() - NOTE_INSET, plot.bottom() - NOTE_INSET);
+}
+
+void CChartNotes::SetModeText(const QString& strText) {
+    m_pModeNote->setText(strText);
+    m_pModeNote->setVisible(!strText.isEmpty());
 }
 
 void CChartNotes::SetEmptyText(const QString& strText) {

@@ -15,6 +15,8 @@ public:
     // Counts the points outside the view again; the reason shows while bEmpty.
     void Update(bool bEmpty);
     void SetEmptyText(const QString& strText);
+    // Shown inside the plot's lower right corner while not empty: a way of showing that is on.
+    void SetModeText(const QString& strText);
     // Cuts the reason to the plot's width.
     void FitEmptyText();
     // Puts the count of points outside the view where the plot's layout left the plot.
@@ -32,5 +34,6 @@ private:
     QCustomPlot& m_plot;
     QCPItemText* m_pOutsideNote;
     QCPItemText* m_pEmptyNote;
+    QCPItemText* m_pModeNote;
     QString m_strEmptyText;
 };

@@ -47,9 +47,13 @@ CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pPare
     setAutoAddPlottableToLegend(false);
     m_pHeader = NewHeader(*this);
     m_pNotes = std::make_unique<CChartNotes>(*this);
+    m_pCursors = std::make_unique<CChartCursors>(
+        *this, [this] { return m_pDocument->Model().bottom.bDateTime; });
     for (QCPAxis* pAxis : {xAxis, yAxis})
         connect(pAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
                 &CChartView::UpdateNotes);
+    connect(xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+            &CChartView::MeasuresChanged);
     connect(this, &QCustomPlot::afterReplot, this, [this] {
         if (m_onDrawn)
             m_onDrawn();
@@ -75,6 +79,10 @@ void CChartView::SyncFromModel() {
     QStringList header;
     for (const std::string& strLine : model.header)
         header << Text(strLine);
+    if (m_modes.bResiduals)
+        header.last() = header.join(QString()).isEmpty()
+                            ? tr("Linear fit removed")
+                            : header.last() + QStringLiteral(" \u2013 ") + tr("linear fit removed");
     m_strHeader = header.join(QLatin1Char('\n'));
     m_pHeader->setText(m_strHeader);
     ShowInLayout(m_pHeader, !header.join(QString()).isEmpty(), true);
@@ -100,19 +108,23 @@ void CChartView::SyncFromModel() {
             const double dX = toX(point.dX);
             // A point without a place on the x axis cannot be drawn; a y that is not a
             // finite number leaves a gap in the line.
-            if (!std::isfinite(dX))
-                continue;
-            const double dY = std::isfinite(point.dY) ? point.dY : qQNaN();
-            xExtent.Add(dX);
-            yExtent.Add(dY);
-            if (!std::isnan(dY)) {
-                ++m_nDrawnPoints;
-                m_drawnX.Add(dX);
-                m_drawnY.Add(dY);
-            }
-            data.append(QCPGraphData(dX, dY));
+            if (std::isfinite(dX))
+                data.append(QCPGraphData(dX, std::isfinite(point.dY) ? point.dY : qQNaN()));
         }
-        pGraph->data()->set(data, false);
+        std::stable_sort(
+            data.begin(), data.end(),
+            [](const QCPGraphData& a, const QCPGraphData& b) { return a.key < b.key; });
+        ApplyDisplayModes(data, m_modes);
+        for (const QCPGraphData& point : data) {
+            xExtent.Add(point.key);
+            yExtent.Add(point.value);
+            if (!std::isnan(point.value)) {
+                ++m_nDrawnPoints;
+                m_drawnX.Add(point.key);
+                m_drawnY.Add(point.value);
+            }
+        }
+        pGraph->data()->set(data, true);
         auto* pItem = new CChartLegendItem(legend, pGraph);
         legend->addItem(pItem);
         m_legendItems.append(pItem);
@@ -139,8 +151,73 @@ void CChartView::SyncFromModel() {
         xAxis->setRange(FitWithMargin(m_drawnX));
         yAxis->setRange(FitWithMargin(m_drawnY));
     }
+    m_pNotes->SetModeText(m_modes.bGaps ? tr("Lines broken at gaps") : QString());
+    m_pCursors->Update();
     UpdateNotes();
     m_pSchedule->RequestDrawing();
+    emit MeasuresChanged();
+}
+
+void CChartView::Resync() {
+    m_pSchedule->ForgetRevision();
+    SyncFromModel();
+}
+
+void CChartView::SetResiduals(bool bOn) {
+    if (bOn == m_modes.bResiduals)
+        return;
+    m_modes.bResiduals = bOn;
+    if (bOn) {
+        m_modes.dFitFrom = xAxis->range().lower;
+        m_modes.dFitTo = xAxis->range().upper;
+        m_rangeBeforeResiduals = yAxis->range();
+    }
+    const QCPRange x = xAxis->range();
+    Resync();
+    xAxis->setRange(x);
+    // What is drawn now has a scale of its own: the residuals in view, or the view before.
+    if (!bOn) {
+        yAxis->setRange(m_rangeBeforeResiduals);
+    } else {
+        SDataExtent inView;
+        for (int g = 0; g < graphCount(); ++g) {
+            const auto pData = graph(g)->data();
+            for (auto it = pData->findBegin(x.lower, false); it != pData->findEnd(x.upper, false);
+                 ++it)
+                inView.Add(it->value);
+        }
+        if (!inView.bEmpty)
+            yAxis->setRange(FitWithMargin(inView));
+    }
+    m_pSchedule->DrawNow();
+}
+
+void CChartView::SetGaps(bool bOn) {
+    m_modes.bGaps = bOn;
+    const QCPRange x = xAxis->range();
+    const QCPRange y = yAxis->range();
+    Resync();
+    xAxis->setRange(x);
+    yAxis->setRange(y);
+    m_pSchedule->DrawNow();
+}
+
+void CChartView::CursorsChanged() {
+    m_pCursors->Update();
+    m_pSchedule->DrawNow();
+    emit MeasuresChanged();
+}
+
+SMeasures CChartView::Measures() const {
+    SMeasures measures;
+    measures.bDates = m_pDocument->Model().bottom.bDateTime;
+    measures.bBetweenCursors = m_pCursors->BothSet();
+    const double dA = m_pCursors->Key(CChartCursors::EWhich::A);
+    const double dB = m_pCursors->Key(CChartCursors::EWhich::B);
+    measures.dFrom = measures.bBetweenCursors ? std::min(dA, dB) : xAxis->range().lower;
+    measures.dTo = measures.bBetweenCursors ? std::max(dA, dB) : xAxis->range().upper;
+    measures.series = MeasureSeries(*this, measures.dFrom, measures.dTo);
+    return measures;
 }
 
 void CChartView::ShowInLayout(QCPLayoutElement* pElement, bool bShow, bool bAtTop) {
@@ -172,6 +249,7 @@ void CChartView::updateLayout() {
     // The tickers choose their labels by the plot's length, which the first pass settles.
     QCustomPlot::updateLayout();
     m_pNotes->Place();
+    m_pCursors->PlaceBox();
 }
 
 void CChartView::FitTexts() {

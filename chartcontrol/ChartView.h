@@ -1,7 +1,10 @@
 #pragma once
 
 #include "chartcontrol/AxisRange.h"
+#include "chartcontrol/ChartCursors.h"
+#include "chartcontrol/ChartMeasures.h"
 #include "chartcontrol/ChartModel.h"
+#include "chartcontrol/SeriesDisplay.h"
 
 #include <qcustomplot.h>
 
@@ -31,6 +34,19 @@ public:
     void ResetView();
     // Both axes fitted to every drawn point, with a small margin.
     void ShowAllData();
+    // Each series less its least-squares straight line over the x range in view now, and back:
+    // the header says so, the value axis fits what is then drawn.
+    void SetResiduals(bool bOn);
+    bool Residuals() const { return m_modes.bResiduals; }
+    // Lines broken where x steps across a gap (more than 5 median steps), and joined again.
+    void SetGaps(bool bOn);
+    bool Gaps() const { return m_modes.bGaps; }
+    // The two cursors; after changing them, CursorsChanged tells everyone who measures.
+    CChartCursors& Cursors() { return *m_pCursors; }
+    void CursorsChanged();
+    // The statistics of every series between the cursors when both are set, else in view.
+    SMeasures Measures() const;
+
     // Whether the chart starts with every drawn point in view, as after ShowAllData, instead
     // of the view the model asks for (which ResetView still returns to).
     void SetStartWithAllData(bool bAll) { m_bStartWithAll = bAll; }
@@ -63,6 +79,10 @@ signals:
     void SaveRequested();
     // Copy image, from the context menu or Ctrl+C: the owner puts the picture on the clipboard.
     void CopyRequested();
+    // Statistics, from the context menu or S: the owner shows or hides them.
+    void StatisticsRequested();
+    // What Measures() answers may have changed: a zoom, a pan, the cursors, new data.
+    void MeasuresChanged();
 
 protected:
     void updateLayout() override;
@@ -75,6 +95,8 @@ private:
     // entries out over one or two rows.
     void FitTexts();
     void UpdateNotes();
+    // The model taken in again now, under the display modes.
+    void Resync();
 
     std::shared_ptr<CChartDocument> m_pDocument;
     QCPTextElement* m_pHeader = nullptr;
@@ -88,6 +110,9 @@ private:
     QCPRange m_initialY;
     double m_dFallbackMaximum;
     bool m_bStartWithAll = false;
+    SDisplayModes m_modes;
+    QCPRange m_rangeBeforeResiduals;
+    std::unique_ptr<CChartCursors> m_pCursors;
     std::function<void()> m_onDrawn;
     // Declared last: they go first, while the plot they watch is whole.
     std::unique_ptr<CDrawSchedule> m_pSchedule;

@@ -43,18 +43,21 @@ double CorrectedSquares(const CCompensatedSum& squares, const CCompensatedSum& d
     return std::max(0.0, CorrectedProducts(squares, deviations, deviations, dCount));
 }
 
-// The points [nBegin, nEnd) of the arrays.
+// The points [nBegin, nEnd) of the arrays, point i at pX[i * nStride] and pY[i * nStride].
 struct SSpan {
     const double* pX;
     const double* pY;
     std::size_t nBegin, nEnd;
+    std::size_t nStride;
 
-    bool IsFinite(std::size_t i) const { return std::isfinite(pX[i]) && std::isfinite(pY[i]); }
+    double X(std::size_t i) const { return pX[i * nStride]; }
+    double Y(std::size_t i) const { return pY[i * nStride]; }
+    bool IsFinite(std::size_t i) const { return std::isfinite(X(i)) && std::isfinite(Y(i)); }
     // Calls use(x, y) for each finite point, in order.
     template <typename F> void ForEachFinite(F use) const {
         for (std::size_t i = nBegin; i < nEnd; ++i) {
             if (IsFinite(i))
-                use(pX[i], pY[i]);
+                use(X(i), Y(i));
         }
     }
 };
@@ -67,8 +70,8 @@ SSeriesStatistics Compute(const SSpan& span) {
             ++stats.nSkipped;
             continue;
         }
-        const double dX = span.pX[i];
-        const double dY = span.pY[i];
+        const double dX = span.X(i);
+        const double dY = span.Y(i);
         if (stats.nCount++ == 0) {
             stats.dFirstX = stats.dXOfMin = stats.dXOfMax = dX;
             stats.dMin = stats.dMax = dY;
@@ -148,17 +151,16 @@ SSeriesStatistics Compute(const SSpan& span) {
 // place in the order: it takes that of the x before it, so that it neither hides the points
 // around it from the search nor sends the search the wrong way. Stays within the array,
 // whatever the order.
-template <typename Past>
-std::size_t FirstIndexPast(const double* pX, std::size_t nPoints, Past bPast) {
-    std::size_t nLow = 0;
-    std::size_t nHigh = nPoints;
+template <typename Past> std::size_t FirstIndexPast(const SSpan& span, Past bPast) {
+    std::size_t nLow = span.nBegin;
+    std::size_t nHigh = span.nEnd;
     while (nLow < nHigh) {
         const std::size_t nMiddle = nLow + (nHigh - nLow) / 2;
         // Every index before nLow is known not to be past: a run of NaN down to it is not.
         std::size_t nProbe = nMiddle;
-        while (nProbe > nLow && std::isnan(pX[nProbe]))
+        while (nProbe > nLow && std::isnan(span.X(nProbe)))
             --nProbe;
-        if (bPast(pX[nProbe]))
+        if (bPast(span.X(nProbe)))
             nHigh = nProbe;
         else
             nLow = nMiddle + 1;
@@ -168,16 +170,17 @@ std::size_t FirstIndexPast(const double* pX, std::size_t nPoints, Past bPast) {
 
 } // namespace
 
-SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints) {
-    return Compute(SSpan{pX, pY, 0, nPoints});
+SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints,
+                                    std::size_t nStride) {
+    return Compute(SSpan{pX, pY, 0, nPoints, nStride});
 }
 
 SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::size_t nPoints,
-                                      double dFromX, double dToX) {
-    const std::size_t nBegin =
-        FirstIndexPast(pX, nPoints, [dFromX](double dX) { return dX >= dFromX; });
-    const std::size_t nEnd = FirstIndexPast(pX, nPoints, [dToX](double dX) { return dX > dToX; });
-    return Compute(SSpan{pX, pY, nBegin, std::max(nBegin, nEnd)});
+                                      double dFromX, double dToX, std::size_t nStride) {
+    const SSpan all{pX, pY, 0, nPoints, nStride};
+    const std::size_t nBegin = FirstIndexPast(all, [dFromX](double dX) { return dX >= dFromX; });
+    const std::size_t nEnd = FirstIndexPast(all, [dToX](double dX) { return dX > dToX; });
+    return Compute(SSpan{pX, pY, nBegin, std::max(nBegin, nEnd), nStride});
 }
 
 std::vector<double> FitResiduals(const SSeriesStatistics& fit, const double* pX, const double* pY,

@@ -43,13 +43,15 @@ struct SSeriesStatistics {
     double dResidualStd = NaN; // of y about the line, n - 2 degrees of freedom
 };
 
-SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints);
+// Point i is at pX[i * nStride] and pY[i * nStride]: x and y may lie interleaved in one array.
+SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints,
+                                    std::size_t nStride = 1);
 
 // Over the points with dFromX <= x <= dToX, both ends included, found by binary search on
 // the ascending x. A point whose x is NaN takes the place of the x before it: it counts as
 // skipped when that x is in the range. No point when dFromX > dToX or either is NaN.
 SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::size_t nPoints,
-                                      double dFromX, double dToX);
+                                      double dFromX, double dToX, std::size_t nStride = 1);
 
 // y minus the line of fit at x, for each point: the series with the line removed. NaN where
 // the point is not finite or the line undefined.

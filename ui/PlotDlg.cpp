@@ -14,6 +14,7 @@
 #include "ui/PlotDialogInit.h"
 #include "ui/Resource.h"
 #include "ui/SaveName.h"
+#include "ui/StatisticsPanel.h"
 #include "ui/SystemMenu.h"
 
 #include <QContextMenuEvent>
@@ -65,6 +66,8 @@ bool CPlotDlg::CreateControls() {
     pView->setGeometry(DialogUnitsToPixels(7, 7, 370, 276));
     connect(pView, &CChartView::SaveRequested, this, &CPlotDlg::SaveChart);
     connect(pView, &CChartView::CopyRequested, this, [pView] { CopyChartImage(*pView); });
+    m_pStatistics = new CStatisticsPanel(*pView, this);
+    connect(pView, &CChartView::StatisticsRequested, m_pStatistics, &CStatisticsPanel::Toggle);
     m_pChartControl->SetEventSink([this](DISPID dispid) {
         if (dispid == ChartIds::EVENT_DRAWN)
             OnChartEvent();

@@ -11,6 +11,7 @@
 class CChartControl;
 class CNotesLabel;
 class CPlotRun;
+class CStatisticsPanel;
 class QMenu;
 class QPushButton;
 
@@ -57,6 +58,7 @@ private:
     QPushButton* m_pOk = nullptr;
     CNotesLabel* m_pNotes = nullptr;
     QMenu* m_pSystemMenu = nullptr;
+    CStatisticsPanel* m_pStatistics = nullptr;
 };
 
 inline constexpr int IDOK = 1;

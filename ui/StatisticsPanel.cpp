@@ -1,0 +1,144 @@
+#include "ui/StatisticsPanel.h"
+
+#include "chartcontrol/ChartView.h"
+#include "chartcontrol/DateTicker.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <charconv>
+
+namespace {
+
+constexpr double SECONDS_PER_DAY = 86400.0;
+constexpr int PANEL_WIDTH = 440;
+constexpr int MARGIN = 8;
+
+const char* const QUANTITIES[] = {
+    "N",     "first x",         "last x", "mean",     "std dev",      "RMS",
+    "min",   "x of min",        "max",    "x of max", "peak-to-peak", "line at first x",
+    "slope", "residual std dev"};
+const char* const COLUMNS = "series\tn\tfirst_x\tlast_x\tmean\tstd\trms\tmin\tx_of_min\tmax\t"
+                            "x_of_max\tp2p\tfit_y0\tslope\tresid_std";
+
+// The shortest text that reads back as the same double.
+QString Exact(double dValue) {
+    char szNumber[32];
+    return QString::fromLatin1(
+        szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr - szNumber);
+}
+
+QString IsoTime(double dUnixSeconds) {
+    return QDateTime::fromMSecsSinceEpoch(std::llround(dUnixSeconds * 1000.0), Qt::UTC)
+        .toString(Qt::ISODateWithMs);
+}
+
+} // namespace
+
+CStatisticsPanel::CStatisticsPanel(CChartView& view, QWidget* pWindow)
+    : QWidget(pWindow), m_view(view), m_pWindow(pWindow), m_pRange(new QLabel(this)),
+      m_pTable(new QTableWidget(this)) {
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    pLayout->addWidget(m_pRange);
+    pLayout->addWidget(m_pTable);
+    auto* pCopy = new QPushButton(tr("&Copy"), this);
+    pLayout->addWidget(pCopy, 0, Qt::AlignRight);
+    connect(pCopy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(TableText()); });
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_pTable->setRowCount(static_cast<int>(std::size(QUANTITIES)));
+    for (int r = 0; r < m_pTable->rowCount(); ++r)
+        m_pTable->setVerticalHeaderItem(r, new QTableWidgetItem(tr(QUANTITIES[r])));
+    // Many views in a burst (a wheel zoom) are measured once, after the burst.
+    m_refresh.setSingleShot(true);
+    connect(&m_refresh, &QTimer::timeout, this, &CStatisticsPanel::Refresh);
+    connect(&m_view, &CChartView::MeasuresChanged, this, [this] {
+        if (isVisible())
+            m_refresh.start(0);
+    });
+    hide();
+}
+
+void CStatisticsPanel::Toggle() {
+    const QSize base = m_pWindow->minimumSize();
+    if (isVisible()) {
+        hide();
+        m_pWindow->resize(base);
+        return;
+    }
+    const QRect chart = m_view.geometry();
+    setGeometry(base.width(), chart.top(), PANEL_WIDTH, chart.height());
+    m_pWindow->resize(base.width() + PANEL_WIDTH + MARGIN, m_pWindow->height());
+    // The wider window stays on its screen.
+    const QRect screen = m_pWindow->screen()->availableGeometry();
+    const int nOver = m_pWindow->frameGeometry().right() - screen.right();
+    if (nOver > 0)
+        m_pWindow->move(std::max(screen.left(), m_pWindow->x() - nOver), m_pWindow->y());
+    Refresh();
+    show();
+}
+
+void CStatisticsPanel::Refresh() {
+    Fill(m_view.Measures());
+}
+
+void CStatisticsPanel::Fill(const SMeasures& measures) {
+    const auto x = [&](double dX) {
+        return measures.bDates ? DescribeDate(dX) : QString::number(dX, 'g', 12);
+    };
+    m_pRange->setText(
+        (measures.bBetweenCursors ? tr("Between the cursors: %1 to %2") : tr("In view: %1 to %2"))
+            .arg(x(measures.dFrom), x(measures.dTo)));
+    // Slopes per day on a date axis, whose x are seconds.
+    const double dSlopeScale = measures.bDates ? SECONDS_PER_DAY : 1.0;
+    m_pTable->setColumnCount(static_cast<int>(measures.series.size()));
+    m_strText = QString::fromLatin1(COLUMNS) + QLatin1Char('\n');
+    for (std::size_t s = 0; s < measures.series.size(); ++s) {
+        const SSeriesMeasure& measure = measures.series[s];
+        const SSeriesStatistics& st = measure.stats;
+        m_pTable->setHorizontalHeaderItem(static_cast<int>(s),
+                                          new QTableWidgetItem(measure.strTitle));
+        const QString shown[] = {QString::number(st.nCount),
+                                 x(st.dFirstX),
+                                 x(st.dLastX),
+                                 QString::number(st.dMean, 'g', 12),
+                                 QString::number(st.dStd, 'g', 6),
+                                 QString::number(st.dRms, 'g', 12),
+                                 QString::number(st.dMin, 'g', 12),
+                                 x(st.dXOfMin),
+                                 QString::number(st.dMax, 'g', 12),
+                                 x(st.dXOfMax),
+                                 QString::number(st.dPeakToPeak, 'g', 10),
+                                 QString::number(st.dFitY0, 'g', 12),
+                                 QString::number(st.dSlope * dSlopeScale, 'g', 8) +
+                                     (measures.bDates ? tr(" /d") : QString()),
+                                 QString::number(st.dResidualStd, 'g', 6)};
+        for (int r = 0; r < m_pTable->rowCount(); ++r)
+            m_pTable->setItem(r, static_cast<int>(s), new QTableWidgetItem(shown[r]));
+        const auto copied = [&](double dX) { return measures.bDates ? IsoTime(dX) : Exact(dX); };
+        m_strText += QStringList{measure.strTitle,      QString::number(st.nCount),
+                                 copied(st.dFirstX),    copied(st.dLastX),
+                                 Exact(st.dMean),       Exact(st.dStd),
+                                 Exact(st.dRms),        Exact(st.dMin),
+                                 copied(st.dXOfMin),    Exact(st.dMax),
+                                 copied(st.dXOfMax),    Exact(st.dPeakToPeak),
+                                 Exact(st.dFitY0),      Exact(st.dSlope * dSlopeScale),
+                                 Exact(st.dResidualStd)}
+                         .join(QLatin1Char('\t')) +
+                     QLatin1Char('\n');
+    }
+    m_pTable->resizeColumnsToContents();
+}
+
+QString CStatisticsPanel::TableText() const {
+    return m_strText;
+}
