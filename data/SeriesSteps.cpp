@@ -37,14 +37,13 @@ double MedianStep(const double* pX, std::size_t nPoints) {
     return dLowerMiddle + (*middle - dLowerMiddle) / 2.0;
 }
 
-std::vector<std::size_t> GapStarts(const double* pX, std::size_t nPoints, double dFactor) {
+std::vector<std::size_t> GapStarts(const double* pX, std::size_t nPoints) {
     std::vector<std::size_t> starts;
     const double dMedian = MedianStep(pX, nPoints);
     if (!(dMedian > 0.0))
         return starts;
-    const double dLimit = dFactor * dMedian;
     ForEachStep(pX, nPoints, [&](std::size_t nIndex, double dStep) {
-        if (dStep > dLimit)
+        if (IsGap(dStep, dMedian))
             starts.push_back(nIndex);
     });
     return starts;

@@ -20,5 +20,4 @@ inline bool IsGap(double dStep, double dMedianStep) {
 
 // The index of the point after each gap, where a new segment starts, ascending. No gap without
 // a positive median step: duplicate x make no scale to judge a gap by.
-std::vector<std::size_t> GapStarts(const double* pX, std::size_t nPoints,
-                                   double dFactor = GAP_FACTOR);
+std::vector<std::size_t> GapStarts(const double* pX, std::size_t nPoints);
