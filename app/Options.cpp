@@ -232,6 +232,10 @@ std::string HelpText() {
            "  -h, --help             show this text\n"
            "  --version              show the version\n"
            "Any other word before the file name is ignored; the last word is the file name.\n"
+           "\n"
+           "In the window: drag to zoom, wheel, right-drag to pan, Home, A (all data); click and\n"
+           "Shift+click (or C, Shift+C) for cursors A and B, Delete; S statistics, R linear fit\n"
+           "removed, G lines broken at gaps; Ctrl+C copy, Ctrl+S save; Enter or Escape close.\n"
            "\n" +
            ExitStatusHelp();
 }

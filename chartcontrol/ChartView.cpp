@@ -79,10 +79,10 @@ void CChartView::SyncFromModel() {
     QStringList header;
     for (const std::string& strLine : model.header)
         header << Text(strLine);
-    if (m_modes.bResiduals)
-        header.last() = header.join(QString()).isEmpty()
-                            ? tr("Linear fit removed")
-                            : header.last() + QStringLiteral(" \u2013 ") + tr("linear fit removed");
+    if (m_modes.bResiduals && header.join(QString()).isEmpty())
+        header = QStringList{tr("Linear fit removed")};
+    else if (m_modes.bResiduals)
+        header.last() += QStringLiteral(" \u2013 ") + tr("linear fit removed");
     m_strHeader = header.join(QLatin1Char('\n'));
     m_pHeader->setText(m_strHeader);
     ShowInLayout(m_pHeader, !header.join(QString()).isEmpty(), true);

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Measuring what is plotted: --stats against values worked out here, over all points and over
+# a range of dates; in the window, cursors by clicks, the statistics beside the chart with S,
+# and R and G that change the picture and change it back.
+VERLO=$1
+source "$(dirname "$0")/lib.sh"
+
+# Ten points a quarter of an hour apart, y on a line with a wiggle, in one set; a second set
+# with an outage of six hours.
+awk 'BEGIN { print "@S0"; for (k = 0; k < 10; k++) printf "%.10f %.4f\n", 2460650.5 + k / 96, 2 + 0.5 * k + (k % 2) * 0.1;
+             print "&\n@S1"; for (k = 0; k < 40; k++) printf "%.10f %d\n", 2460650.5 + (k < 20 ? k : k + 24) / 96, k % 3; print "&" }' \
+    >"$E2E_TMP/line.dat"
+env -u DISPLAY "$VERLO" "$E2E_TMP/line.dat" --stats >"$E2E_TMP/stats.tsv" || fail "--stats: status $?"
+# Count, first x, mean, sample standard deviation and slope per day of set 0, worked out here.
+expected=$(awk 'BEGIN { for (k = 0; k < 10; k++) { x = k / 96; y = 2 + 0.5 * k + (k % 2) * 0.1;
+                            s += y; q += y * y; sx += x; sxx += x * x; sxy += x * y }
+                        m = s / 10; printf "10 2460650.5 %.9g %.9g %.9g", m, sqrt((q - 10 * m * m) / 9),
+                            (sxy - sx * s / 10) / (sxx - sx * sx / 10) }')
+got=$(awk -F'\t' 'NR == 2 { printf "%s %s %.9g %.9g %.9g", $2, $3, $5, $6, $14 }' "$E2E_TMP/stats.tsv")
+[ "$got" = "$expected" ] || fail "--stats: $got, not $expected"
+env -u DISPLAY "$VERLO" "$E2E_TMP/line.dat" --stats --x-range 2024-12-06T00:30:2024-12-06T01:00Z \
+    >"$E2E_TMP/range.tsv" || fail "--x-range: status $?"
+[ "$(awk -F'\t' 'NR == 2 { print $2 }' "$E2E_TMP/range.tsv")" = 3 ] || fail "--x-range: not 3 points"
+
+start_x
+"$VERLO" "$E2E_TMP/line.dat" 2>"$E2E_TMP/stderr" &
+pid=$!
+id=$(wait_window "Differences Graph") || fail "no window"
+sleep 0.4
+box() { import -window "$id" -crop 200x55+55+320 +repage "$E2E_TMP/box.png"; }
+box
+cp "$E2E_TMP/box.png" "$E2E_TMP/no-box.png"
+xdotool mousemove --window "$id" 150 300 click 1
+xdotool mousemove --window "$id" 450 300 keydown shift click 1 keyup shift
+sleep 0.3
+box
+[ "$(compare -metric AE "$E2E_TMP/box.png" "$E2E_TMP/no-box.png" null: 2>&1)" -gt 200 ] ||
+    fail "two cursors and no Δ box"
+
+width() { xdotool getwindowgeometry --shell "$id" | sed -n 's/^WIDTH=//p'; }
+narrow=$(width)
+press "$id" s
+sleep 0.4
+[ "$(width)" -gt $((narrow + 300)) ] || fail "S shows no statistics beside the chart"
+panel() { import -window "$id" -crop 300x200+"$((narrow + 40))"+60 +repage "$E2E_TMP/$1.png"; }
+press "$id" Delete
+sleep 0.3
+panel all
+xdotool mousemove --window "$id" 300 200 click 4 click 4
+sleep 0.4
+panel zoomed
+[ "$(compare -metric AE "$E2E_TMP/all.png" "$E2E_TMP/zoomed.png" null: 2>&1)" -gt 50 ] ||
+    fail "a zoom did not change the statistics"
+
+for key in r g; do
+    import -window "$id" "$E2E_TMP/before.png"
+    press "$id" "$key"
+    sleep 0.3
+    import -window "$id" "$E2E_TMP/on.png"
+    press "$id" "$key"
+    sleep 0.3
+    import -window "$id" "$E2E_TMP/off.png"
+    [ "$(compare -metric AE "$E2E_TMP/before.png" "$E2E_TMP/on.png" null: 2>&1)" -gt 100 ] ||
+        fail "$key did not change the picture"
+    [ "$(compare -metric AE "$E2E_TMP/before.png" "$E2E_TMP/off.png" null: 2>&1)" = 0 ] ||
+        fail "$key again did not bring the picture back"
+done
+press "$id" Return
+wait_exit "$pid"
+[ "$STATUS" = 0 ] || fail "ended with status $STATUS"
+echo "measure test passed"
