@@ -54,4 +54,29 @@ void BM_BuildAndRenderFullChart(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildAndRenderFullChart)->Unit(benchmark::kMillisecond);
 
+// One frame of a wheel zoom on 5 series of 1000 points: the view moves in or out a step and
+// the chart is drawn again; with the statistics of what is in view taken as the panel beside
+// the chart takes them (argument 1), or without (0).
+void BM_WheelZoomFrame(benchmark::State& state) {
+    std::unique_ptr<CChartControl> pControl;
+    CChartControl::Create(nullptr, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1000, pControl);
+    CTChart chart;
+    chart.AttachControlSite(pControl->GetDispatch());
+    FillChart(chart);
+    CChartView& view = *pControl->View();
+    view.resize(555, 449);
+    view.SyncFromModel();
+    view.replot(QCustomPlot::rpImmediateRefresh);
+    const double dCentre = view.xAxis->range().center();
+    int nStep = 0;
+    for (auto _ : state) {
+        view.xAxis->scaleRange(++nStep % 8 < 4 ? 0.85 : 1 / 0.85, dCentre);
+        view.replot(QCustomPlot::rpImmediateRefresh);
+        if (state.range(0))
+            benchmark::DoNotOptimize(view.Measures().series.size());
+    }
+    chart.DetachControlSite();
+}
+BENCHMARK(BM_WheelZoomFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 } // namespace
