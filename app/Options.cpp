@@ -52,6 +52,13 @@ std::string TakeScale(const std::string& strValue, SOptions& options) {
     return {};
 }
 
+std::string TakeMaxPoints(const std::string& strValue, SOptions& options) {
+    if (!ReadWhole(strValue, MAX_POINTS, static_cast<int>(MAX_POINTS_OPTION), options.nMaxPoints))
+        return "--max-points takes a whole number from " + std::to_string(MAX_POINTS) + " to " +
+               std::to_string(MAX_POINTS_OPTION) + ", not '" + strValue + "'";
+    return {};
+}
+
 std::string TakeExport(const std::string& strValue, SOptions& options) {
     options.bExport = true;
     options.strExportPath = strValue;
@@ -116,6 +123,7 @@ const SOptionRule OPTION_RULES[] = {
     {"--all", nullptr, &TakeFlag<&SOptions::bAll>},
     {"--stats", nullptr, &TakeFlag<&SOptions::bStats>},
     {"--x-range", "FROM:TO", &TakeRange},
+    {"--max-points", "a number", &TakeMaxPoints},
 };
 
 // What no single option can check: the ones that only make sense together.
@@ -184,58 +192,61 @@ SOptions ExtractOptions(CArgumentList& args) {
 }
 
 std::string HelpText() {
-    return "Usage: verlo FILE\n"
-           "       producer | verlo -pipe\n"
-           "       verlo [FILE | -pipe] --export OUT.png|svg|pdf|json|csv [--size WxH] [--scale "
-           "N]\n"
-           "       verlo [FILE | -pipe] --export - --format png|svg|pdf|json|csv\n"
-           "       verlo --watch [--graph N] FILE\n"
-           "       verlo [FILE | -pipe] --stats [--graph N] [--x-range FROM:TO]\n"
-           "\n"
-           "Shows graph 0, or the graph --graph N names, of graph data text as a line chart in "
-           "the\n"
-           "window \"Differences Graph\".\n"
-           "What the picture leaves out (lines that are no points, text after y, y that is no "
-           "finite\n"
-           "number, sets without \"&\", data in other graphs, x that is no date...) is told on "
-           "stderr\n"
-           "as FILE:LINE: notes and in the window under the OK button.\n"
-           "\n"
-           "Data format, one item a line:\n"
-           "  @WITH G0               select graph 0 to 9\n"
-           "  @S0                    select set 0 to 4 of the current graph\n"
-           "  @subtitle \"text\"       the graph's header; @legend string \"text\": the set's "
-           "title\n"
-           "  x y                    a point; x above 200000 is a Julian Date, shown as a date\n"
-           "  &                      end of the set (its points count from here)\n"
-           "\n"
-           "Options:\n"
-           "  -pipe, --pipe          read the data from standard input\n"
-           "  --export FILE          no window: write the chart to FILE: a .png, .svg or .pdf\n"
-           "                         picture, its content as .json, or its points as a .csv table\n"
-           "                         (series, x and y as the file has them, and the time of date\n"
-           "                         points, ISO 8601 UTC). A pipe or a device is written in "
-           "place;\n"
-           "                         FILE - is standard output\n"
-           "  --format KIND          what --export writes, whatever the name: png, svg, pdf, csv "
-           "or\n"
-           "                         json; needed with --export -\n"
-           "  --size WxH             the export's size: pixels of a PNG, points of a PDF or SVG\n"
-           "                         (default the window's chart, 555x449), e.g. --size 1200x800\n"
-           "  --scale N              a PNG at N device pixels per pixel (1 to 8), e.g. --scale 2\n"
-           "  --graph N              show graph N (0 to 9) instead of graph 0\n"
-           "                         e.g. verlo --graph 3 data.dat\n"
-           "  --all                  start with every point in view, as after the key A (Home\n"
-           "                         returns to the first view)\n"
-           "  --watch                read FILE again whenever its writer is done with it, keeping\n"
-           "                         the zoom; e.g. verlo --watch /var/log/clock/differences.dat\n"
-           "  -h, --help             show this text\n"
-           "  --version              show the version\n"
-           "Any other word before the file name is ignored; the last word is the file name.\n"
-           "\n"
-           "In the window: drag to zoom, wheel, right-drag to pan, Home, A (all data); click and\n"
-           "Shift+click (or C, Shift+C) for cursors A and B, Delete; S statistics, R linear fit\n"
-           "removed, G lines broken at gaps; Ctrl+C copy, Ctrl+S save; Enter or Escape close.\n"
-           "\n" +
-           ExitStatusHelp();
+    return R"(Usage: verlo FILE
+       producer | verlo -pipe
+       verlo [FILE | -pipe] --export OUT.png|svg|pdf|json|csv [--size WxH] [--scale N]
+       verlo [FILE | -pipe] --export - --format png|svg|pdf|json|csv
+       verlo --watch [--graph N] FILE
+       verlo [FILE | -pipe] --stats [--graph N] [--x-range FROM:TO]
+
+Shows graph 0, or the graph --graph N names, of graph data text as a line chart in the
+window "Differences Graph".
+What the picture leaves out (lines that are no points, text after y, y that is no finite
+number, sets without "&", data in other graphs, x that is no date...) is told on stderr
+as FILE:LINE: notes and in the window under the OK button.
+
+Data format, one item a line:
+  @WITH G0               select graph 0 to 9
+  @S0                    select set 0 to 4 of the current graph
+  @subtitle "text"       the graph's header; @legend string "text": the set's title
+  x y                    a point; x above 200000 is a Julian Date, shown as a date
+  &                      end of the set (its points count from here)
+
+Options:
+  -pipe, --pipe          read the data from standard input
+  --export FILE          no window: write the chart to FILE: a .png, .svg or .pdf
+                         picture, its content as .json, or its points as a .csv table
+                         (series, x and y as the file has them, and the time of date
+                         points, ISO 8601 UTC). A pipe or a device is written in place;
+                         FILE - is standard output
+  --format KIND          what --export writes, whatever the name: png, svg, pdf, csv or
+                         json; needed with --export -
+  --size WxH             the export's size: pixels of a PNG, points of a PDF or SVG
+                         (default the window's chart, 555x449), e.g. --size 1200x800
+  --scale N              a PNG at N device pixels per pixel (1 to 8), e.g. --scale 2
+  --graph N              show graph N (0 to 9) instead of graph 0
+                         e.g. verlo --graph 3 data.dat
+  --all                  start with every point in view, as after the key A (Home
+                         returns to the first view)
+  --watch                read FILE again whenever its writer is done with it, keeping
+                         the zoom; e.g. verlo --watch /var/log/clock/differences.dat
+  --stats                no window: print the statistics of each series of the graph
+                         as tab-separated values: series, n, first_x, last_x, mean,
+                         std, rms, min, x_of_min, max, x_of_max, p2p, fit_y0, slope,
+                         resid_std (std with n - 1, resid_std with n - 2; fit_y0 and
+                         slope are the least-squares line's value at first_x and its
+                         slope per x unit: per day for Julian Dates); x as in the file
+  --x-range FROM:TO      --stats over the x from FROM to TO only, numbers or dates
+                         (2024-12-06, 2024-12-06T12:00:00Z); either may be left out
+  --max-points N         room for N points a set (1000 to 10000000; 1000 without it),
+                         for files of months of data: e.g. --max-points 40000
+  -h, --help             show this text
+  --version              show the version
+Any other word before the file name is ignored; the last word is the file name.
+
+In the window: drag to zoom, wheel, right-drag to pan, Home, A (all data); click and
+Shift+click (or C, Shift+C) for cursors A and B, Delete; S statistics, R linear fit
+removed, G lines broken at gaps; Ctrl+C copy, Ctrl+S save; Enter or Escape close.
+
+)" + ExitStatusHelp();
 }

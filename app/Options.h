@@ -21,6 +21,7 @@ struct SOptions {
     bool bStats = false;       // "--stats": print the statistics of each series
     bool bRange = false;       // "--x-range FROM:TO" was given
     SXRange range;             // its x values, dates as Julian Dates
+    int nMaxPoints = MAX_POINTS; // "--max-points N": room for N points a set
     int nWidth = 0;            // "--size WIDTHxHEIGHT" of an export; 0 for the chart's own
     int nHeight = 0;
     int nScale = 1; // "--scale N": device pixels per pixel of an exported PNG

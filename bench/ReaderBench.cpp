@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -55,6 +56,71 @@ const std::filesystem::path& LargeFile() {
     }
     return path;
 }
+
+// nSets sets of a million points each, as a month of 1-second data would be: about 25 MB a set.
+const std::filesystem::path& MillionsFile(int nSets) {
+    static std::filesystem::path paths[6];
+    std::filesystem::path& path = paths[nSets];
+    if (!path.empty())
+        return path;
+    path =
+        std::filesystem::temp_directory_path() / ("verlo-bench-" + std::to_string(nSets) + "m.dat");
+    if (!std::filesystem::exists(path)) {
+        std::FILE* pFile = std::fopen(path.c_str(), "w");
+        for (int s = 0; s < nSets; ++s) {
+            std::fprintf(pFile, "@S%d\n", s);
+            for (int p = 0; p < 1000000; ++p)
+                std::fprintf(pFile, "%.8f %.4f\n", 2460310.5 + p / 86400.0,
+                             100.0 * s + (p % 977) * 0.0131);
+            std::fprintf(pFile, "&\n");
+        }
+        std::fclose(pFile);
+    }
+    return path;
+}
+
+void BM_ReadMillionsOfPoints(benchmark::State& state) {
+    const auto nSets = static_cast<int>(state.range(0));
+    const auto& path = MillionsFile(nSets);
+    for (auto _ : state) {
+        auto pData = std::make_unique<CPlotData>(1000000);
+        pData->ReadFromFile(path.string());
+        benchmark::DoNotOptimize(pData->GetPointCount(0, nSets - 1));
+    }
+    state.SetItemsProcessed(state.iterations() * nSets * 1000000);
+}
+BENCHMARK(BM_ReadMillionsOfPoints)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// What the numbers alone cost: strtod over the million lines' two numbers, in memory.
+void BM_StrtodMillionLines(benchmark::State& state) {
+    std::ifstream file(MillionsFile(1));
+    const std::string text((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    for (auto _ : state) {
+        double dSum = 0.0;
+        for (const char* p = std::strchr(text.c_str(), '\n') + 1; *p != '&';) {
+            char* pEnd = nullptr;
+            dSum += std::strtod(p, &pEnd);
+            dSum += std::strtod(pEnd, &pEnd);
+            p = pEnd + 1;
+        }
+        benchmark::DoNotOptimize(dSum);
+    }
+}
+BENCHMARK(BM_StrtodMillionLines)->Unit(benchmark::kMillisecond);
+
+// The floor of the disk and the system: wc -l over the million lines, as a whole process.
+void BM_WcMillionLines(benchmark::State& state) {
+    const std::string strCommand = "wc -l '" + MillionsFile(1).string() + "' > /dev/null";
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        if (std::system(strCommand.c_str()) != 0)
+            state.SkipWithError("wc failed");
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+}
+BENCHMARK(BM_WcMillionLines)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 void BM_ReadFullStore(benchmark::State& state) {
     std::string text = FullStoreText();

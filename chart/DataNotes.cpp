@@ -146,7 +146,25 @@ void DescribePopulation(const SPopulationReport& population, std::vector<SDataNo
                                 " not drawn: x is no finite number"});
 }
 
-void DescribeDrops(const CReadReport& report, std::vector<SDataNote>& notes) {
+// The capacity to ask for, rounded up to one significant digit: 35040 points want 40000.
+long long RoundedCapacity(long long nPoints) {
+    long long nUnit = 1;
+    while (nUnit * 10 <= nPoints)
+        nUnit *= 10;
+    return std::min((nPoints + nUnit - 1) / nUnit * nUnit, MAX_POINTS_OPTION);
+}
+
+void DescribeDrops(const CPlotData& data, std::vector<SDataNote>& notes) {
+    const CReadReport& report = data.GetReadReport();
+    if (const SLineTally& beyond = report.pointsBeyondSet; beyond.nCount) {
+        const long long nAsk = RoundedCapacity(report.nLargestSet);
+        notes.push_back(
+            {beyond.nFirstLine,
+             "dropped " + Count(beyond.nCount, "point line", "point lines") + " beyond " +
+                 std::to_string(data.GetMaxPoints()) + " points a set (--max-points " +
+                 std::to_string(nAsk) +
+                 (nAsk < report.nLargestSet ? " shows the most it can)" : " shows them)")});
+    }
     const struct {
         const SLineTally& tally;
         const char* pszOne;
@@ -154,7 +172,7 @@ void DescribeDrops(const CReadReport& report, std::vector<SDataNote>& notes) {
         const char* pszWhy;
     } drops[] = {
         {report.pointsDropped, "point line", "point lines",
-         " beyond the limits (graphs 0-9, sets 0-4, 1000 points a set)"},
+         " of a graph or set outside the limits (graphs 0-9, sets 0-4)"},
         {report.setsDropped, "\"@S\" line", "\"@S\" lines", " naming a set outside 0-4"},
         {report.graphsDropped, "\"@WITH G\" line", "\"@WITH G\" lines",
          " naming a graph outside 0-9"},
@@ -187,7 +205,7 @@ std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationRepo
     DescribeUnshownSets(data, nGraph, notes);
     DescribeOtherGraphs(data, nGraph, notes);
     DescribePopulation(population, notes);
-    DescribeDrops(report, notes);
+    DescribeDrops(data, notes);
     return notes;
 }
 

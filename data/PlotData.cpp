@@ -77,21 +77,36 @@ bool InSetRange(int nSet) {
 
 } // namespace
 
-// x of every graph, then y of every graph, in one block; calloc creates the doubles with the
-// value 0.0.
-CPlotData::SetPoints* CPlotData::ZeroedCoordinates() {
-    void* pMemory = std::calloc(2 * MAX_GRAPHS, sizeof(SetPoints));
-    if (!pMemory)
-        throw std::bad_alloc();
-    return static_cast<SetPoints*>(pMemory);
+CPlotData::CPlotData(int nMaxPoints)
+    : m_nMaxPoints(nMaxPoints), m_nPoints{}, m_nSets{}, m_dMaxY{}, m_pStream(nullptr) {
+    if (nMaxPoints == MAX_POINTS) {
+        // x of every set, then y of every set, 800 KB in one block: calloc makes the doubles
+        // 0.0 in fresh pages of the system that nothing touches until a read fills them,
+        // where zeroing them in place would touch all.
+        m_pFixed = static_cast<double*>(
+            std::calloc(2 * MAX_GRAPHS * MAX_SETS * MAX_POINTS, sizeof(double)));
+        if (!m_pFixed)
+            throw std::bad_alloc();
+    }
 }
 
-CPlotData::CPlotData()
-    : m_dX(ZeroedCoordinates()), m_dY(m_dX + MAX_GRAPHS), m_nPoints{}, m_nSets{}, m_dMaxY{},
-      m_pStream(nullptr) {}
-
 CPlotData::~CPlotData() {
-    std::free(m_dX);
+    std::free(m_pFixed);
+}
+
+void CPlotData::ReachSlot(int nSlot) {
+    if (m_pFixed)
+        return;
+    const int nSet = m_nCurGraph * MAX_SETS + m_nCurSet;
+    const auto nChunks = static_cast<std::size_t>(nSlot >> CHUNK_BITS) + 1;
+    for (auto& chunks : m_chunks) {
+        while (chunks[nSet].size() < nChunks) {
+            auto* pChunk = static_cast<double*>(std::calloc(CHUNK_POINTS, sizeof(double)));
+            if (!pChunk)
+                throw std::bad_alloc();
+            chunks[nSet].emplace_back(pChunk);
+        }
+    }
 }
 
 std::string CPlotData::GetSubtitle(int nGraph) const {
@@ -137,7 +152,7 @@ std::string CPlotData::GetQuotedText(const char* pszRest) {
 
 void CPlotData::ParseStream() {
     CTextLineReader reader(m_pStream);
-    const char* pLine = nullptr;
+    char* pLine = nullptr;
     std::size_t nRead = 0;
     char szLine[CTextLineReader::LINE_BUFFER_SIZE];
     m_nCurGraph = 0;
@@ -159,6 +174,13 @@ void CPlotData::ParseStream() {
         }
         if (cFirst != '@' && cFirst != '-' && !PointFits()) {
             SkipPointLine();
+            continue;
+        }
+        // Most lines are points that end in a line feed: read where they lie, the line feed
+        // (white space, which ends a number as a NUL does) made the end of the C string.
+        if (cFirst != '@' && cFirst != '-' && pLine[nRead - 1] == '\n') {
+            pLine[nRead - 1] = '\0';
+            HandlePointLine(pLine);
             continue;
         }
         // From here the line is a C string: a NUL byte ends what it says, as for strncmp.
@@ -224,7 +246,7 @@ void CPlotData::HandleKeyword(int nEntry, const char* pszRest) {
 }
 
 bool CPlotData::PointFits() const {
-    return InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet) && m_nCount < MAX_POINTS;
+    return InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet) && m_nCount < m_nMaxPoints;
 }
 
 void CPlotData::SkipPointLine() {
@@ -232,7 +254,12 @@ void CPlotData::SkipPointLine() {
     // anyway, and a wrapped count would turn negative.
     if (m_nCount < INT_MAX)
         ++m_nCount;
-    m_report.pointsDropped.Add(m_nLine);
+    if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet)) {
+        m_report.pointsBeyondSet.Add(m_nLine);
+        m_report.nLargestSet = std::max<long long>(m_report.nLargestSet, m_nCount);
+    } else {
+        m_report.pointsDropped.Add(m_nLine);
+    }
 }
 
 void CPlotData::HandlePointLine(const char* pszLine) {
@@ -244,8 +271,10 @@ void CPlotData::HandlePointLine(const char* pszLine) {
         m_nRunFirstLine = m_nLine;
     NoteData(m_nCurGraph);
     const int nSlot = m_nCount++;
-    double& dX = m_dX[m_nCurGraph][m_nCurSet][nSlot];
-    double& dY = m_dY[m_nCurGraph][m_nCurSet][nSlot];
+    ReachSlot(nSlot);
+    const int nSet = m_nCurGraph * MAX_SETS + m_nCurSet;
+    double& dX = CoordinateSlot(0, nSet, nSlot);
+    double& dY = CoordinateSlot(1, nSet, nSlot);
     double dReadX = 0.0;
     double dReadY = 0.0;
     const char* pszAfter = nullptr;
@@ -285,8 +314,8 @@ void CPlotData::NoteIssue(ELineIssue kind, const char* pszText, std::size_t nTex
                      m_nCurGraph,
                      kind,
                      bBlank,
-                     m_dX[m_nCurGraph][m_nCurSet][m_nCount - 1],
-                     m_dY[m_nCurGraph][m_nCurSet][m_nCount - 1]};
+                     GetX(m_nCurGraph, m_nCurSet, m_nCount - 1),
+                     GetY(m_nCurGraph, m_nCurSet, m_nCount - 1)};
     std::memcpy(issue.szText, pszText, std::min(nText, SLineIssue::TEXT_KEPT));
     m_pendingIssues.push_back(issue);
 }
@@ -298,7 +327,11 @@ void CPlotData::NoteOpenSet() {
 
 void CPlotData::HandleSetTerminator() {
     if (InGraphRange(m_nCurGraph) && InSetRange(m_nCurSet)) {
-        m_nPoints[m_nCurGraph][m_nCurSet] = m_nCount < MAX_POINTS ? m_nCount : MAX_POINTS;
+        const int nCounted = m_nCount < m_nMaxPoints ? m_nCount : m_nMaxPoints;
+        // Lines that went to no slot of this set count all the same: their slots hold 0.0.
+        if (nCounted > 0)
+            ReachSlot(nCounted - 1);
+        m_nPoints[m_nCurGraph][m_nCurSet] = nCounted;
         m_report.nCountedFromLine[m_nCurGraph][m_nCurSet] = m_nRunStored ? m_nRunFirstLine : 0;
         for (int g = 0; g < MAX_GRAPHS; ++g) {
             for (int k = 0; k < LINE_ISSUE_KINDS; ++k)

@@ -4,24 +4,35 @@
 #include "data/ReadReport.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-// The fixed-size store of one graph data text: everything lives inside the object,
-// nothing is allocated per point. Filled once by one of the Read operations, then read.
+// The store of one graph data text. At its own capacity of MAX_POINTS points a set it has a
+// fixed size: nothing is allocated per point. With a larger capacity (--max-points) the same
+// rules hold for that many points a set, and each set takes memory as its points come.
+// Filled once by one of the Read operations, then read.
 class CPlotData {
 public:
-    CPlotData();
+    explicit CPlotData(int nMaxPoints = MAX_POINTS);
     ~CPlotData();
     CPlotData(const CPlotData&) = delete;
     CPlotData& operator=(const CPlotData&) = delete;
 
     // The numeric accessors check nothing: the caller keeps its indices within the limits.
-    double GetX(int nGraph, int nSet, int nPoint) const { return m_dX[nGraph][nSet][nPoint]; }
-    double GetY(int nGraph, int nSet, int nPoint) const { return m_dY[nGraph][nSet][nPoint]; }
+    double GetX(int nGraph, int nSet, int nPoint) const {
+        return Coordinate(0, nGraph * MAX_SETS + nSet, nPoint);
+    }
+    double GetY(int nGraph, int nSet, int nPoint) const {
+        return Coordinate(1, nGraph * MAX_SETS + nSet, nPoint);
+    }
     int GetPointCount(int nGraph, int nSet) const { return m_nPoints[nGraph][nSet]; }
     int GetSetCount(int nGraph) const { return m_nSets[nGraph]; }
     double GetMaxY(int nGraph) const { return m_dMaxY[nGraph]; }
+    // How many points a set can hold.
+    int GetMaxPoints() const { return m_nMaxPoints; }
 
     // The text accessors answer an empty text for any index outside the limits.
     std::string GetSubtitle(int nGraph) const;
@@ -53,10 +64,32 @@ private:
     std::string m_strLegend[MAX_GRAPHS * MAX_SETS];
     // The coordinates, 400 KB each, come zeroed from calloc: fresh pages of the system that
     // nothing touches until a read fills them, where zeroing them in place would touch all.
-    using SetPoints = double[MAX_SETS][MAX_POINTS];
-    static SetPoints* ZeroedCoordinates();
-    SetPoints* m_dX;
-    SetPoints* m_dY;
+    // Each set's x (nAxis 0) and y (1), by graph × MAX_SETS + set: at the fixed capacity in
+    // one block of zeroed memory; beyond it in chunks that come as the set's points come, so
+    // that nothing is copied as a set grows.
+    static constexpr int CHUNK_BITS = 16;
+    static constexpr int CHUNK_POINTS = 1 << CHUNK_BITS;
+    double* CoordinateAt(int nAxis, int nSet, int nPoint) const {
+        return m_pFixed
+                   ? m_pFixed + (nAxis * MAX_GRAPHS * MAX_SETS + nSet) * MAX_POINTS + nPoint
+                   : m_chunks[nAxis][nSet][static_cast<std::size_t>(nPoint >> CHUNK_BITS)].get() +
+                         (nPoint & (CHUNK_POINTS - 1));
+    }
+    double Coordinate(int nAxis, int nSet, int nPoint) const {
+        return *CoordinateAt(nAxis, nSet, nPoint);
+    }
+    double& CoordinateSlot(int nAxis, int nSet, int nPoint) {
+        return *CoordinateAt(nAxis, nSet, nPoint);
+    }
+    // Makes slot nSlot of the current set exist; its chunk comes zeroed, as a fresh store is.
+    void ReachSlot(int nSlot);
+
+    int m_nMaxPoints;
+    double* m_pFixed = nullptr;
+    struct SFree {
+        void operator()(double* p) const { std::free(p); }
+    };
+    std::vector<std::unique_ptr<double, SFree>> m_chunks[2][MAX_GRAPHS * MAX_SETS];
     int m_nPoints[MAX_GRAPHS][MAX_SETS];
     int m_nSets[MAX_GRAPHS];
     double m_dMaxY[MAX_GRAPHS];

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
@@ -72,6 +73,48 @@ bool Convert(const char* pBegin, const char* pEnd, bool bHex, double& dValue) {
     return true;
 }
 
+// Powers of ten that are doubles exactly.
+constexpr double EXACT_POWERS_OF_TEN[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The plain decimal number most lines hold ("2460650.50034722", "-0.9230"): an optional
+// minus, digits with at most one decimal point, ended by white space or the end of the text,
+// where the C library takes exactly these characters. With at most 15 significant digits,
+// the digits as a whole number and the power of ten are doubles exactly, and one division or
+// multiplication rounds correctly (Clinger's fast path): the same double strtod gives. False
+// for anything else (a "+", an exponent, hex, more digits...), which the full scan handles.
+bool ScanPlainDouble(const char*& psz, double& dValue) {
+    const char* s = psz;
+    const bool bNegative = *s == '-';
+    s += bNegative;
+    std::uint64_t nDigits = 0;
+    int nSignificant = 0;
+    int nFraction = -1; // digits after the point; -1 without one
+    for (;; ++s) {
+        if (IsDigit(*s)) {
+            nSignificant += nSignificant > 0 || *s != '0';
+            if (nSignificant > 15)
+                return false;
+            nDigits = nDigits * 10 + static_cast<unsigned>(*s - '0');
+            nFraction += nFraction >= 0;
+        } else if (*s == '.' && nFraction < 0) {
+            nFraction = 0;
+        } else {
+            break;
+        }
+    }
+    const std::ptrdiff_t nLength = s - psz - bNegative - (nFraction >= 0);
+    if (nLength == 0 || (*s != '\0' && !IsSpace(*s)) || nFraction > 22)
+        return false;
+    const double dMagnitude = nFraction > 0
+                                  ? static_cast<double>(nDigits) / EXACT_POWERS_OF_TEN[nFraction]
+                                  : static_cast<double>(nDigits);
+    dValue = bNegative ? -dMagnitude : dMagnitude;
+    psz = s;
+    return true;
+}
+
 // One number in the manner of "%lf": true with the value and the position after the
 // characters taken, false when no number can be read at psz. bEndOfInput tells whether the
 // failure was the end of the text before any number began.
@@ -79,6 +122,11 @@ bool ScanDouble(const char*& psz, double& dValue, bool& bEndOfInput) {
     const char* s = psz;
     while (IsSpace(*s))
         ++s;
+    bEndOfInput = false;
+    if (ScanPlainDouble(s, dValue)) {
+        psz = s;
+        return true;
+    }
     bEndOfInput = *s == '\0';
     if (bEndOfInput)
         return false;

@@ -54,10 +54,12 @@ struct CReadReport {
     int nReadError = 0;
     long long nLines = 0;
 
-    SLineTally pointsDropped; // point lines beyond a graph, set or point limit
-    SLineTally setsDropped;   // "@S" lines naming a set outside the store
-    SLineTally graphsDropped; // "@WITH G" lines naming a graph outside the store
-    SLineTally textsDropped;  // subtitles and legends addressed outside the store
+    SLineTally pointsDropped;   // point lines of a graph or set outside the store
+    SLineTally pointsBeyondSet; // point lines of a set past its capacity of points
+    long long nLargestSet = 0;  // how many points the largest of those sets would need
+    SLineTally setsDropped;     // "@S" lines naming a set outside the store
+    SLineTally graphsDropped;   // "@WITH G" lines naming a graph outside the store
+    SLineTally textsDropped;    // subtitles and legends addressed outside the store
 
     // Point lines with an issue that a "&" counted into a set, per graph and issue.
     long long nIssues[MAX_GRAPHS][LINE_ISSUE_KINDS] = {};

@@ -22,12 +22,11 @@ bool CTextLineReader::Refill() {
     return nRead != 0;
 }
 
-bool CTextLineReader::ReadLine(const char*& pLine, std::size_t& nLength) {
+bool CTextLineReader::ReadLine(char*& pLine, std::size_t& nLength) {
     // The common case: a whole piece lies in the buffer and no carriage return touches its
     // end, so it can be handed out where it is.
     const std::size_t nAvail = static_cast<std::size_t>(m_pEnd - m_pPos);
-    const auto* pNewline =
-        static_cast<const char*>(std::memchr(m_pPos, '\n', std::min(nAvail, MAX_PIECE)));
+    auto* pNewline = static_cast<char*>(std::memchr(m_pPos, '\n', std::min(nAvail, MAX_PIECE)));
     if (pNewline) {
         if (pNewline == m_pPos || pNewline[-1] != '\r') {
             pLine = m_pPos;
@@ -44,7 +43,7 @@ bool CTextLineReader::ReadLine(const char*& pLine, std::size_t& nLength) {
     return ReadLineCopied(pLine, nLength);
 }
 
-bool CTextLineReader::ReadLineCopied(const char*& pLine, std::size_t& nLength) {
+bool CTextLineReader::ReadLineCopied(char*& pLine, std::size_t& nLength) {
     nLength = 0;
     bool bEndOfLine = false;
     while (nLength < MAX_PIECE && !bEndOfLine) {

@@ -16,21 +16,21 @@ public:
     CTextLineReader(const CTextLineReader&) = delete;
     CTextLineReader& operator=(const CTextLineReader&) = delete;
 
-    // The next piece in pLine (not NUL-terminated; valid until the next call) and its length
-    // in nLength. False at the end of the input or on a read error.
-    bool ReadLine(const char*& pLine, std::size_t& nLength);
+    // The next piece in pLine (not NUL-terminated; valid until the next call, the caller's
+    // to change) and its length in nLength. False at the end of the input or on a read error.
+    bool ReadLine(char*& pLine, std::size_t& nLength);
 
     bool Failed() const { return m_bFailed; }
     int Error() const { return m_nError; }
 
 private:
     bool Refill();
-    bool ReadLineCopied(const char*& pLine, std::size_t& nLength);
+    bool ReadLineCopied(char*& pLine, std::size_t& nLength);
 
     FILE* m_pStream;
     char m_buffer[256 * 1024];
-    const char* m_pPos = m_buffer;
-    const char* m_pEnd = m_buffer;
+    char* m_pPos = m_buffer;
+    char* m_pEnd = m_buffer;
     char m_piece[LINE_BUFFER_SIZE];
     bool m_bFailed = false;
     int m_nError = 0;

@@ -165,8 +165,11 @@ TEST(PlotDataReader, StoreLimits) {
     EXPECT_EQ(pData->GetSubtitle(9), "");
 
     const CReadReport& report = pData->GetReadReport();
-    EXPECT_EQ(report.pointsDropped.nCount, 3);
-    EXPECT_EQ(report.pointsDropped.nFirstLine, 1002);
+    EXPECT_EQ(report.pointsBeyondSet.nCount, 1);
+    EXPECT_EQ(report.pointsBeyondSet.nFirstLine, 1002);
+    EXPECT_EQ(report.nLargestSet, 1001);
+    EXPECT_EQ(report.pointsDropped.nCount, 2);
+    EXPECT_EQ(report.pointsDropped.nFirstLine, 1007);
     EXPECT_EQ(report.graphsDropped.nCount, 1);
     EXPECT_EQ(report.setsDropped.nCount, 1);
     EXPECT_EQ(report.textsDropped.nCount, 2);

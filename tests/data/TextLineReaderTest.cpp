@@ -37,7 +37,7 @@ std::vector<std::string> ReaderPieces(std::string raw) {
                                                   &std::fclose);
     CTextLineReader reader(pStream.get());
     std::vector<std::string> pieces;
-    const char* pLine = nullptr;
+    char* pLine = nullptr;
     std::size_t nLength = 0;
     while (reader.ReadLine(pLine, nLength))
         pieces.emplace_back(pLine, nLength);
