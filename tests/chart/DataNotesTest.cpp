@@ -31,6 +31,9 @@ std::pair<Notes, std::string> Describe(const CPlotData& data) {
 
 TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
     const std::string strSixBadLines = "@S0\n1 1\n" + std::string(6, '\n') + "&\n";
+    std::string strLongSet = "@S0\n";
+    for (int i = 0; i < 1002; ++i)
+        strLongSet += "1 1\n";
     // A line of 2000 characters is read in two pieces, yet stays one line; CR LF ends a line.
     const std::string strLongLine = "@S0\r\n1 1\r\n" + std::string(2000, ' ') + "\r\nx\r\n&\r\n";
     const SNotesCase cases[] = {
@@ -74,6 +77,10 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
           {9, "blank line: taken as (0, 0)"},
           {0, "6 point lines without two numbers in all"},
           {13, "graph 1 holds 0 sets and 1 point, not shown: only graph 0 is (--graph 1 shows it)"}},
+         ""},
+        {"a set longer than the store takes",
+         strLongSet + "&\n",
+         {{1002, "dropped 2 point lines beyond 1000 points a set (--max-points 2000 shows them)"}},
          ""},
         {"a last set without &",
          "@S0\n1 1\n&\n2 2\noops\n3 3\n",
@@ -143,7 +150,7 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
          ""},
         {"beyond the limits",
          "@WITH G12\n1 1\n@WITH G0\n@S7\n@S0\n2 2\n&\n",
-         {{2, "dropped 1 point line beyond the limits (graphs 0-9, sets 0-4, 1000 points a set)"},
+         {{2, "dropped 1 point line of a graph or set outside the limits (graphs 0-9, sets 0-4)"},
           {4, "dropped 1 \"@S\" line naming a set outside 0-4"},
           {1, "dropped 1 \"@WITH G\" line naming a graph outside 0-9"}},
          ""},
