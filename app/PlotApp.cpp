@@ -62,6 +62,7 @@ BOOL CPlotApp::InitInstance() {
     request.bAll = options.bAll;
     request.bStats = options.bStats;
     request.range = options.range;
+    request.nMaxPoints = options.nMaxPoints;
     request.nExportWidth = options.nWidth;
     request.nExportHeight = options.nHeight;
     request.nExportScale = options.nScale;

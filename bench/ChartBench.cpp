@@ -33,7 +33,7 @@ void BM_AddXYThroughAutomation(benchmark::State& state) {
         // As the viewer calls it: a fresh series wrapper for every point.
         for (int p = 0; p < 25000; ++p)
             chart.GetSeries(0).AddXY(p, p * 0.5, "", 0x20000000);
-        benchmark::DoNotOptimize(pDocument->Model().series[0].points.size());
+        benchmark::DoNotOptimize(pDocument->Model().series[0].Size());
     }
     state.SetItemsProcessed(state.iterations() * 25000);
 }

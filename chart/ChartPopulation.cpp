@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -65,6 +67,55 @@ BOOL JulianToVariantTime(double dJulian, double& dDate) {
     return JulianToSystemTime(dJulian, st) && SystemTimeToVariantTime(&st, &dDate);
 }
 
+// The Julian Day Number of 30 December 1899, day 0 of automation dates, and the first and
+// last days automation dates take: 1 January 100 and 31 December 9999.
+constexpr int AUTOMATION_EPOCH_DAY = 2415019;
+constexpr int FIRST_AUTOMATION_DAY = 1757585;
+constexpr int LAST_AUTOMATION_DAY = 5373484;
+
+// JulianToVariantTime for many points: the same double, reached without the calendar. The
+// day and the time of day come from the same steps as JulianToCalendar's; a day of the
+// calendar is a day of automation dates, counted from another start.
+bool FastJulianToVariantTime(double dJulian, double& dDate) {
+    if (!(dJulian > FIRST_AUTOMATION_DAY - 1.0 && dJulian < LAST_AUTOMATION_DAY + 1.0))
+        return JulianToVariantTime(dJulian, dDate) != FALSE;
+    int n = static_cast<int>(dJulian);
+    double f = dJulian - n;
+    if (f >= 0.5) {
+        n = n + 1;
+        f = f - 0.5;
+    } else {
+        f = f + 0.5;
+    }
+    double s = (f * 24) * 3600;
+    int nHour = static_cast<int>(s * (1.0 / 3600.0));
+    s = s - nHour * 3600;
+    int nMinute = static_cast<int>(s * (1.0 / 60.0));
+    const double dSecond = s - nMinute * 60;
+    const long long nRounded = std::max(0LL, std::llround(dSecond * 1000.0));
+    long long nWholeSecond = nRounded / 1000;
+    // The carry of JulianToVariantTime, field by field.
+    if (nWholeSecond == 60) {
+        nWholeSecond = 0;
+        if (++nMinute == 60) {
+            nMinute = 0;
+            if (++nHour == 24) {
+                nHour = 0;
+                ++n;
+            }
+        }
+    }
+    if (n < FIRST_AUTOMATION_DAY || n > LAST_AUTOMATION_DAY || nHour > 23 || nMinute > 59)
+        return false;
+    const long nDays = n - AUTOMATION_EPOCH_DAY;
+    const long long nMilliseconds =
+        ((nHour * 60LL + nMinute) * 60 + nWholeSecond) * 1000 + nRounded % 1000;
+    const double dFraction = static_cast<double>(nMilliseconds) / 86400000.0;
+    dDate =
+        nDays < 0 ? static_cast<double>(nDays) - dFraction : static_cast<double>(nDays) + dFraction;
+    return true;
+}
+
 namespace {
 
 // A point handed over with an x the chart can place: drawn unless its y is no number.
@@ -102,6 +153,48 @@ void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationR
     }
 }
 
+// A set of a store beyond the fixed capacity: its points as two arrays in one call, each
+// point taken or left out as AddPoint would, the "Date" caption once for the set. Whether the
+// set holds dates.
+bool AddPointsInBulk(const CTChart& chart, int nSet, const CPlotData& data, int nGraph,
+                     SPopulationReport& report) {
+    const int nPoints = data.GetPointCount(nGraph, nSet);
+    auto pXs = std::make_shared<std::vector<double>>();
+    auto pYs = std::make_shared<std::vector<double>>();
+    pXs->reserve(static_cast<std::size_t>(nPoints));
+    pYs->reserve(static_cast<std::size_t>(nPoints));
+    bool bDates = false;
+    for (int i = 0; i < nPoints; ++i) {
+        const double dX = data.GetX(nGraph, nSet, i);
+        const double dY = data.GetY(nGraph, nSet, i);
+        double dDate = 0.0;
+        if (dX > DATE_THRESHOLD) {
+            bDates = true;
+            if (!FastJulianToVariantTime(dX, dDate)) {
+                report.refusedDates.Add(dX);
+                continue;
+            }
+            CountAdded(dY, report);
+        } else if (!std::isfinite(dX)) {
+            report.nonFiniteX.Add(dX);
+            dDate = dX;
+        } else {
+            CountAdded(dY, report);
+            if (std::isfinite(dY))
+                report.plainOnDateAxis.Add(dX);
+            dDate = dX;
+        }
+        pXs->push_back(dDate);
+        pYs->push_back(dY);
+    }
+    chart.GetSeries(nSet).AddXYArrays(COleVariant(std::move(pXs)), COleVariant(std::move(pYs)));
+    if (bDates) {
+        chart.GetAxes().GetBottom().GetTitle().SetCaption("Date");
+        chart.GetAxes().GetBottom().SetDateTimeLabels(TRUE);
+    }
+    return bDates;
+}
+
 } // namespace
 
 double ScaleMaximum(double dMaxY) {
@@ -124,12 +217,19 @@ void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationRepor
                    int nGraph) {
     report = SPopulationReport();
     bool bDates = false;
+    // Beyond the store's fixed capacity the points go over in bulk: a million calls a set
+    // would take seconds.
+    const bool bBulk = data.GetMaxPoints() > MAX_POINTS;
     for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
         chart.AddSeries(SERIES_KIND);
-        for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
-            const double dX = data.GetX(nGraph, j, i);
-            bDates = bDates || dX > DATE_THRESHOLD;
-            AddPoint(chart, j, dX, data.GetY(nGraph, j, i), report);
+        if (bBulk) {
+            bDates = AddPointsInBulk(chart, j, data, nGraph, report) || bDates;
+        } else {
+            for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
+                const double dX = data.GetX(nGraph, j, i);
+                bDates = bDates || dX > DATE_THRESHOLD;
+                AddPoint(chart, j, dX, data.GetY(nGraph, j, i), report);
+            }
         }
         chart.GetSeries(j).SetTitle(data.GetLegend(nGraph, j).c_str());
     }

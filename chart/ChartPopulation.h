@@ -19,6 +19,9 @@ void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationRepor
 // The date step for one x value: its Julian Date as a calendar date, the seconds rounded to
 // the millisecond, then as an automation date. FALSE when that is no date the platform takes.
 BOOL JulianToVariantTime(double dJulian, double& dDate);
+// The same for the many points of a long series: the same double and the same answer,
+// reached without the calendar.
+bool FastJulianToVariantTime(double dJulian, double& dDate);
 // The calendar date of that step; FALSE when a field does not fit its 16 bits.
 BOOL JulianToSystemTime(double dJulian, SYSTEMTIME& st);
 

@@ -99,6 +99,30 @@ template <class Apply> HRESULT PutValue(const DISPPARAMS& params, VARTYPE vt, Ap
     return hr;
 }
 
+// Points in bulk: x and y as two arrays of one length.
+HRESULT AddArrays(SChartSeries& series, const DISPPARAMS& params, COleVariant* pResult) {
+    if (params.args.size() != 2)
+        return DISP_E_BADPARAMCOUNT;
+    const COleVariant& xs = params.args[0];
+    const COleVariant& ys = params.args[1];
+    constexpr VARTYPE DOUBLES = VT_ARRAY | VT_R8;
+    if (xs.Type() != DOUBLES || ys.Type() != DOUBLES ||
+        xs.GetDoubles().size() != ys.GetDoubles().size())
+        return DISP_E_TYPEMISMATCH;
+    const auto nAdded = static_cast<LONG>(xs.GetDoubles().size());
+    // A series of its own arrays takes them over: a million points are not copied again.
+    for (const auto& [pAxis, pValues] : {std::pair{&series.x, &xs}, std::pair{&series.y, &ys}}) {
+        std::vector<double>& values = pValues->DoublesToTake();
+        if (pAxis->empty())
+            pAxis->swap(values);
+        else
+            pAxis->insert(pAxis->end(), values.begin(), values.end());
+    }
+    if (pResult)
+        *pResult = COleVariant(nAdded);
+    return S_OK;
+}
+
 HRESULT CChartObject::Yield(COleVariant* pResult, EObject kind, int nIndex) {
     if (!pResult)
         return S_OK;
@@ -255,6 +279,8 @@ HRESULT CChartObject::InvokeSeries(DISPID dispid, WORD wFlags, const DISPPARAMS&
     if (IsPut(wFlags) && dispid == SeriesIds::TITLE)
         return PutValue(params, VT_BSTR,
                         [&](const COleVariant& v) { series.strTitle = v.GetString(); });
+    if (wFlags == DISPATCH_METHOD && dispid == SeriesIds::ADD_XY_ARRAYS)
+        return AddArrays(series, params, pResult);
     if (wFlags != DISPATCH_METHOD || dispid != SeriesIds::ADD_XY)
         return DISP_E_MEMBERNOTFOUND;
     if (params.args.size() != 4)
@@ -266,10 +292,10 @@ HRESULT CChartObject::InvokeSeries(DISPID dispid, WORD wFlags, const DISPPARAMS&
         if (HRESULT hr = Argument(params, i, TYPES[i], holders[i], values[i]); FAILED(hr))
             return hr;
     }
-    series.points.push_back({values[0]->GetDouble(), values[1]->GetDouble(), values[2]->GetString(),
-                             static_cast<std::uint32_t>(values[3]->GetLong())});
+    series.Add(values[0]->GetDouble(), values[1]->GetDouble(), values[2]->GetString(),
+               static_cast<std::uint32_t>(values[3]->GetLong()));
     if (pResult)
-        *pResult = COleVariant(static_cast<LONG>(series.points.size() - 1));
+        *pResult = COleVariant(static_cast<LONG>(series.Size() - 1));
     return S_OK;
 }
 

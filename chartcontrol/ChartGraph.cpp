@@ -3,6 +3,7 @@
 #include "chartcontrol/ChartStyle.h"
 #include "chartcontrol/Polylines.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -37,6 +38,46 @@ QRect CChartGraph::clipRect() const {
     // One pixel past the plot on every side, onto the frame. The layer shifts every clip up
     // by one pixel; the extra bottom row makes up for that.
     return QCPGraph::clipRect().adjusted(-1, 0, 1, 2);
+}
+
+void CChartGraph::IndexValues() {
+    // Short series draw as fast point by point.
+    constexpr int LONG_SERIES = 20000;
+    if (mDataContainer->size() >= LONG_SERIES)
+        m_index.Build(&*mDataContainer->constBegin(),
+                      static_cast<std::size_t>(mDataContainer->size()));
+}
+
+void CChartGraph::getOptimizedLineData(QVector<QCPGraphData>* pLineData,
+                                       const QCPGraphDataContainer::const_iterator& begin,
+                                       const QCPGraphDataContainer::const_iterator& end) const {
+    const QCPAxis* pKeys = keyAxis();
+    const double dColumns = std::abs(pKeys->coordToPixel(pKeys->range().upper) -
+                                     pKeys->coordToPixel(pKeys->range().lower));
+    // Few points a column: every point.
+    if (m_index.IsEmpty() || static_cast<double>(end - begin) < 4 * dColumns) {
+        QCPGraph::getOptimizedLineData(pLineData, begin, end);
+        return;
+    }
+    pLineData->clear();
+    pLineData->reserve(4 * static_cast<qsizetype>(dColumns) + 8);
+    const auto first = mDataContainer->constBegin();
+    const auto byKey = [](const QCPGraphData& point, double dKey) { return point.key < dKey; };
+    for (auto it = begin; it != end;) {
+        // The points of it's pixel column: up to the key where the next column starts.
+        const double dNextColumn =
+            pKeys->pixelToCoord(std::floor(pKeys->coordToPixel(it->key)) + 1.0);
+        auto columnEnd = std::lower_bound(it + 1, end, dNextColumn, byKey);
+        const auto nBegin = static_cast<std::size_t>(it - first);
+        const auto nLast = static_cast<std::size_t>(columnEnd - first) - 1;
+        std::size_t nMin = nBegin, nMax = nBegin;
+        m_index.Extremes(nBegin, nLast + 1, nMin, nMax);
+        std::size_t columnPoints[] = {nBegin, std::min(nMin, nMax), std::max(nMin, nMax), nLast};
+        const std::size_t* pEnd = std::unique(std::begin(columnPoints), std::end(columnPoints));
+        for (const std::size_t* p = columnPoints; p != pEnd; ++p)
+            pLineData->append(*(first + static_cast<qsizetype>(*p)));
+        it = columnEnd;
+    }
 }
 
 void CChartGraph::drawLegendIcon(QCPPainter* pPainter, const QRectF& rect) const {

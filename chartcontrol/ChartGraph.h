@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chartcontrol/ValueIndex.h"
+
 #include <qcustomplot.h>
 
 // A series as the chart draws it: a one-pixel line and, when asked, ring markers. On a pixel
@@ -13,11 +15,19 @@ public:
 
     // The legend's sample of the series: a short thick line, with a marker if it has them.
     void DrawSample(QCPPainter* pPainter, const QRectF& rect) const;
+    // Indexes the values of a long series, once its points are set: from then on the line is
+    // drawn a pixel column at a time, through each column's first, smallest, largest and last
+    // point, so that every spike shows however many points fall into a column.
+    void IndexValues();
+    const CValueIndex& Index() const { return m_index; }
 
 protected:
     QRect clipRect() const override;
     void drawLegendIcon(QCPPainter* pPainter, const QRectF& rect) const override;
     void drawLinePlot(QCPPainter* pPainter, const QVector<QPointF>& lines) const override;
+    void getOptimizedLineData(QVector<QCPGraphData>* pLineData,
+                              const QCPGraphDataContainer::const_iterator& begin,
+                              const QCPGraphDataContainer::const_iterator& end) const override;
     void drawScatterPlot(QCPPainter* pPainter, const QVector<QPointF>& scatters,
                          const QCPScatterStyle& style) const override;
 
@@ -28,4 +38,5 @@ private:
     bool m_bMarkers;
     // Drawn for the pixel ratio of the last pixel surface, again when that changes.
     mutable QPixmap m_marker;
+    CValueIndex m_index;
 };

@@ -104,11 +104,11 @@ std::string ChartToJson(const SChartModel& model) {
         AppendField(out, "title", series.strTitle);
         AppendField(out, "pointsVisible", series.bPointsVisible);
         out += ",\"points\":[";
-        for (std::size_t p = 0; p < series.points.size(); ++p) {
+        for (std::size_t p = 0; p < series.Size(); ++p) {
             out += p ? ",[" : "[";
-            AppendNumber(out, series.points[p].dX);
+            AppendNumber(out, series.x[p]);
             out += ',';
-            AppendNumber(out, series.points[p].dY);
+            AppendNumber(out, series.y[p]);
             out += ']';
         }
         out += "]}";

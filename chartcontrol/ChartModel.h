@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What the chart component holds: its own copy of everything it was given. No toolkit here.
@@ -10,17 +11,27 @@
 // Point colour that means "the series' own colour".
 inline constexpr std::uint32_t CHART_DEFAULT_COLOUR = 0x20000000;
 
-struct SChartPoint {
-    double dX = 0.0;
-    double dY = 0.0;
-    std::string strLabel;
-    std::uint32_t nColour = CHART_DEFAULT_COLOUR;
-};
-
 struct SChartSeries {
     std::string strTitle;
     bool bPointsVisible = false;
-    std::vector<SChartPoint> points;
+    // The points' x and y apart, so that a million points take 16 MB.
+    std::vector<double> x;
+    std::vector<double> y;
+    // Labels other than "" and colours other than CHART_DEFAULT_COLOUR, by point: points are
+    // mostly given neither.
+    std::vector<std::pair<std::size_t, std::string>> labels;
+    std::vector<std::pair<std::size_t, std::uint32_t>> colours;
+
+    std::size_t Size() const { return x.size(); }
+    void Add(double dX, double dY, std::string strLabel = {},
+             std::uint32_t nColour = CHART_DEFAULT_COLOUR) {
+        if (!strLabel.empty())
+            labels.emplace_back(x.size(), std::move(strLabel));
+        if (nColour != CHART_DEFAULT_COLOUR)
+            colours.emplace_back(x.size(), nColour);
+        x.push_back(dX);
+        y.push_back(dY);
+    }
 };
 
 struct SChartAxis {

@@ -1,5 +1,6 @@
 #include "chartcontrol/ChartNotes.h"
 
+#include "chartcontrol/ChartGraph.h"
 #include "chartcontrol/ChartStyle.h"
 #include "chartcontrol/NumberTicker.h"
 
@@ -66,7 +67,24 @@ void CChartNotes::Update(bool bEmpty) {
     const QCPRange x = m_plot.xAxis->range();
     const QCPRange y = m_plot.yAxis->range();
     for (int g = 0; g < m_plot.graphCount(); ++g) {
-        for (const QCPGraphData& point : *m_plot.graph(g)->data()) {
+        const auto pData = m_plot.graph(g)->data();
+        const auto* pGraph = dynamic_cast<const CChartGraph*>(m_plot.graph(g));
+        if (pGraph && !pGraph->Index().IsEmpty()) {
+            // A long series counts by its index: points in order of x, values by blocks.
+            const CValueIndex& index = pGraph->Index();
+            const auto nBegin =
+                static_cast<std::size_t>(pData->findBegin(x.lower, false) - pData->constBegin());
+            const auto nEnd =
+                static_cast<std::size_t>(pData->findEnd(x.upper, false) - pData->constBegin());
+            std::size_t nBelow = 0, nAbove = 0;
+            index.Outside(nBegin, nEnd, y.lower, y.upper, nBelow, nAbove);
+            outside.nLeft += static_cast<int>(index.Numbers(0, nBegin));
+            outside.nRight += static_cast<int>(index.Numbers(nEnd, pData->size()));
+            outside.nBelow += static_cast<int>(nBelow);
+            outside.nAbove += static_cast<int>(nAbove);
+            continue;
+        }
+        for (const QCPGraphData& point : *pData) {
             if (std::isnan(point.value))
                 continue;
             if (!x.contains(point.key))

@@ -9,14 +9,11 @@
 #include <algorithm>
 
 QColor SeriesColour(const SChartSeries& series, std::size_t nIndex) {
-    for (const SChartPoint& point : series.points) {
-        if (point.nColour != CHART_DEFAULT_COLOUR) {
-            // Colour values are 0x00BBGGRR.
-            return QColor(point.nColour & 0xFF, (point.nColour >> 8) & 0xFF,
-                          (point.nColour >> 16) & 0xFF);
-        }
-    }
-    return PaletteColour(nIndex);
+    if (series.colours.empty())
+        return PaletteColour(nIndex);
+    // Colour values are 0x00BBGGRR.
+    const std::uint32_t nColour = series.colours.front().second;
+    return QColor(nColour & 0xFF, (nColour >> 8) & 0xFF, (nColour >> 16) & 0xFF);
 }
 
 void StyleChart(QCustomPlot& plot) {

@@ -103,28 +103,50 @@ void CChartView::SyncFromModel() {
         pGraph->setName(series.strTitle.empty() ? tr("Series %1").arg(s + 1)
                                                 : Text(series.strTitle));
         QVector<QCPGraphData> data;
-        data.reserve(static_cast<int>(series.points.size()));
-        for (const SChartPoint& point : series.points) {
-            const double dX = toX(point.dX);
+        data.reserve(static_cast<qsizetype>(series.Size()));
+        for (std::size_t i = 0; i < series.Size(); ++i) {
+            const double dX = toX(series.x[i]);
             // A point without a place on the x axis cannot be drawn; a y that is not a
             // finite number leaves a gap in the line.
             if (std::isfinite(dX))
-                data.append(QCPGraphData(dX, std::isfinite(point.dY) ? point.dY : qQNaN()));
+                data.append(QCPGraphData(dX, std::isfinite(series.y[i]) ? series.y[i] : qQNaN()));
         }
-        std::stable_sort(
-            data.begin(), data.end(),
-            [](const QCPGraphData& a, const QCPGraphData& b) { return a.key < b.key; });
+        const auto byKey = [](const QCPGraphData& a, const QCPGraphData& b) {
+            return a.key < b.key;
+        };
+        if (!std::is_sorted(data.begin(), data.end(), byKey))
+            std::stable_sort(data.begin(), data.end(), byKey);
         ApplyDisplayModes(data, m_modes);
+        // Keys are finite and in order: the x extents are the ends; a value that is a
+        // number makes a point drawn.
+        if (!data.isEmpty()) {
+            xExtent.Add(data.front().key);
+            xExtent.Add(data.back().key);
+        }
+        long long nDrawn = 0;
+        double dFirstKey = 0.0, dLastKey = 0.0, dMinY = 0.0, dMaxY = 0.0;
         for (const QCPGraphData& point : data) {
-            xExtent.Add(point.key);
-            yExtent.Add(point.value);
-            if (!std::isnan(point.value)) {
-                ++m_nDrawnPoints;
-                m_drawnX.Add(point.key);
-                m_drawnY.Add(point.value);
+            if (std::isnan(point.value))
+                continue;
+            if (nDrawn++ == 0) {
+                dFirstKey = point.key;
+                dMinY = dMaxY = point.value;
+            }
+            dLastKey = point.key;
+            dMinY = std::min(dMinY, point.value);
+            dMaxY = std::max(dMaxY, point.value);
+        }
+        if (nDrawn > 0) {
+            m_nDrawnPoints += nDrawn;
+            for (const double dKey : {dFirstKey, dLastKey})
+                m_drawnX.Add(dKey);
+            for (const double dY : {dMinY, dMaxY}) {
+                yExtent.Add(dY);
+                m_drawnY.Add(dY);
             }
         }
         pGraph->data()->set(data, true);
+        pGraph->IndexValues();
         auto* pItem = new CChartLegendItem(legend, pGraph);
         legend->addItem(pItem);
         m_legendItems.append(pItem);

@@ -103,7 +103,7 @@ private:
     QString m_strHeader;
     QList<CChartLegendItem*> m_legendItems;
     std::unique_ptr<CChartNotes> m_pNotes;
-    int m_nDrawnPoints = 0;
+    long long m_nDrawnPoints = 0;
     SDataExtent m_drawnX;
     SDataExtent m_drawnY;
     QCPRange m_initialX;

@@ -26,6 +26,7 @@ struct SPlotRequest {
     bool bAll = false;           // start with every point in view
     bool bStats = false;         // print the statistics of each series instead of showing it
     SXRange range;               // the x the statistics are taken over
+    int nMaxPoints = MAX_POINTS; // room for so many points a set
     // The export's size (pixels of a PNG, points of a PDF or SVG); 0 for the chart's own.
     int nExportWidth = 0;
     int nExportHeight = 0;

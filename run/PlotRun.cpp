@@ -46,7 +46,7 @@ void CPlotRun::Watch() {
 
 SStatus CPlotRun::Read() {
     // About 800 KB: kept off the stack.
-    m_pData = std::make_unique<CPlotData>();
+    m_pData = std::make_unique<CPlotData>(m_request.nMaxPoints);
     switch (m_request.source.kind) {
     case SDataSource::EKind::Usage:
         return SStatus::Failed(ECause::Usage, USAGE_MESSAGE);
@@ -124,7 +124,7 @@ void CPlotRun::Hold(const std::string& strWhy, long long nLine) {
 }
 
 void CPlotRun::Reload() {
-    auto pData = std::make_unique<CPlotData>();
+    auto pData = std::make_unique<CPlotData>(m_request.nMaxPoints);
     pData->ReadFromFile(m_request.source.strPath);
     const CReadReport& report = pData->GetReadReport();
     if (report.bOpenFailed) {

@@ -32,6 +32,8 @@ inline constexpr VARTYPE VT_BSTR = 8;
 inline constexpr VARTYPE VT_DISPATCH = 9;
 inline constexpr VARTYPE VT_BOOL = 11;
 inline constexpr VARTYPE VT_VARIANT = 12;
+// An array of values of the type it is combined with: VT_ARRAY | VT_R8.
+inline constexpr VARTYPE VT_ARRAY = 0x2000;
 
 // One-byte argument type codes; a call's argument list is a string of them, so that they
 // concatenate: VTS_R8 VTS_R8 VTS_BSTR VTS_I4.

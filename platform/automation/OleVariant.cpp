@@ -13,14 +13,15 @@ COleVariant COleVariant::FromBool(BOOL bValue) {
 }
 
 COleVariant::COleVariant(const COleVariant& other)
-    : m_vt(other.m_vt), m_value(other.m_value), m_strValue(other.m_strValue) {
+    : m_vt(other.m_vt), m_value(other.m_value), m_strValue(other.m_strValue),
+      m_pDoubles(other.m_pDoubles) {
     if (m_vt == VT_DISPATCH && m_value.pDispatch)
         m_value.pDispatch->AddRef();
 }
 
 COleVariant::COleVariant(COleVariant&& other) noexcept
     : m_vt(std::exchange(other.m_vt, VT_EMPTY)), m_value(other.m_value),
-      m_strValue(std::move(other.m_strValue)) {}
+      m_strValue(std::move(other.m_strValue)), m_pDoubles(std::move(other.m_pDoubles)) {}
 
 COleVariant& COleVariant::operator=(const COleVariant& other) {
     if (this != &other)
@@ -34,6 +35,7 @@ COleVariant& COleVariant::operator=(COleVariant&& other) noexcept {
         m_vt = std::exchange(other.m_vt, VT_EMPTY);
         m_value = other.m_value;
         m_strValue = std::move(other.m_strValue);
+        m_pDoubles = std::move(other.m_pDoubles);
     }
     return *this;
 }
@@ -53,6 +55,7 @@ void COleVariant::Clear() {
         m_value.pDispatch->Release();
     m_vt = VT_EMPTY;
     m_strValue.clear();
+    m_pDoubles.reset();
 }
 
 std::string COleVariant::Describe() const {
@@ -70,6 +73,8 @@ std::string COleVariant::Describe() const {
         return "VT_BSTR \"" + GetString() + "\"";
     case VT_DISPATCH:
         return GetDispatch() ? "VT_DISPATCH object" : "VT_DISPATCH null";
+    case VT_ARRAY | VT_R8:
+        return "VT_ARRAY|VT_R8 [" + std::to_string(GetDoubles().size()) + "]";
     default:
         return "VT_EMPTY";
     }

@@ -2,8 +2,10 @@
 
 #include "platform/automation/AutomationTypes.h"
 
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 class IDispatch;
 
@@ -20,6 +22,10 @@ public:
     explicit COleVariant(IDispatch* pDispatch) : m_vt(VT_DISPATCH) {
         m_value.pDispatch = pDispatch;
     }
+    // An array of doubles (VT_ARRAY | VT_R8), shared, not copied, by copies of the variant.
+    // Handed over: whoever is called with it may take its storage.
+    explicit COleVariant(std::shared_ptr<std::vector<double>> values)
+        : m_vt(VT_ARRAY | VT_R8), m_pDoubles(std::move(values)) {}
     static COleVariant FromBool(BOOL bValue);
 
     COleVariant(const COleVariant& other);
@@ -37,6 +43,8 @@ public:
     VARIANT_BOOL GetBool() const { return Expect(VT_BOOL).m_value.bBool; }
     const std::string& GetString() const { return Expect(VT_BSTR).m_strValue; }
     IDispatch* GetDispatch() const { return Expect(VT_DISPATCH).m_value.pDispatch; }
+    const std::vector<double>& GetDoubles() const { return *Expect(VT_ARRAY | VT_R8).m_pDoubles; }
+    std::vector<double>& DoublesToTake() const { return *Expect(VT_ARRAY | VT_R8).m_pDoubles; }
 
     // Hands the held reference to the caller and leaves the variant empty.
     IDispatch* DetachDispatch();
@@ -62,6 +70,7 @@ private:
         IDispatch* pDispatch;
     } m_value{};
     std::string m_strValue;
+    std::shared_ptr<std::vector<double>> m_pDoubles;
 };
 
 inline void VariantClear(COleVariant* pVariant) {

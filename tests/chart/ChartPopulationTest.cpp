@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <iomanip>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -101,7 +103,7 @@ TEST_F(ChartPopulation, ShowsOneGraphAndTheLegendOnlyForSeveralSets) {
     chart.DetachControlSite();
     EXPECT_TRUE(other.Model().bLegendVisible);
     ASSERT_EQ(other.Model().series.size(), 2u);
-    EXPECT_EQ(other.Model().series[1].points.at(0).dY, 200.0);
+    EXPECT_EQ(other.Model().series[1].y.at(0), 200.0);
     EXPECT_EQ(other.Model().header, std::vector<std::string>{"three"});
 }
 
@@ -116,7 +118,7 @@ TEST_F(ChartPopulation, CountsWhatThePictureLeavesOut) {
     EXPECT_EQ(report.refusedDates.dMax, std::numeric_limits<double>::infinity());
     EXPECT_EQ(report.nonFiniteX.nCount, 2);
     EXPECT_EQ(report.plainOnDateAxis.nCount, 1);
-    EXPECT_EQ(Model().series.at(0).points.size(), 6u);
+    EXPECT_EQ(Model().series.at(0).Size(), 6u);
 }
 
 TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
@@ -125,7 +127,7 @@ TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
     EXPECT_THROW(Populate("@S0\n1 1\n&\n@S1\n2 2\n&\n@S2\n3 3\n&\n"), COleDispatchException);
     EXPECT_EQ(m_component.CallTexts().size(), 8u);
     ASSERT_EQ(Model().series.size(), 2u);
-    EXPECT_TRUE(Model().series[1].points.empty());
+    EXPECT_EQ(Model().series[1].Size(), 0u);
     EXPECT_EQ(Model().header, std::vector<std::string>{"TeeChart"});
 }
 
@@ -185,6 +187,32 @@ TEST(ScaleMaximum, IsTheNextPowerOfTenInTenths) {
         {inf, inf}};
     for (const auto& [dMaxY, dScale] : cases)
         EXPECT_EQ(ScaleMaximum(dMaxY), dScale) << dMaxY;
+}
+
+} // namespace
+
+namespace {
+
+// The fast date of long series against the specified steps, bit for bit: around midnight and
+// the carry of a second, at the ends of the years automation dates take, and at random.
+TEST(FastJulianToVariantTime, GivesTheSpecifiedStepsDate) {
+    std::vector<double> julians = {
+        1757584.4,          1757584.5,  1757585.4999999995, 1757585.5, 5373484.4999999,
+        5373484.4999999995, 5373484.5,  2451545.0,          2451544.5, 2451544.4999999998,
+        2415018.5,          2415018.25, 300000.0,           1e300};
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> anyDay(1757000.0, 5374000.0);
+    for (int i = 0; i < 200000; ++i)
+        julians.push_back(anyDay(random));
+    for (const double dJulian : julians) {
+        double dFast = -1.0;
+        double dSpecified = -1.0;
+        const bool bFast = FastJulianToVariantTime(dJulian, dFast);
+        ASSERT_EQ(bFast, JulianToVariantTime(dJulian, dSpecified) != FALSE) << dJulian;
+        if (bFast) {
+            ASSERT_EQ(std::memcmp(&dFast, &dSpecified, sizeof dFast), 0) << dJulian;
+        }
+    }
 }
 
 } // namespace

@@ -48,7 +48,7 @@ TEST_F(TChartTest, EveryOperationGoesOutWithItsIdKindAndTypesAndReachesTheChart)
     ASSERT_EQ(model.series.size(), 1u);
     EXPECT_EQ(model.series[0].strTitle, "north");
     EXPECT_TRUE(model.series[0].bPointsVisible);
-    EXPECT_EQ(model.series[0].points.at(0).dY, -2.0);
+    EXPECT_EQ(model.series[0].y.at(0), -2.0);
     EXPECT_FALSE(model.left.bAutomaticMaximum);
     EXPECT_TRUE(model.left.bAutomaticMinimum);
     EXPECT_EQ(model.left.dMaximum, 50.5);

@@ -6,7 +6,7 @@ using ChartView = DrawnChart;
 
 TEST_F(ChartView, ASeriesTakesTheColourAPointAsksForAndANumberForAName) {
     AddSeries("", {{0, 0}, {1, 1}});
-    Model().series[0].points[1].nColour = 0x0000FF; // 0x00BBGGRR
+    Model().series[0].colours.emplace_back(1, 0x0000FF); // 0x00BBGGRR
     Draw();
     EXPECT_GT(CountPixelsNear(m_view.ToImage(QSize(555, 449), 1), QColor(255, 0, 0)), 60);
     EXPECT_EQ(m_view.graph(0)->name(), QStringLiteral("Series 1"));

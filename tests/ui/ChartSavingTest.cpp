@@ -14,7 +14,7 @@ namespace {
 class ChartSaving : public testing::Test {
 protected:
     void SetUp() override {
-        m_pDocument->Model().series.push_back({"north", false, {{1, 1, "", 0}, {2, 3, "", 0}}});
+        m_pDocument->Model().series.push_back({"north", false, {1, 2}, {1, 3}, {}, {}});
         m_view.resize(300, 200);
     }
 

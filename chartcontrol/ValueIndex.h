@@ -1,0 +1,46 @@
+#pragma once
+
+#include <qcustomplot.h>
+
+#include <cstddef>
+#include <vector>
+
+// Where the smallest and largest values of a long series lie over any run of its points, and
+// how many of its values lie below or above a range, without looking at every point: the
+// values in blocks of BLOCK points, each block's extremes and count of numbers kept. A run
+// costs the blocks it spans and the points of the two blocks at its ends. Values that are not
+// numbers (breaks in the line) count nowhere.
+class CValueIndex {
+public:
+    static constexpr std::size_t BLOCK = 64;
+
+    // Indexes the points; they must stay as they are while the index is used.
+    void Build(const QCPGraphData* pPoints, std::size_t nPoints);
+    bool IsEmpty() const { return m_blocks.empty(); }
+
+    // The indices of the smallest and of the largest value among points [nBegin, nEnd); false
+    // when none of them is a number.
+    bool Extremes(std::size_t nBegin, std::size_t nEnd, std::size_t& nMin, std::size_t& nMax) const;
+    // How many values among points [nBegin, nEnd) are numbers.
+    std::size_t Numbers(std::size_t nBegin, std::size_t nEnd) const;
+    // How many values among points [nBegin, nEnd) lie below dLower and above dUpper.
+    void Outside(std::size_t nBegin, std::size_t nEnd, double dLower, double dUpper,
+                 std::size_t& nBelow, std::size_t& nAbove) const;
+
+private:
+    struct SBlock {
+        std::size_t nMin = 0; // index of the smallest number
+        std::size_t nMax = 0;
+        std::size_t nNumbers = 0;
+    };
+    double Value(std::size_t i) const { return m_pPoints[i].value; }
+    // Calls visit(i) for the points at the ends of [nBegin, nEnd) and visitBlock(b) for the
+    // whole blocks between.
+    template <class Point, class Block>
+    void Walk(std::size_t nBegin, std::size_t nEnd, Point visit, Block visitBlock) const;
+
+    const QCPGraphData* m_pPoints = nullptr;
+    std::vector<SBlock> m_blocks;
+    // Numbers in the blocks before each block, for counts of long runs at once.
+    std::vector<std::size_t> m_numbersBefore;
+};
