@@ -130,6 +130,18 @@ void CPlotData::ReadFromFile(std::string strPath) {
     m_pStream = nullptr;
 }
 
+bool CPlotData::ContinueFromFile(const std::string& strPath, long long nOffset) {
+    m_pStream = std::fopen(strPath.c_str(), "r");
+    if (!m_pStream)
+        return false;
+    const bool bPlaced = std::fseek(m_pStream, nOffset, SEEK_SET) == 0;
+    if (bPlaced)
+        ParseStream(true);
+    std::fclose(m_pStream);
+    m_pStream = nullptr;
+    return bPlaced;
+}
+
 void CPlotData::ReadFromStdin() {
     ReadFromStream(stdin);
 }
@@ -150,15 +162,17 @@ std::string CPlotData::GetQuotedText(const char* pszRest) {
     return std::string(pszOpen + 1, pszClose);
 }
 
-void CPlotData::ParseStream() {
+void CPlotData::ParseStream(bool bContinue) {
     CTextLineReader reader(m_pStream);
     char* pLine = nullptr;
     std::size_t nRead = 0;
     char szLine[CTextLineReader::LINE_BUFFER_SIZE];
-    m_nCurGraph = 0;
-    m_nCurSet = 0;
-    m_nCount = 0;
-    m_nLine = 0;
+    if (!bContinue) {
+        m_nCurGraph = 0;
+        m_nCurSet = 0;
+        m_nCount = 0;
+        m_nLine = 0;
+    }
     bool bLineStart = true;
     while (reader.ReadLine(pLine, nRead)) {
         // The pieces of a long line share its line number.
@@ -197,6 +211,8 @@ void CPlotData::ParseStream() {
         m_report.nReadError = reader.Error();
     }
     m_report.nLines = m_nLine;
+    m_report.nBytes += reader.BytesRead();
+    m_report.bEndsWithLineFeed = bLineStart;
     FinishRun();
 }
 
@@ -357,6 +373,7 @@ void CPlotData::HandleSetTerminator() {
 void CPlotData::FinishRun() {
     // Points that no "&" ended stay in their slots but count for nothing. A run of blank
     // lines at the end carries no data and needs no word.
+    m_report.unterminated = SLineTally();
     if (m_bRunHasNumber) {
         m_report.unterminated.nCount = m_nRunStored;
         m_report.unterminated.nFirstLine = m_nRunFirstLine;

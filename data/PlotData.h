@@ -39,6 +39,10 @@ public:
     std::string GetLegend(int nGraph, int nSet) const;
 
     void ReadFromFile(std::string strPath);
+    // Reads on where ReadFromFile of the same file stopped, nOffset bytes in, at the end of a
+    // line: the store as one read of the whole file would leave it. For a file that grows by
+    // appending. False, the store as it was, when the file cannot be opened there.
+    bool ContinueFromFile(const std::string& strPath, long long nOffset);
     void ReadFromStdin();
     // Reads an already open stream to its end; the caller keeps ownership of it.
     void ReadFromStream(FILE* pStream);
@@ -49,7 +53,8 @@ public:
     const CReadReport& GetReadReport() const { return m_report; }
 
 private:
-    void ParseStream();
+    // From the start of the input, or on from where the last read stopped.
+    void ParseStream(bool bContinue = false);
     void HandleKeyword(int nEntry, const char* pszRest);
     bool PointFits() const;
     void SkipPointLine();

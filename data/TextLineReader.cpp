@@ -19,6 +19,7 @@ bool CTextLineReader::Refill() {
     }
     m_pPos = m_buffer;
     m_pEnd = m_buffer + nRead;
+    m_nBytesRead += static_cast<long long>(nRead);
     return nRead != 0;
 }
 

@@ -21,6 +21,8 @@ public:
     bool ReadLine(char*& pLine, std::size_t& nLength);
 
     bool Failed() const { return m_bFailed; }
+    // How many bytes came from the stream so far.
+    long long BytesRead() const { return m_nBytesRead; }
     int Error() const { return m_nError; }
 
 private:
@@ -33,5 +35,6 @@ private:
     char* m_pEnd = m_buffer;
     char m_piece[LINE_BUFFER_SIZE];
     bool m_bFailed = false;
+    long long m_nBytesRead = 0;
     int m_nError = 0;
 };

@@ -57,6 +57,7 @@ SStatus CPlotRun::Read() {
         m_pData->ReadFromFile(m_request.source.strPath);
         break;
     }
+    MarkRead();
     const CReadReport& report = m_pData->GetReadReport();
     if (report.bOpenFailed)
         return SStatus::Failed(ECause::CannotOpen, "cannot open " + InputName() + ": " +
@@ -123,14 +124,37 @@ void CPlotRun::Hold(const std::string& strWhy, long long nLine) {
     SetNotes(std::move(notes));
 }
 
-void CPlotRun::Reload() {
+void CPlotRun::MarkRead() {
+    const CReadReport& report = m_pData->GetReadReport();
+    if (m_pWatch && !report.bOpenFailed && !report.bReadFailed && report.bEndsWithLineFeed)
+        m_mark.Take(m_request.source.strPath, report.nBytes);
+    else
+        m_mark.Forget();
+}
+
+bool CPlotRun::ReadAgain() {
+    const std::string& strPath = m_request.source.strPath;
+    // A monitoring program appends: a month of seconds is not read again for a line more.
+    if (m_mark.OnlyGrown(strPath) && m_pData->ContinueFromFile(strPath, m_mark.Offset())) {
+        MarkRead();
+        return true;
+    }
     auto pData = std::make_unique<CPlotData>(m_request.nMaxPoints);
-    pData->ReadFromFile(m_request.source.strPath);
-    const CReadReport& report = pData->GetReadReport();
-    if (report.bOpenFailed) {
+    pData->ReadFromFile(strPath);
+    if (pData->GetReadReport().bOpenFailed)
+        return false;
+    m_pData = std::move(pData);
+    MarkRead();
+    return true;
+}
+
+void CPlotRun::Reload() {
+    if (!ReadAgain()) {
         Hold("gone: the chart shows what was read last", 0);
         return;
     }
+    const CPlotData* pData = m_pData.get();
+    const CReadReport& report = pData->GetReadReport();
     // A set caught half way would show as a legend without its line.
     if (const long long nOpenLine = report.nOpenSetLine[m_request.nGraph]) {
         Hold("a set is still being written (no \"&\" after it yet): the chart shows the last "
@@ -150,7 +174,6 @@ void CPlotRun::Reload() {
         extraNotes.push_back(FewerPointsNote(nPoints, m_nShownPoints));
     }
     m_nFewerPoints = -1;
-    m_pData = std::move(pData);
     m_pControl->ResetToSavedState();
     const SStatus status = Show(*m_pChart, *m_pControl);
     if (!status.Ok())

@@ -3,6 +3,7 @@
 #include "chart/DataNotes.h"
 #include "chartcontrol/ChartExport.h"
 #include "platform/Status.h"
+#include "run/FileMark.h"
 #include "run/PlotRequest.h"
 
 #include <QObject>
@@ -70,6 +71,11 @@ private:
     // a set of the shown graph is still being written, or it holds fewer points than before
     // and a second look after a quiet moment has not confirmed that.
     void Reload();
+    // With --watch: the file read anew, or, when it only grew since the last read, read on
+    // from there into the store. False when it is gone.
+    bool ReadAgain();
+    // Notes where the read just made ended, for the next to tell whether the file only grew.
+    void MarkRead();
     // Keeps the chart as it is, with a note why.
     void Hold(const std::string& strWhy, long long nLine);
     void SetNotes(std::vector<SDataNote> notes);
@@ -82,6 +88,7 @@ private:
     const CTChart* m_pChart = nullptr;
     CChartControl* m_pControl = nullptr;
     CFileWatch* m_pWatch = nullptr;
+    CFileMark m_mark;
     long long m_nShownPoints = 0;
     long long m_nFewerPoints = -1; // a smaller count once read, waiting to be read again
     SStatus m_outcome;

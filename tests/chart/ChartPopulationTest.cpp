@@ -121,6 +121,36 @@ TEST_F(ChartPopulation, CountsWhatThePictureLeavesOut) {
     EXPECT_EQ(Model().series.at(0).Size(), 6u);
 }
 
+// Beyond the fixed capacity a set goes over in one call, and the chart holds what the calls a
+// point would have given it; the notes count the same.
+TEST_F(ChartPopulation, ALongSetGoesOverInOneCallAndArrivesWhole) {
+    const std::string strText = "@S0\n2451545.0 3\n300000 4\n5 6\nnan 7\n2451546.25 nan\n&\n";
+    const SPopulationReport pointByPoint = Populate(strText);
+    const SChartModel specified = Model();
+    CRecordedChart bulkComponent;
+    CTChart bulkChart;
+    bulkChart.AttachControlSite(bulkComponent.Root());
+    auto pData = std::make_unique<CPlotData>(2000);
+    ReadText(*pData, strText);
+    SPopulationReport inBulk;
+    PopulateChart(bulkChart, *pData, inBulk);
+    bulkChart.DetachControlSite();
+    EXPECT_THAT(
+        bulkComponent.CallTexts(),
+        testing::Contains("chart.series[0] method 101(VT_ARRAY|VT_R8 [4], VT_ARRAY|VT_R8 [4])"));
+    const SChartSeries& bulk = bulkComponent.Model().series.at(0);
+    ASSERT_EQ(bulk.Size(), specified.series.at(0).Size());
+    for (std::size_t i = 0; i < bulk.Size(); ++i) {
+        EXPECT_EQ(std::memcmp(&bulk.x[i], &specified.series[0].x[i], sizeof(double)), 0) << i;
+        EXPECT_EQ(std::memcmp(&bulk.y[i], &specified.series[0].y[i], sizeof(double)), 0) << i;
+    }
+    EXPECT_EQ(bulkComponent.Model().bottom.strTitle, "Date");
+    EXPECT_EQ(inBulk.nPointsAdded, pointByPoint.nPointsAdded);
+    EXPECT_EQ(inBulk.refusedDates.nCount, pointByPoint.refusedDates.nCount);
+    EXPECT_EQ(inBulk.nonFiniteX.nCount, pointByPoint.nonFiniteX.nCount);
+    EXPECT_EQ(inBulk.plainOnDateAxis.nCount, pointByPoint.plainOnDateAxis.nCount);
+}
+
 TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
     // Call 8 is the AddXY of set 1's first point.
     m_component.FailCall(8, "Out of points");

@@ -39,3 +39,28 @@ TEST_F(ChartGraph, DataAtTheEndsOfTheAxisIsDrawnOnTheFrame) {
 }
 
 } // namespace
+
+namespace {
+
+using ChartGraphOfMillions = DrawnChart;
+
+// A million points, one of them a spike: drawn a pixel column at a time, the spike's column
+// still reaches the spike.
+TEST_F(ChartGraphOfMillions, KeepsASpikeAmongAMillionPoints) {
+    constexpr int POINTS = 1000000;
+    constexpr int SPIKE = 500123;
+    SChartSeries series;
+    series.x.resize(POINTS);
+    series.y.assign(POINTS, 0.0);
+    for (int i = 0; i < POINTS; ++i)
+        series.x[static_cast<std::size_t>(i)] = i;
+    series.y[SPIKE] = 100.0;
+    Model().series.push_back(series);
+    Draw();
+    const QImage image = m_view.ToImage(QSize(555, 449), 1);
+    const int nColumn = qRound(m_view.xAxis->coordToPixel(SPIKE));
+    const int nTop = qRound(m_view.yAxis->coordToPixel(100.0));
+    EXPECT_GT(CountPixelsNear(image, PaletteColour(0), QRect(nColumn - 1, nTop, 3, 20)), 10);
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -257,6 +258,80 @@ TEST(PlotDataReader, NulByteEndsWhatALineSays) {
     EXPECT_EQ(pData->GetY(0, 0, 0), 2.0);
     EXPECT_EQ(pData->GetSetCount(0), 1);
     EXPECT_EQ(pData->GetPointCount(0, 0), 1);
+}
+
+} // namespace
+
+namespace {
+
+// What a reader of the store sees of graph 0 and the notes' counts, as one text.
+string Observed(const CPlotData& data) {
+    string strSeen = data.GetSubtitle(0) + "|" + std::to_string(data.GetSetCount(0)) + "|" +
+                     std::to_string(data.GetMaxY(0));
+    for (int s = 0; s < MAX_SETS; ++s) {
+        strSeen += "|" + data.GetLegend(0, s) + ":";
+        for (int i = 0; i < data.GetPointCount(0, s); ++i)
+            strSeen +=
+                std::to_string(data.GetX(0, s, i)) + "," + std::to_string(data.GetY(0, s, i)) + " ";
+    }
+    const CReadReport& report = data.GetReadReport();
+    return strSeen + "|" + std::to_string(report.nLines) + "," +
+           std::to_string(report.unterminated.nCount) + "," +
+           std::to_string(report.IssueCount(0, ELineIssue::NoTwoNumbers)) + "," +
+           std::to_string(report.pointsBeyondSet.nCount) + "," + std::to_string(report.nBytes);
+}
+
+// A store of room for 5 points a set keeps the rules a store of 1000 keeps, on input scaled
+// down by 200: the same sets, counts, drops and running count.
+TEST(PlotDataReader, ASmallerCapacityKeepsTheSameRules) {
+    // Each "p" a run of point lines, 1 line at capacity 5 and 200 at 1000.
+    const string strTemplate = "@S0\nppp&\n@S1\nppppppp&\n@S2\npp@S3\np&\n";
+    const auto expand = [&](int nLines) {
+        string strText;
+        int nPoint = 0;
+        for (char c : strTemplate) {
+            if (c != 'p') {
+                strText += c;
+                continue;
+            }
+            for (int k = 0; k < nLines; ++k, ++nPoint)
+                strText += std::to_string(nPoint) + " " + std::to_string(nPoint % 7) + "\n";
+        }
+        return strText;
+    };
+    auto pSmall = std::make_unique<CPlotData>(5);
+    ReadText(*pSmall, expand(1));
+    auto pLarge = ReadNew(expand(200));
+    for (int s = 0; s < MAX_SETS; ++s) {
+        EXPECT_EQ(pLarge->GetPointCount(0, s), 200 * pSmall->GetPointCount(0, s)) << s;
+        for (int i = 0; i < pSmall->GetPointCount(0, s); ++i)
+            EXPECT_EQ(pLarge->GetX(0, s, 200 * i), 200 * pSmall->GetX(0, s, i)) << s << " " << i;
+    }
+    EXPECT_EQ(pLarge->GetSetCount(0), pSmall->GetSetCount(0));
+    EXPECT_EQ(pLarge->GetReadReport().pointsBeyondSet.nCount,
+              200 * pSmall->GetReadReport().pointsBeyondSet.nCount);
+}
+
+// A file that grows by appending, read on from where the last read stopped at each line end,
+// leaves the store one read of the whole would, and reads only what came.
+TEST(PlotDataReader, AGrowingFileReadOnGivesTheWholeRead) {
+    const string strText = "@subtitle \"run\"\n@S0\n1 1\n\n2 5\n&\n@S1\n@legend string \"b\"\n"
+                           "3 3\n4 4\n5 5\n6 6\n&\n7 7\n";
+    const string strPath = testing::TempDir() + "growing.dat";
+    for (const int nMaxPoints : {MAX_POINTS, 3}) {
+        auto pWhole = std::make_unique<CPlotData>(nMaxPoints);
+        std::ofstream(strPath, std::ios::binary) << strText;
+        pWhole->ReadFromFile(strPath);
+        for (std::size_t nCut = strText.find('\n'); nCut != string::npos;
+             nCut = strText.find('\n', nCut + 1)) {
+            auto pGrown = std::make_unique<CPlotData>(nMaxPoints);
+            std::ofstream(strPath, std::ios::binary) << strText.substr(0, nCut + 1);
+            pGrown->ReadFromFile(strPath);
+            std::ofstream(strPath, std::ios::binary | std::ios::app) << strText.substr(nCut + 1);
+            ASSERT_TRUE(pGrown->ContinueFromFile(strPath, static_cast<long long>(nCut + 1)));
+            EXPECT_EQ(Observed(*pGrown), Observed(*pWhole)) << nMaxPoints << " " << nCut;
+        }
+    }
 }
 
 } // namespace
