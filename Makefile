@@ -76,6 +76,7 @@ bench: deps
 	$(BUILD)/bench/stability_bench
 	bench/startup/run-startup.sh $(BUILD) 15
 	bench/export/run-export.sh $(BUILD) 21
+	bench/millions/run-millions.sh $(BUILD) 5
 
 fuzz: deps
 	cmake --preset fuzz

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -78,5 +79,56 @@ void BM_WheelZoomFrame(benchmark::State& state) {
     chart.DetachControlSite();
 }
 BENCHMARK(BM_WheelZoomFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// 5 series of a million points each through the chart's bulk call, as --max-points brings
+// them: the call, the view taking them in, and a wheel-zoom frame.
+struct SMillions {
+    std::unique_ptr<CChartControl> pControl;
+    CTChart chart;
+    SMillions() {
+        CChartControl::Create(nullptr, PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1000, pControl);
+        chart.AttachControlSite(pControl->GetDispatch());
+    }
+    ~SMillions() { chart.DetachControlSite(); }
+    void Fill() {
+        for (LONG s = 0; s < 5; ++s) {
+            chart.AddSeries(0);
+            auto pXs = std::make_shared<std::vector<double>>(1000000);
+            auto pYs = std::make_shared<std::vector<double>>(1000000);
+            for (std::size_t p = 0; p < pXs->size(); ++p) {
+                (*pXs)[p] = 45292.0 + static_cast<double>(p) / 2880.0;
+                (*pYs)[p] = 100.0 * s + 20.0 * std::sin(static_cast<double>(p) / 5000.0);
+            }
+            chart.GetSeries(s).AddXYArrays(COleVariant(pXs), COleVariant(pYs));
+        }
+        chart.GetAxes().GetBottom().SetDateTimeLabels(TRUE);
+    }
+};
+
+void BM_FiveMillionPointsToTheView(benchmark::State& state) {
+    for (auto _ : state) {
+        SMillions millions;
+        millions.Fill();
+        millions.pControl->View()->SyncFromModel();
+        benchmark::DoNotOptimize(millions.pControl->View()->graphCount());
+    }
+}
+BENCHMARK(BM_FiveMillionPointsToTheView)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_WheelZoomFrameFiveMillionPoints(benchmark::State& state) {
+    SMillions millions;
+    millions.Fill();
+    CChartView& view = *millions.pControl->View();
+    view.resize(555, 449);
+    view.SyncFromModel();
+    view.replot(QCustomPlot::rpImmediateRefresh);
+    const double dCentre = view.xAxis->range().center();
+    int nStep = 0;
+    for (auto _ : state) {
+        view.xAxis->scaleRange(++nStep % 8 < 4 ? 0.85 : 1 / 0.85, dCentre);
+        view.replot(QCustomPlot::rpImmediateRefresh);
+    }
+}
+BENCHMARK(BM_WheelZoomFrameFiveMillionPoints)->Unit(benchmark::kMillisecond);
 
 } // namespace
