@@ -2,6 +2,7 @@
 
 #include "app/ExitStatus.h"
 #include "data/IsoDate.h"
+#include "data/TimeUnit.h"
 
 #include "chartcontrol/ExportLimits.h"
 
@@ -57,6 +58,25 @@ std::string TakeMaxPoints(const std::string& strValue, SOptions& options) {
         return "--max-points takes a whole number from " + std::to_string(MAX_POINTS) + " to " +
                std::to_string(MAX_POINTS_OPTION) + ", not '" + strValue + "'";
     return {};
+}
+
+std::string TakeYUnit(const std::string& strValue, SOptions& options) {
+    if (SecondsPerUnit(strValue) == 0.0)
+        return "--y-unit takes s, ms, us, ns or ps, not '" + strValue + "'";
+    options.strYUnit = strValue;
+    return {};
+}
+
+std::string TakeTaus(const std::string& strValue, SOptions& options) {
+    const std::pair<const char*, ETauSpacing> spacings[] = {
+        {"octave", ETauSpacing::Octave}, {"decade", ETauSpacing::Decade}, {"all", ETauSpacing::All}};
+    for (const auto& [pszName, spacing] : spacings) {
+        if (strValue == pszName) {
+            options.taus = spacing;
+            return {};
+        }
+    }
+    return "--taus takes octave, decade or all, not '" + strValue + "'";
 }
 
 std::string TakeExport(const std::string& strValue, SOptions& options) {
@@ -124,6 +144,9 @@ const SOptionRule OPTION_RULES[] = {
     {"--stats", nullptr, &TakeFlag<&SOptions::bStats>},
     {"--x-range", "FROM:TO", &TakeRange},
     {"--max-points", "a number", &TakeMaxPoints},
+    {"--stability", nullptr, &TakeFlag<&SOptions::bStability>},
+    {"--y-unit", "a unit", &TakeYUnit},
+    {"--taus", "octave, decade or all", &TakeTaus},
 };
 
 // What no single option can check: the ones that only make sense together.
@@ -132,10 +155,15 @@ std::string CheckTogether(const SOptions& options) {
         return "--size and --scale shape an export: give --export FILE too";
     if (!options.bExport && !options.strFormat.empty())
         return "--format says what --export writes: give --export FILE too";
-    if (options.bStats && (options.bExport || options.bWatch))
-        return "--stats prints and ends: not with --export or --watch";
-    if (options.bRange && !options.bStats)
-        return "--x-range chooses what --stats measures: give --stats too";
+    if ((options.bStats || options.bStability) && (options.bExport || options.bWatch))
+        return "--stats and --stability print and end: not with --export or --watch";
+    if (options.bStats && options.bStability)
+        return "--stats or --stability: one table at a time";
+    if (options.bRange && !options.bStats && !options.bStability)
+        return "--x-range chooses what --stats or --stability measures: give one of them too";
+    if (options.bStability && options.strYUnit.empty())
+        return "--stability needs --y-unit s, ms, us, ns or ps: a stability in the wrong unit "
+               "is a wrong number";
     if (options.bExport && options.strExportPath == "-" && options.strFormat.empty())
         return "--export - writes to standard output: give --format png, svg, pdf, csv or json "
                "too";
@@ -198,6 +226,7 @@ std::string HelpText() {
        verlo [FILE | -pipe] --export - --format png|svg|pdf|json|csv
        verlo --watch [--graph N] FILE
        verlo [FILE | -pipe] --stats [--graph N] [--x-range FROM:TO]
+       verlo [FILE | -pipe] --stability --y-unit UNIT [--taus SPACING] [--x-range FROM:TO]
 
 Shows graph 0, or the graph --graph N names, of graph data text as a line chart in the
 window "Differences Graph".
@@ -240,13 +269,21 @@ Options:
                          (2024-12-06, 2024-12-06T12:00:00Z); either may be left out
   --max-points N         room for N points a set (1000 to 10000000; 1000 without it),
                          for files of months of data: e.g. --max-points 40000
+  --y-unit UNIT          y is a phase in s, ms, us, ns or ps: what the stability needs
+  --stability            no window: print the frequency stability of each dated series
+                         as tab-separated values: series, tau_s, n (terms of the Allan
+                         deviation), adev and mdev (dimensionless), tdev (s); needs
+                         --y-unit; --x-range honoured
+  --taus SPACING         averaging times: octave (1, 2, 4, 8... times the median step,
+                         the default), decade (1, 2, 5, 10, 20...) or all
   -h, --help             show this text
   --version              show the version
 Any other word before the file name is ignored; the last word is the file name.
 
 In the window: drag to zoom, wheel, right-drag to pan, Home, A (all data); click and
 Shift+click (or C, Shift+C) for cursors A and B, Delete; S statistics, R linear fit
-removed, G lines broken at gaps; Ctrl+C copy, Ctrl+S save; Enter or Escape close.
+removed, G lines broken at gaps, D stability; Ctrl+C copy, Ctrl+S save; Enter or Escape
+close.
 
 )" + ExitStatusHelp();
 }

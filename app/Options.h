@@ -2,6 +2,7 @@
 
 #include "app/ArgumentList.h"
 #include "chart/GraphStatistics.h"
+#include "data/Stability.h"
 #include "platform/Status.h"
 
 #include <string>
@@ -22,6 +23,9 @@ struct SOptions {
     bool bRange = false;       // "--x-range FROM:TO" was given
     SXRange range;             // its x values, dates as Julian Dates
     int nMaxPoints = MAX_POINTS; // "--max-points N": room for N points a set
+    bool bStability = false;     // "--stability": print the stability of each series
+    std::string strYUnit;        // "--y-unit s|ms|us|ns|ps": what y is, as a time
+    ETauSpacing taus = ETauSpacing::Octave; // "--taus octave|decade|all"
     int nWidth = 0;            // "--size WIDTHxHEIGHT" of an export; 0 for the chart's own
     int nHeight = 0;
     int nScale = 1; // "--scale N": device pixels per pixel of an exported PNG

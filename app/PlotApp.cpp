@@ -4,6 +4,7 @@
 #include "app/ExitStatus.h"
 #include "app/Options.h"
 #include "app/Toolkit.h"
+#include "data/TimeUnit.h"
 #include "chartcontrol/ChartControl.h"
 #include "chartcontrol/ChartView.h"
 #include "run/PlotRun.h"
@@ -61,6 +62,9 @@ BOOL CPlotApp::InitInstance() {
     request.bWatch = options.bWatch;
     request.bAll = options.bAll;
     request.bStats = options.bStats;
+    request.bStability = options.bStability;
+    request.dSecondsPerUnit = SecondsPerUnit(options.strYUnit);
+    request.taus = options.taus;
     request.range = options.range;
     request.nMaxPoints = options.nMaxPoints;
     request.nExportWidth = options.nWidth;
@@ -74,12 +78,12 @@ BOOL CPlotApp::InitInstance() {
     }
 
     // A reader that goes away early makes the output fail with its reason, not end the process.
-    if (request.bExport || request.bStats)
+    if (request.bExport || request.bStats || request.bStability)
         std::signal(SIGPIPE, SIG_IGN);
     // Numbers need no window toolkit.
-    if (request.bStats) {
+    if (request.bStats || request.bStability) {
         CPlotRun run(request);
-        m_exitStatus = ExitStatusFor(run.PrintStatistics().cause);
+        m_exitStatus = ExitStatusFor(run.PrintTable().cause);
         return FALSE;
     }
     const auto pApp = StartToolkit(pszProgramPath, request.bExport,

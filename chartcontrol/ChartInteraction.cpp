@@ -45,6 +45,8 @@ CChartInteraction::CChartInteraction(CChartView& view, CDrawSchedule& schedule,
     QAction* pResiduals = AddAction(tr("Remove linear &fit"), Qt::Key_R);
     pResiduals->setCheckable(true);
     connect(pResiduals, &QAction::toggled, &m_view, &CChartView::SetResiduals);
+    connect(AddAction(tr("Sta&bility"), Qt::Key_D), &QAction::triggered, &m_view,
+            &CChartView::StabilityRequested);
     QAction* pGaps = AddAction(tr("Break lines at &gaps"), Qt::Key_G);
     pGaps->setCheckable(true);
     connect(pGaps, &QAction::toggled, &m_view, &CChartView::SetGaps);

@@ -81,6 +81,8 @@ signals:
     void CopyRequested();
     // Statistics, from the context menu or S: the owner shows or hides them.
     void StatisticsRequested();
+    // Stability, from the context menu or D: the owner shows or hides it.
+    void StabilityRequested();
     // What Measures() answers may have changed: a zoom, a pan, the cursors, new data.
     void MeasuresChanged();
 

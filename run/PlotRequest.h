@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/GraphStatistics.h"
+#include "data/Stability.h"
 
 #include <string>
 
@@ -25,6 +26,9 @@ struct SPlotRequest {
     bool bWatch = false;         // read the file again whenever it changes
     bool bAll = false;           // start with every point in view
     bool bStats = false;         // print the statistics of each series instead of showing it
+    bool bStability = false;     // print the frequency stability of each series
+    double dSecondsPerUnit = 0.0; // y as a phase: seconds a unit; 0 while not known
+    ETauSpacing taus = ETauSpacing::Octave;
     SXRange range;               // the x the statistics are taken over
     int nMaxPoints = MAX_POINTS; // room for so many points a set
     // The export's size (pixels of a PNG, points of a PDF or SVG); 0 for the chart's own.

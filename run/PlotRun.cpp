@@ -2,6 +2,7 @@
 
 #include "chart/ChartPopulation.h"
 #include "chart/GraphCsv.h"
+#include "chart/GraphStability.h"
 #include "chart/TChart.h"
 #include "chartcontrol/ChartControl.h"
 #include "chartcontrol/ChartView.h"
@@ -191,7 +192,7 @@ SStatus CPlotRun::Write(CChartControl& control, const QString& strPath,
     return ExportChart(*control.View(), control.Model(), strPath, options);
 }
 
-SStatus CPlotRun::PrintStatistics() {
+SStatus CPlotRun::PrintTable() {
     const SStatus status = Read();
     if (status.cause == ECause::Usage) {
         Report(status.strMessage);
@@ -203,7 +204,14 @@ SStatus CPlotRun::PrintStatistics() {
     SetNotes(DescribeData(*m_pData, population, m_request.nGraph));
     if (!status.Ok())
         return status;
-    const std::string strTable = GraphStatisticsTsv(*m_pData, m_request.nGraph, m_request.range);
+    std::vector<std::string> unmeasured;
+    const std::string strTable =
+        m_request.bStability
+            ? GraphStabilityTsv(*m_pData, m_request.nGraph, m_request.range,
+                                m_request.dSecondsPerUnit, m_request.taus, unmeasured)
+            : GraphStatisticsTsv(*m_pData, m_request.nGraph, m_request.range);
+    for (const std::string& strNote : unmeasured)
+        ReportAbout(m_request.source.Name(), 0, strNote);
     if (std::fwrite(strTable.data(), 1, strTable.size(), stdout) != strTable.size() ||
         std::fflush(stdout) != 0) {
         const SStatus failed =

@@ -48,9 +48,10 @@ public:
     // write to the request's path. Nothing is written for an input that could not be had.
     SStatus Export(CChartControl& control);
 
-    // --stats: read, and print the statistics of each series of the graph over the request's
-    // x range on standard output. Nothing is printed for an input that could not be had.
-    SStatus PrintStatistics();
+    // --stats or --stability: read, and print the statistics or the frequency stability of
+    // each series of the graph over the request's x range on standard output. Nothing is
+    // printed for an input that could not be had.
+    SStatus PrintTable();
 
     // The notes on the last read as it is shown, in their order.
     const std::vector<SDataNote>& Notes() const { return m_notes; }

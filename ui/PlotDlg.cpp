@@ -14,6 +14,7 @@
 #include "ui/PlotDialogInit.h"
 #include "ui/Resource.h"
 #include "ui/SaveName.h"
+#include "ui/StabilityWindow.h"
 #include "ui/StatisticsPanel.h"
 #include "ui/SystemMenu.h"
 
@@ -68,6 +69,9 @@ bool CPlotDlg::CreateControls() {
     connect(pView, &CChartView::CopyRequested, this, [pView] { CopyChartImage(*pView); });
     m_pStatistics = new CStatisticsPanel(*pView, this);
     connect(pView, &CChartView::StatisticsRequested, m_pStatistics, &CStatisticsPanel::Toggle);
+    m_pStability =
+        new CStabilityWindow(*pView, this, m_run.Request().dSecondsPerUnit, m_run.Request().taus);
+    connect(pView, &CChartView::StabilityRequested, m_pStability, &CStabilityWindow::Toggle);
     m_pChartControl->SetEventSink([this](DISPID dispid) {
         if (dispid == ChartIds::EVENT_DRAWN)
             OnChartEvent();

@@ -11,6 +11,7 @@
 class CChartControl;
 class CNotesLabel;
 class CPlotRun;
+class CStabilityWindow;
 class CStatisticsPanel;
 class QMenu;
 class QPushButton;
@@ -59,6 +60,7 @@ private:
     CNotesLabel* m_pNotes = nullptr;
     QMenu* m_pSystemMenu = nullptr;
     CStatisticsPanel* m_pStatistics = nullptr;
+    CStabilityWindow* m_pStability = nullptr;
 };
 
 inline constexpr int IDOK = 1;
