@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Measuring what is plotted: --stats against values worked out here, over all points and over
-# a range of dates; in the window, cursors by clicks, the statistics beside the chart with S,
+# Measuring what is plotted: --stats and --stability against values worked out here, over all
+# points and over a range of dates; in the window, cursors by clicks, the statistics beside the chart with S,
 # and R and G that change the picture and change it back.
 VERLO=$1
 source "$(dirname "$0")/lib.sh"
@@ -21,6 +21,20 @@ got=$(awk -F'\t' 'NR == 2 { printf "%s %s %.9g %.9g %.9g", $2, $3, $5, $6, $14 }
 env -u DISPLAY "$VERLO" "$E2E_TMP/line.dat" --stats --x-range 2024-12-06T00:30:2024-12-06T01:00Z \
     >"$E2E_TMP/range.tsv" || fail "--x-range: status $?"
 [ "$(awk -F'\t' 'NR == 2 { print $2 }' "$E2E_TMP/range.tsv")" = 3 ] || fail "--x-range: not 3 points"
+
+# --stability: the Allan deviation at the first tau against the second differences summed here;
+# without the unit of y, a usage error.
+awk 'BEGIN { srand(5); print "@S0"; for (k = 0; k < 300; k++) printf "%.10f %.6f\n", 2460650.5 + k / 1440, 10 * rand(); print "&" }' \
+    >"$E2E_TMP/phase.dat"
+status=0
+env -u DISPLAY "$VERLO" "$E2E_TMP/phase.dat" --stability 2>/dev/null || status=$?
+[ "$status" = 1 ] || fail "--stability without --y-unit: status $status"
+env -u DISPLAY "$VERLO" "$E2E_TMP/phase.dat" --stability --y-unit ns >"$E2E_TMP/adev.tsv" ||
+    fail "--stability: status $?"
+expected=$(awk '/^[0-9]/ { x[n++] = $2 * 1e-9 } END { for (i = 0; i + 2 < n; i++) { d = x[i + 2] - 2 * x[i + 1] + x[i]; s += d * d }
+                printf "60 298 %.6g", sqrt(s / (2 * 3600 * (n - 2))) }' "$E2E_TMP/phase.dat")
+got=$(awk -F'\t' 'NR == 2 { printf "%.6g %s %.6g", $2, $3, $4 }' "$E2E_TMP/adev.tsv")
+[ "$got" = "$expected" ] || fail "--stability: $got, not $expected"
 
 start_x
 "$VERLO" "$E2E_TMP/line.dat" 2>"$E2E_TMP/stderr" &
