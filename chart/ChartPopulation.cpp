@@ -168,8 +168,9 @@ bool AddPointsInBulk(const CTChart& chart, int nSet, const CPlotData& data, int 
         const double dX = data.GetX(nGraph, nSet, i);
         const double dY = data.GetY(nGraph, nSet, i);
         double dDate = 0.0;
-        if (dX > DATE_THRESHOLD) {
-            bDates = true;
+        const bool bDate = dX > DATE_THRESHOLD;
+        bDates = bDates || bDate;
+        if (bDate) {
             if (!FastJulianToVariantTime(dX, dDate)) {
                 report.refusedDates.Add(dX);
                 continue;
