@@ -24,30 +24,44 @@ void NextDay(int& nMonth, int& nDay, int& nYear) {
                      nHour, nMinute, dSecond);
 }
 
+// A time of day to the millisecond. The seconds often come back a hair below the whole second
+// they stand for (13:00 as 12:59:59.99999); cut off, they would plot a second early. Rounded,
+// a full second carries into the minute and the hour; true when it carries into the next day.
+struct SClock {
+    int nHour = 0;
+    int nMinute = 0;
+    int nSecond = 0;
+    int nMillisecond = 0;
+};
+bool RoundToMillisecond(int nHour, int nMinute, double dSecond, SClock& clock) {
+    const long long nMilliseconds = std::max(0LL, std::llround(dSecond * 1000.0));
+    clock = {nHour, nMinute, static_cast<int>(nMilliseconds / 1000),
+             static_cast<int>(nMilliseconds % 1000)};
+    if (clock.nSecond == 60) {
+        clock.nSecond = 0;
+        if (++clock.nMinute == 60) {
+            clock.nMinute = 0;
+            if (++clock.nHour == 24) {
+                clock.nHour = 0;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 BOOL JulianToSystemTime(double dJulian, SYSTEMTIME& st) {
     int nMonth = 0, nDay = 0, nYear = 0, nHour = 0, nMinute = 0;
     double dSecond = 0.0;
     JulianToCalendar(dJulian, nMonth, nDay, nYear, nHour, nMinute, dSecond);
-    // The seconds often come back a hair below the whole second they stand for (13:00 as
-    // 12:59:59.99999); cut off, they would plot a second early. Rounded to the millisecond,
-    // a full second carries on as far as the calendar needs.
-    const long long nMilliseconds = std::max(0LL, std::llround(dSecond * 1000.0));
-    int nWholeSecond = static_cast<int>(nMilliseconds / 1000);
-    if (nWholeSecond == 60) {
-        nWholeSecond = 0;
-        if (++nMinute == 60) {
-            nMinute = 0;
-            if (++nHour == 24) {
-                nHour = 0;
-                NextDay(nMonth, nDay, nYear);
-            }
-        }
-    }
+    SClock clock;
+    if (RoundToMillisecond(nHour, nMinute, dSecond, clock))
+        NextDay(nMonth, nDay, nYear);
     // Cut to 16 bits, a year like 926000 would come back as a plausible one and plot at a
     // wrong date; a field that does not fit is no date at all.
-    for (int nField : {nYear, nMonth, nDay, nHour, nMinute, nWholeSecond}) {
+    for (int nField : {nYear, nMonth, nDay, clock.nHour, clock.nMinute, clock.nSecond}) {
         if (nField < 0 || nField > 0xFFFF)
             return FALSE;
     }
@@ -55,10 +69,10 @@ BOOL JulianToSystemTime(double dJulian, SYSTEMTIME& st) {
     st.wYear = static_cast<WORD>(nYear);
     st.wMonth = static_cast<WORD>(nMonth);
     st.wDay = static_cast<WORD>(nDay);
-    st.wHour = static_cast<WORD>(nHour);
-    st.wMinute = static_cast<WORD>(nMinute);
-    st.wSecond = static_cast<WORD>(nWholeSecond);
-    st.wMilliseconds = static_cast<WORD>(nMilliseconds % 1000);
+    st.wHour = static_cast<WORD>(clock.nHour);
+    st.wMinute = static_cast<WORD>(clock.nMinute);
+    st.wSecond = static_cast<WORD>(clock.nSecond);
+    st.wMilliseconds = static_cast<WORD>(clock.nMillisecond);
     return TRUE;
 }
 
@@ -77,39 +91,18 @@ constexpr int LAST_AUTOMATION_DAY = 5373484;
 // day and the time of day come from the same steps as JulianToCalendar's; a day of the
 // calendar is a day of automation dates, counted from another start.
 bool FastJulianToVariantTime(double dJulian, double& dDate) {
-    if (!(dJulian > FIRST_AUTOMATION_DAY - 1.0 && dJulian < LAST_AUTOMATION_DAY + 1.0))
+    int n = 0, nHour = 0, nMinute = 0;
+    double dSecond = 0.0;
+    if (!(dJulian > FIRST_AUTOMATION_DAY - 1.0 && dJulian < LAST_AUTOMATION_DAY + 1.0) ||
+        !JulianToDayAndTime(dJulian, n, nHour, nMinute, dSecond))
         return JulianToVariantTime(dJulian, dDate) != FALSE;
-    int n = static_cast<int>(dJulian);
-    double f = dJulian - n;
-    if (f >= 0.5) {
-        n = n + 1;
-        f = f - 0.5;
-    } else {
-        f = f + 0.5;
-    }
-    double s = (f * 24) * 3600;
-    int nHour = static_cast<int>(s * (1.0 / 3600.0));
-    s = s - nHour * 3600;
-    int nMinute = static_cast<int>(s * (1.0 / 60.0));
-    const double dSecond = s - nMinute * 60;
-    const long long nRounded = std::max(0LL, std::llround(dSecond * 1000.0));
-    long long nWholeSecond = nRounded / 1000;
-    // The carry of JulianToVariantTime, field by field.
-    if (nWholeSecond == 60) {
-        nWholeSecond = 0;
-        if (++nMinute == 60) {
-            nMinute = 0;
-            if (++nHour == 24) {
-                nHour = 0;
-                ++n;
-            }
-        }
-    }
-    if (n < FIRST_AUTOMATION_DAY || n > LAST_AUTOMATION_DAY || nHour > 23 || nMinute > 59)
+    SClock clock;
+    n += RoundToMillisecond(nHour, nMinute, dSecond, clock);
+    if (n < FIRST_AUTOMATION_DAY || n > LAST_AUTOMATION_DAY || clock.nHour > 23)
         return false;
     const long nDays = n - AUTOMATION_EPOCH_DAY;
     const long long nMilliseconds =
-        ((nHour * 60LL + nMinute) * 60 + nWholeSecond) * 1000 + nRounded % 1000;
+        ((clock.nHour * 60LL + clock.nMinute) * 60 + clock.nSecond) * 1000 + clock.nMillisecond;
     const double dFraction = static_cast<double>(nMilliseconds) / 86400000.0;
     dDate =
         nDays < 0 ? static_cast<double>(nDays) - dFraction : static_cast<double>(nDays) + dFraction;

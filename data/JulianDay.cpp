@@ -18,13 +18,9 @@ constexpr double HIGHEST_JULIAN_DAY = 538592030.5;
 
 } // namespace
 
-void JulianToCalendar(double julianDay, int& month, int& day, int& year, int& hour, int& minute,
-                      double& second) {
-    if (!(julianDay > LOWEST_JULIAN_DAY && julianDay < HIGHEST_JULIAN_DAY)) {
-        month = day = year = hour = minute = 0;
-        second = 0.0;
-        return;
-    }
+bool JulianToDayAndTime(double julianDay, int& dayNumber, int& hour, int& minute, double& second) {
+    if (!(julianDay > LOWEST_JULIAN_DAY && julianDay < HIGHEST_JULIAN_DAY))
+        return false;
     int n = static_cast<int>(julianDay);
     double f = julianDay - n;
     if (f >= 0.5) {
@@ -33,7 +29,23 @@ void JulianToCalendar(double julianDay, int& month, int& day, int& year, int& ho
     } else {
         f = f + 0.5;
     }
+    dayNumber = n;
+    double s = (f * 24) * 3600;
+    hour = static_cast<int>(s * ONE_HOUR);
+    s = s - hour * 3600;
+    minute = static_cast<int>(s * ONE_MINUTE);
+    second = s - minute * 60;
+    return true;
+}
 
+void JulianToCalendar(double julianDay, int& month, int& day, int& year, int& hour, int& minute,
+                      double& second) {
+    int n = 0;
+    if (!JulianToDayAndTime(julianDay, n, hour, minute, second)) {
+        month = day = year = hour = minute = 0;
+        second = 0.0;
+        return;
+    }
     int t = 4 * (n - MARCH_BASE_DAY) - 1;
     int c = t / 146097;
     int d = (t - 146097 * c) / 4;
@@ -48,12 +60,6 @@ void JulianToCalendar(double julianDay, int& month, int& day, int& year, int& ho
         month = m - 9;
         year = year + 1;
     }
-
-    double s = (f * 24) * 3600;
-    hour = static_cast<int>(s * ONE_HOUR);
-    s = s - hour * 3600;
-    minute = static_cast<int>(s * ONE_MINUTE);
-    second = s - minute * 60;
 }
 
 double CalendarToJulian(int month, int day, int year, int hour, int minute, double second) {

@@ -11,4 +11,8 @@
 void JulianToCalendar(double julianDay, int& month, int& day, int& year, int& hour, int& minute,
                       double& second);
 
+// The first steps of JulianToCalendar: the Julian Day Number of the civil day and the time of
+// day. False, writing nothing, where JulianToCalendar gives no calendar date.
+bool JulianToDayAndTime(double julianDay, int& dayNumber, int& hour, int& minute, double& second);
+
 double CalendarToJulian(int month, int day, int year, int hour, int minute, double second);
