@@ -20,9 +20,15 @@ TEST(DataSource, FollowsTheCommandLineRules) {
         {{"-pipe"}, EKind::Pipe, ""},
         {{"verlo", "--pipe"}, EKind::Pipe, ""},
         {{"verlo", "-PIPE"}, EKind::File, "-PIPE"},
+        {{"verlo", "my data.dat"}, EKind::File, "my data.dat"},
+        {{"verlo", "-pipe2", "---pipe"}, EKind::File, "---pipe"},
     };
     for (const auto& c : cases) {
-        const SDataSource source = ChooseDataSource(CArgumentList{c.words});
+        std::vector<const char*> argv;
+        for (const std::string& strWord : c.words)
+            argv.push_back(strWord.c_str());
+        const SDataSource source =
+            ChooseDataSource(ArgumentsFromArgv(static_cast<int>(argv.size()), argv.data()));
         EXPECT_EQ(source.kind, c.kind) << c.pszPath;
         EXPECT_EQ(source.strPath, c.pszPath);
     }

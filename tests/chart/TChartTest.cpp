@@ -11,7 +11,9 @@ using testing::ElementsAre;
 // The viewer's side of the contract against the real chart component.
 using TChartTest = RecordedChartTest;
 
-TEST_F(TChartTest, EveryOperationGoesOutWithItsIdKindAndTypesAndReachesTheChart) {
+// Every operation reaches the part of the chart it is for (its ids and types are the golden
+// call log's of the population).
+TEST_F(TChartTest, EveryOperationReachesItsPartOfTheChart) {
     m_chart.AddSeries(0);
     m_chart.GetSeries(0).AddXY(1.5, -2.0, "", 0x20000000);
     m_chart.GetSeries(0).SetTitle("north");
@@ -26,23 +28,6 @@ TEST_F(TChartTest, EveryOperationGoesOutWithItsIdKindAndTypesAndReachesTheChart)
     m_chart.GetAxes().GetBottom().SetDateTimeLabels(TRUE);
     m_chart.GetChartLegend().SetFlag17(7);
     m_chart.GetHeader().GetStrings().SetItem(0, COleVariant("Run 7"));
-
-    EXPECT_THAT(
-        m_component.CallTexts(),
-        ElementsAre("chart method 28(VT_I4 0)", "chart method 56(VT_I4 0)",
-                    "chart.series[0] method 48(VT_R8 1.5, VT_R8 -2, VT_BSTR \"\", "
-                    "VT_I4 536870912)",
-                    "chart method 56(VT_I4 0)", "chart.series[0] put 39(VT_BSTR \"north\")",
-                    "chart method 56(VT_I4 0)", "chart.series[0] get 43()",
-                    "chart.series[0].part43 put 2(VT_BOOL -1)", "chart get 2()",
-                    "chart.axes get 1()", "chart.axes.left put 2(VT_BOOL 0)",
-                    "chart.axes.left put 3(VT_BOOL -1)", "chart.axes.left put 19(VT_R8 50.5)",
-                    "chart.axes.left put 20(VT_R8 -1)", "chart.axes.left get 11()",
-                    "chart.axes.left.part11 put 16(VT_I4 20)", "chart.axes.left get 30()",
-                    "chart.axes.left.title put 2(VT_BSTR \"Value\")", "chart get 2()",
-                    "chart.axes get 4()", "chart.axes.bottom put 100(VT_BOOL -1)", "chart get 15()",
-                    "chart.legend put 17(VT_BOOL -1)", "chart get 22()", "chart.header get 6()",
-                    "chart.header.strings put 2(VT_I4 0, VT_BSTR \"Run 7\")"));
 
     const SChartModel& model = m_component.Model();
     ASSERT_EQ(model.series.size(), 1u);

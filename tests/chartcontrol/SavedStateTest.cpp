@@ -4,23 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <tuple>
 #include <vector>
 
 namespace {
 
 constexpr int IDC_CHART = 1000;
 
+// The chart's size (555 × 449) the export and window tests see; here what they cannot.
 TEST(SavedState, TheChartStartsAtTheDialogsSavedState) {
     SChartModel model;
-    const SStatus status =
-        LoadChartStateFromDialogInit(PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, IDC_CHART, model);
-    ASSERT_TRUE(status.Ok()) << status.strMessage;
-    EXPECT_EQ(std::tuple(model.nWidth, model.nHeight, model.bView3D, model.nHorizOffset,
-                         model.nOrthoAngle, model.nPerspective),
-              std::tuple(555, 449, false, 14, 50, 9));
+    ASSERT_TRUE(
+        LoadChartStateFromDialogInit(PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, IDC_CHART, model)
+            .Ok());
+    EXPECT_FALSE(model.bView3D);
     EXPECT_EQ(model.header, std::vector<std::string>{"TeeChart"});
-    EXPECT_TRUE(model.series.empty());
     const SStatus missing =
         LoadChartStateFromDialogInit(PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1001, model);
     EXPECT_EQ(missing.cause, ECause::NoChart);

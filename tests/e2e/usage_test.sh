@@ -3,6 +3,12 @@
 # and status 1 once the box is dismissed.
 VERLO=$1
 source "$(dirname "$0")/lib.sh"
+
+# Help and version need no display and end with 0.
+help=$(env -u DISPLAY "$VERLO" -h) || fail "-h status"
+[ "${help%%$'\n'*}" = "Usage: verlo FILE" ] || fail "-h"
+grep -q "^  5  a window was asked for" <<<"$help" || fail "--help"
+[ "$(env -u DISPLAY "$VERLO" --version)" = "Verlo 1.0.0" ] || fail "--version"
 start_x
 
 "$VERLO" 2>"$E2E_TMP/stderr" &
