@@ -26,6 +26,12 @@ protected:
     const SChartModel& Model() { return m_component.Model(); }
 };
 
+// The calls that reach a property of an axis: the axes, the axis, then the call.
+std::vector<std::string> Axis(const std::string& strAxis, const std::string& strCall) {
+    return {"chart get 2()", strAxis == "left" ? "chart.axes get 1()" : "chart.axes get 4()",
+            "chart.axes." + strAxis + strCall};
+}
+
 // The whole sequence of calls, once: every point through a fresh series wrapper, a date
 // caption after every date point, the finishing steps in their order.
 TEST_F(ChartPopulation, MakesTheCallsInTheirOrder) {
@@ -33,57 +39,39 @@ TEST_F(ChartPopulation, MakesTheCallsInTheirOrder) {
     Populate(
         "@subtitle \"Run 7\"\n@S0\n@legend string \"a\"\n200000 1\n200000.5 2\n2451545.0 3\n&\n"
         "@S1\n5 50\n&\n");
-    const std::string strPoint = " method 48(VT_R8 ";
-    const std::string strTail = ", VT_BSTR \"\", VT_I4 536870912)";
-    const std::vector<std::string> dateCaption = {"chart get 2()",
-                                                  "chart.axes get 4()",
-                                                  "chart.axes.bottom get 30()",
-                                                  "chart.axes.bottom.title put 2(VT_BSTR \"Date\")",
-                                                  "chart get 2()",
-                                                  "chart.axes get 4()",
-                                                  "chart.axes.bottom put 100(VT_BOOL -1)"};
-    std::vector<std::string> expected = {"chart method 28(VT_I4 0)", "chart method 56(VT_I4 0)",
-                                         "chart.series[0]" + strPoint + "2e+05, VT_R8 1" + strTail};
-    expected.insert(expected.end(), dateCaption.begin(), dateCaption.end());
-    expected.insert(expected.end(), {"chart method 56(VT_I4 0)",
-                                     "chart.series[0]" + strPoint + "36526.5, VT_R8 3" + strTail});
-    expected.insert(expected.end(), dateCaption.begin(), dateCaption.end());
-    expected.insert(expected.end(), {"chart method 56(VT_I4 0)",
-                                     "chart.series[0] put 39(VT_BSTR \"a\")",
-                                     "chart method 28(VT_I4 0)",
-                                     "chart method 56(VT_I4 1)",
-                                     "chart.series[1]" + strPoint + "5, VT_R8 50" + strTail,
-                                     "chart method 56(VT_I4 1)",
-                                     "chart.series[1] put 39(VT_BSTR \"\")",
-                                     "chart method 56(VT_I4 0)",
-                                     "chart.series[0] get 43()",
-                                     "chart.series[0].part43 put 2(VT_BOOL -1)",
-                                     "chart get 2()",
-                                     "chart.axes get 1()",
-                                     "chart.axes.left get 11()",
-                                     "chart.axes.left.part11 put 16(VT_I4 20)",
-                                     "chart get 2()",
-                                     "chart.axes get 1()",
-                                     "chart.axes.left put 3(VT_BOOL 0)",
-                                     "chart get 2()",
-                                     "chart.axes get 1()",
-                                     "chart.axes.left put 20(VT_R8 0)",
-                                     "chart get 2()",
-                                     "chart.axes get 1()",
-                                     "chart.axes.left put 2(VT_BOOL 0)",
-                                     "chart get 2()",
-                                     "chart.axes get 1()",
-                                     "chart.axes.left put 19(VT_R8 50.11872336272725)",
-                                     "chart get 2()",
-                                     "chart.axes get 4()",
-                                     "chart.axes.bottom put 3(VT_BOOL -1)",
-                                     "chart get 2()",
-                                     "chart.axes get 1()",
-                                     "chart.axes.left get 30()",
-                                     "chart.axes.left.title put 2(VT_BSTR \"Value\")",
-                                     "chart get 22()",
-                                     "chart.header get 6()",
-                                     "chart.header.strings put 2(VT_I4 0, VT_BSTR \"Run 7\")"});
+    std::vector<std::string> expected;
+    const auto add = [&expected](const std::vector<std::string>& calls) {
+        expected.insert(expected.end(), calls.begin(), calls.end());
+    };
+    const auto point = [](const char* pszSeries, const char* pszXY) {
+        return std::string("chart.series[") + pszSeries + "] method 48(" + pszXY +
+               ", VT_BSTR \"\", VT_I4 536870912)";
+    };
+    const auto dateCaption = [&] {
+        add(Axis("bottom", " get 30()"));
+        add({"chart.axes.bottom.title put 2(VT_BSTR \"Date\")"});
+        add(Axis("bottom", " put 100(VT_BOOL -1)"));
+    };
+    add({"chart method 28(VT_I4 0)", "chart method 56(VT_I4 0)",
+         point("0", "VT_R8 2e+05, VT_R8 1")});
+    dateCaption();
+    add({"chart method 56(VT_I4 0)", point("0", "VT_R8 36526.5, VT_R8 3")});
+    dateCaption();
+    add({"chart method 56(VT_I4 0)", "chart.series[0] put 39(VT_BSTR \"a\")",
+         "chart method 28(VT_I4 0)", "chart method 56(VT_I4 1)", point("1", "VT_R8 5, VT_R8 50"),
+         "chart method 56(VT_I4 1)", "chart.series[1] put 39(VT_BSTR \"\")",
+         "chart method 56(VT_I4 0)", "chart.series[0] get 43()",
+         "chart.series[0].part43 put 2(VT_BOOL -1)"});
+    add(Axis("left", " get 11()"));
+    add({"chart.axes.left.part11 put 16(VT_I4 20)"});
+    add(Axis("left", " put 3(VT_BOOL 0)"));
+    add(Axis("left", " put 20(VT_R8 0)"));
+    add(Axis("left", " put 2(VT_BOOL 0)"));
+    add(Axis("left", " put 19(VT_R8 50.11872336272725)"));
+    add(Axis("bottom", " put 3(VT_BOOL -1)"));
+    add(Axis("left", " get 30()"));
+    add({"chart.axes.left.title put 2(VT_BSTR \"Value\")", "chart get 22()", "chart.header get 6()",
+         "chart.header.strings put 2(VT_I4 0, VT_BSTR \"Run 7\")"});
     EXPECT_THAT(m_component.CallTexts(), testing::ElementsAreArray(expected));
 }
 

@@ -6,25 +6,36 @@
 #include <clocale>
 #include <cmath>
 #include <fstream>
+#include <iomanip>
+#include <sstream>
 #include <string>
 
 namespace {
 
 using std::string;
 
-TEST(PlotDataReader, ReadsTheTwoSetExample) {
-    auto pData = ReadNew("@WITH G0\n@subtitle \"Run 7\"\n@S0\n@legend string \"north\"\n1.5 3.25\n"
-                         "2.5 1\n&\n@S1\n@legend string \"south\"\n1.5 4\n&\n");
-    EXPECT_EQ(pData->GetSubtitle(0), "Run 7");
-    EXPECT_EQ(pData->GetSetCount(0), 2);
-    EXPECT_EQ(pData->GetLegend(0, 0), "north");
-    EXPECT_EQ(pData->GetLegend(0, 1), "south");
-    EXPECT_EQ(pData->GetPointCount(0, 0), 2);
-    EXPECT_EQ(pData->GetPointCount(0, 1), 1);
-    EXPECT_EQ(pData->GetX(0, 0, 1), 2.5);
-    EXPECT_EQ(pData->GetY(0, 0, 0), 3.25);
-    EXPECT_EQ(pData->GetY(0, 1, 0), 4.0);
-    EXPECT_EQ(pData->GetMaxY(0), 4.0);
+// The store as its readers see it: each graph that holds anything with its subtitle, set count
+// and largest y, then each set's legend and counted points.
+string Seen(const CPlotData& data) {
+    std::ostringstream out;
+    out << std::setprecision(17);
+    for (int g = 0; g < MAX_GRAPHS; ++g) {
+        std::ostringstream sets;
+        sets << std::setprecision(17);
+        for (int s = 0; s < MAX_SETS; ++s) {
+            if (data.GetPointCount(g, s) == 0 && data.GetLegend(g, s).empty())
+                continue;
+            sets << " S" << s << " '" << data.GetLegend(g, s) << "'";
+            for (int i = 0; i < data.GetPointCount(g, s); ++i)
+                sets << " " << data.GetX(g, s, i) << "," << data.GetY(g, s, i);
+        }
+        if (sets.str().empty() && data.GetSetCount(g) == 0 && data.GetMaxY(g) == 0.0 &&
+            data.GetSubtitle(g).empty())
+            continue;
+        out << "G" << g << " '" << data.GetSubtitle(g) << "' " << data.GetSetCount(g) << " max "
+            << data.GetMaxY(g) << sets.str() << ";";
+    }
+    return out.str();
 }
 
 TEST(PlotDataReader, EmptyInputAndMissingFileLeaveTheStoreEmpty) {
@@ -52,44 +63,44 @@ TEST(PlotDataReader, ReadErrorEndsTheInputAndIsReported) {
     EXPECT_EQ(data.GetSetCount(0), 0);
 }
 
-TEST(PlotDataReader, RunningCountAndSetCounts) {
-    // Unterminated points are stored but not counted.
-    auto pUnterminated = ReadNew("@S0\n1 2\n3 4\n");
-    EXPECT_EQ(pUnterminated->GetPointCount(0, 0), 0);
-    EXPECT_EQ(pUnterminated->GetX(0, 0, 1), 3.0);
-    EXPECT_EQ(pUnterminated->GetMaxY(0), 4.0);
-
-    // Without "@S" the points go to set 0 but the graph's set count stays 0.
-    auto pNoSet = ReadNew("1 2\n&\n");
-    EXPECT_EQ(pNoSet->GetPointCount(0, 0), 1);
-    EXPECT_EQ(pNoSet->GetSetCount(0), 0);
-
-    auto pRaised = ReadNew("@S3\n@S1\n");
-    EXPECT_EQ(pRaised->GetSetCount(0), 4);
-
-    // "@S" does not reset the running count: the third point lands in slot 2 of set 1.
-    auto pCarried = ReadNew("1 1\n2 2\n@S1\n3 3\n&\n");
-    EXPECT_EQ(pCarried->GetPointCount(0, 1), 3);
-    EXPECT_EQ(pCarried->GetPointCount(0, 0), 0);
-    EXPECT_EQ(pCarried->GetX(0, 1, 2), 3.0);
-    EXPECT_EQ(pCarried->GetX(0, 1, 0), 0.0);
-    EXPECT_EQ(pCarried->GetY(0, 1, 1), 0.0);
-
-    auto pDouble = ReadNew("@S0\n1 1\n&\n&\n");
-    EXPECT_EQ(pDouble->GetPointCount(0, 0), 0);
-}
-
-TEST(PlotDataReader, PointLinesFillTheirSlotWhateverTheyHold) {
-    auto pData = ReadNew("@S0\n1 5\n\n7\n-3 -9\n2 5\n&\n");
-    EXPECT_EQ(pData->GetPointCount(0, 0), 5);
-    EXPECT_EQ(pData->GetX(0, 0, 1), 0.0); // the empty line takes a slot
-    EXPECT_EQ(pData->GetY(0, 0, 1), 0.0);
-    EXPECT_EQ(pData->GetX(0, 0, 2), 7.0); // one number: x only
-    EXPECT_EQ(pData->GetY(0, 0, 2), 0.0);
-    EXPECT_EQ(pData->GetMaxY(0), 5.0);
-
-    auto pNegative = ReadNew("@S0\n1 -2\n2 -0.5\n&\n");
-    EXPECT_EQ(pNegative->GetMaxY(0), 0.0);
+TEST(PlotDataReader, ReadsByTheLineRules) {
+    const string strLongSubtitle(1011, 'x');
+    const std::pair<string, string> cases[] = {
+        {"@WITH G0\n@subtitle \"Run 7\"\n@S0\n@legend string \"north\"\n1.5 3.25\n2.5 1\n&\n"
+         "@S1\n@legend string \"south\"\n1.5 4\n&\n",
+         "G0 'Run 7' 2 max 4 S0 'north' 1.5,3.25 2.5,1 S1 'south' 1.5,4;"},
+        // Points count only once "&" ends their set; "@S" raises the set count, does not reset
+        // the running count of points, and a set read again starts from its first slot.
+        {"@S0\n1 2\n3 4\n", "G0 '' 1 max 4;"},
+        {"1 2\n&\n", "G0 '' 0 max 2 S0 '' 1,2;"},
+        {"@S3\n@S1\n", "G0 '' 4 max 0;"},
+        {"1 1\n2 2\n@S1\n3 3\n&\n", "G0 '' 2 max 3 S1 '' 0,0 0,0 3,3;"},
+        {"@S0\n1 1\n&\n&\n", "G0 '' 1 max 1;"},
+        {"@S0\n1 1\n2 2\n3 3\n&\n@S1\n@S0\n5 5\n&\n", "G0 '' 2 max 5 S0 '' 5,5;"},
+        // Every point line fills its slot, whatever it holds; the largest y starts at 0.
+        {"@S0\n1 5\n\n7\n-3 -9\n2 5\n&\n", "G0 '' 1 max 5 S0 '' 1,5 0,0 7,0 -3,-9 2,5;"},
+        {"@S0\n1 -2\n2 -0.5\n&\n", "G0 '' 1 max 0 S0 '' 1,-2 2,-0.5;"},
+        // Keywords: case, blanks and the number that follows them.
+        {"@WITH G1\n@with g0\n@S0\n&\n", "G1 '' 1 max 0;"},
+        {"@WITH G 1\n@S0\n&\n@WITH G\n@S2\n", "G0 '' 3 max 0;G1 '' 1 max 0;"},
+        {"@WITH G \t+3junk\n@S -0\n&\n", "G3 '' 1 max 0;"},
+        {"@S2\n@Sample\n1 1\n&\n", "G0 '' 3 max 1 S0 '' 1,1;"},
+        {" @S2\n&\n", "G0 '' 0 max 0 S0 '' 0,0;"},
+        {"@subtitle\"x\"\n--HOLD--\n@ anything\n@legend\n&\n", ""},
+        {"@S4\n@WITH G1\n@S", "G0 '' 5 max 0;"},
+        {"@WITH G1\n@S\n", "G1 '' 1 max 0;"},
+        {"@subtitle \"first\"\n@subtitle none\n@S1\n@legend string \"a\"\n@legend string \"b\"\n",
+         "G0 '' 2 max 0 S1 'b';"},
+        // CR LF reads as LF, also right at the end of a 1023-byte piece.
+        {"@subtitle \"open\r\n@S1\r\n@legend string \"b\"\r\n1 2\r\n&\r\n",
+         "G0 'open\n' 2 max 2 S1 'b' 1,2;"},
+        {"@S\r\n", "G0 '' 1 max 0;"},
+        {"@subtitle \"" + strLongSubtitle + "\r\n@S2\n", "G0 '" + strLongSubtitle + "\n' 3 max 0;"},
+        // A NUL byte ends what a line says.
+        {string("@S0\n1 2\0 9 9\n@S", 15) + string("\0 3\n&\n", 6), "G0 '' 1 max 2 S0 '' 1,2;"},
+    };
+    for (const auto& [strText, strSeen] : cases)
+        EXPECT_EQ(Seen(*ReadNew(strText)), strSeen) << strText;
 }
 
 TEST(PlotDataReader, NumbersIgnoreTheProcessLocale) {
@@ -107,32 +118,6 @@ TEST(PlotDataReader, NumbersIgnoreTheProcessLocale) {
     EXPECT_EQ(pData->GetY(0, 0, 0), 2.75);
 }
 
-TEST(PlotDataReader, KeywordMatching) {
-    auto pLower = ReadNew("@WITH G1\n@with g0\n@S0\n&\n");
-    EXPECT_EQ(pLower->GetSetCount(1), 1);
-    EXPECT_EQ(pLower->GetSetCount(0), 0);
-
-    auto pBlank = ReadNew("@WITH G 1\n@S0\n&\n@WITH G\n@S2\n");
-    EXPECT_EQ(pBlank->GetSetCount(1), 1);
-    EXPECT_EQ(pBlank->GetSetCount(0), 3);
-
-    auto pWord = ReadNew("@S2\n@Sample\n1 1\n&\n");
-    EXPECT_EQ(pWord->GetPointCount(0, 0), 1);
-
-    auto pIndented = ReadNew(" @S2\n&\n");
-    EXPECT_EQ(pIndented->GetSetCount(0), 0);
-    EXPECT_EQ(pIndented->GetPointCount(0, 0), 1);
-
-    auto pIgnored = ReadNew("@subtitle\"x\"\n--HOLD--\n@ anything\n@legend\n&\n");
-    EXPECT_EQ(pIgnored->GetSubtitle(0), "");
-    EXPECT_EQ(pIgnored->GetPointCount(0, 0), 0);
-
-    auto pBareAtEnd = ReadNew("@S4\n@WITH G1\n@S");
-    EXPECT_EQ(pBareAtEnd->GetSetCount(1), 0);
-    auto pBareWithNewline = ReadNew("@WITH G1\n@S\n");
-    EXPECT_EQ(pBareWithNewline->GetSetCount(1), 1);
-}
-
 TEST(PlotDataReader, QuotedTextIsBetweenTheFirstTwoQuotes) {
     const std::pair<const char*, const char*> cases[] = {{"\"Title\" more \"x\"\n", "Title"},
                                                          {"lead \"open end\n", "open end\n"},
@@ -141,13 +126,6 @@ TEST(PlotDataReader, QuotedTextIsBetweenTheFirstTwoQuotes) {
                                                          {"\"a\\\"b\"\n", "a\\"}};
     for (const auto& [pszRest, pszText] : cases)
         EXPECT_EQ(CPlotData::GetQuotedText(pszRest), pszText) << pszRest;
-}
-
-TEST(PlotDataReader, TextsReplaceEarlierOnes) {
-    auto pData = ReadNew("@subtitle \"first\"\n@subtitle none\n@S1\n"
-                         "@legend string \"a\"\n@legend string \"b\"\n");
-    EXPECT_EQ(pData->GetSubtitle(0), "");
-    EXPECT_EQ(pData->GetLegend(0, 1), "b");
 }
 
 TEST(PlotDataReader, StoreLimits) {
@@ -177,20 +155,14 @@ TEST(PlotDataReader, StoreLimits) {
 }
 
 TEST(PlotDataReader, HostileIntegersSelectNothingInside) {
-    for (const char* pszSet : {"2147483647", "99999999999999999999", "-1", "-2147483648",
-                               "-99999999999999999999", "+5"}) {
-        auto pData = ReadNew(string("@S") + pszSet + "\n1 7\n&\n@legend string \"x\"\n");
-        EXPECT_EQ(pData->GetSetCount(0), 0) << pszSet;
-        EXPECT_EQ(pData->GetMaxY(0), 0.0) << pszSet;
-        EXPECT_EQ(pData->GetReadReport().pointsDropped.nCount, 1) << pszSet;
+    for (const char* pszNumber : {"2147483647", "99999999999999999999", "-1", "-2147483648",
+                                  "-2147483649", "4294967296", "+10"}) {
+        for (const string strSelect : {"@S", "@WITH G"}) {
+            auto pData = ReadNew(strSelect + pszNumber + "\n1 7\n&\n@S1\n@legend string \"x\"\n");
+            EXPECT_EQ(Seen(*pData), strSelect == "@S" ? "G0 '' 2 max 0 S1 'x';" : "") << pszNumber;
+            EXPECT_EQ(pData->GetReadReport().pointsDropped.nCount, 1) << pszNumber;
+        }
     }
-    for (const char* pszGraph : {"2147483647", "-2147483649", "4294967296"}) {
-        auto pData = ReadNew(string("@WITH G") + pszGraph + "\n@S1\n1 7\n&\n");
-        for (int g = 0; g < MAX_GRAPHS; ++g)
-            EXPECT_EQ(pData->GetSetCount(g), 0) << pszGraph;
-    }
-    auto pSigned = ReadNew("@WITH G \t+3junk\n@S -0\n&\n");
-    EXPECT_EQ(pSigned->GetSetCount(3), 1);
 }
 
 TEST(PlotDataReader, LongLinesAreReadInPiecesOf1023) {
@@ -214,14 +186,6 @@ TEST(PlotDataReader, LongLinesAreReadInPiecesOf1023) {
     }
 }
 
-TEST(PlotDataReader, ASetReadAgainStartsFromItsFirstSlot) {
-    auto pData = ReadNew("@S0\n1 1\n2 2\n3 3\n&\n@S1\n@S0\n5 5\n&\n");
-    EXPECT_EQ(pData->GetPointCount(0, 0), 1);
-    EXPECT_EQ(pData->GetX(0, 0, 0), 5.0);
-    EXPECT_EQ(pData->GetX(0, 0, 1), 2.0);
-    EXPECT_EQ(pData->GetSetCount(0), 2);
-}
-
 TEST(PlotDataReader, TextAccessorsAnswerEmptyOutsideTheLimits) {
     auto pData = ReadNew("@WITH G9\n@subtitle \"nine\"\n@WITH G0\n@S4\n@legend string \"four\"\n");
     EXPECT_EQ(pData->GetSubtitle(9), "nine");
@@ -233,49 +197,10 @@ TEST(PlotDataReader, TextAccessorsAnswerEmptyOutsideTheLimits) {
         EXPECT_EQ(pData->GetLegend(pair[0], pair[1]), "") << pair[0] << "," << pair[1];
 }
 
-TEST(PlotDataReader, CarriageReturnLineFeedReadsAsLineFeed) {
-    auto pData = ReadNew("@subtitle \"open\r\n@S1\r\n@legend string \"b\"\r\n1 2\r\n&\r\n");
-    EXPECT_EQ(pData->GetSubtitle(0), "open\n");
-    EXPECT_EQ(pData->GetSetCount(0), 2);
-    EXPECT_EQ(pData->GetLegend(0, 1), "b");
-    EXPECT_EQ(pData->GetPointCount(0, 1), 1);
-
-    // "@S" then CR LF is the keyword with a line feed, not the bare keyword.
-    auto pBare = ReadNew("@S\r\n");
-    EXPECT_EQ(pBare->GetSetCount(0), 1);
-
-    // The pair right at the piece boundary still counts as one line feed, so the
-    // next line stays a line of its own.
-    string strLong = "@subtitle \"" + string(1011, 'x') + "\r\n";
-    auto pBoundary = ReadNew(strLong + "@S2\n");
-    EXPECT_EQ(pBoundary->GetSubtitle(0), string(1011, 'x') + "\n");
-    EXPECT_EQ(pBoundary->GetSetCount(0), 3);
-    EXPECT_EQ(pBoundary->GetPointCount(0, 0), 0);
-}
-
-TEST(PlotDataReader, NulByteEndsWhatALineSays) {
-    auto pData = ReadNew(string("@S0\n1 2\0 9 9\n@S", 15) + string("\0 3\n&\n", 6));
-    EXPECT_EQ(pData->GetY(0, 0, 0), 2.0);
-    EXPECT_EQ(pData->GetSetCount(0), 1);
-    EXPECT_EQ(pData->GetPointCount(0, 0), 1);
-}
-
-} // namespace
-
-namespace {
-
-// What a reader of the store sees of graph 0 and the notes' counts, as one text.
+// The store and the report's counts.
 string Observed(const CPlotData& data) {
-    string strSeen = data.GetSubtitle(0) + "|" + std::to_string(data.GetSetCount(0)) + "|" +
-                     std::to_string(data.GetMaxY(0));
-    for (int s = 0; s < MAX_SETS; ++s) {
-        strSeen += "|" + data.GetLegend(0, s) + ":";
-        for (int i = 0; i < data.GetPointCount(0, s); ++i)
-            strSeen +=
-                std::to_string(data.GetX(0, s, i)) + "," + std::to_string(data.GetY(0, s, i)) + " ";
-    }
     const CReadReport& report = data.GetReadReport();
-    return strSeen + "|" + std::to_string(report.nLines) + "," +
+    return Seen(data) + std::to_string(report.nLines) + "," +
            std::to_string(report.unterminated.nCount) + "," +
            std::to_string(report.IssueCount(0, ELineIssue::NoTwoNumbers)) + "," +
            std::to_string(report.pointsBeyondSet.nCount) + "," + std::to_string(report.nBytes);
