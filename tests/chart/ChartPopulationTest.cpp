@@ -26,6 +26,16 @@ protected:
     const SChartModel& Model() { return m_component.Model(); }
 };
 
+// Populates a chart of its own from the data and gives it back with what population said.
+SPopulationReport PopulateOther(CRecordedChart& component, const CPlotData& data, int nGraph = 0) {
+    CTChart chart;
+    chart.AttachControlSite(component.Root());
+    SPopulationReport report;
+    PopulateChart(chart, data, report, nGraph);
+    chart.DetachControlSite();
+    return report;
+}
+
 // The calls that reach a property of an axis: the axes, the axis, then the call.
 std::vector<std::string> Axis(const std::string& strAxis, const std::string& strCall) {
     return {"chart get 2()", strAxis == "left" ? "chart.axes get 1()" : "chart.axes get 4()",
@@ -73,6 +83,14 @@ TEST_F(ChartPopulation, MakesTheCallsInTheirOrder) {
     add({"chart.axes.left.title put 2(VT_BSTR \"Value\")", "chart get 22()", "chart.header get 6()",
          "chart.header.strings put 2(VT_I4 0, VT_BSTR \"Run 7\")"});
     EXPECT_THAT(m_component.CallTexts(), testing::ElementsAreArray(expected));
+    // Each call reached its part of the chart.
+    const SChartModel& model = Model();
+    EXPECT_TRUE(model.bLegendVisible && model.bottom.bDateTime && model.series[0].bPointsVisible);
+    EXPECT_FALSE(model.left.bAutomaticMinimum || model.left.bAutomaticMaximum);
+    EXPECT_EQ(model.left.dMaximum, 50.11872336272725);
+    EXPECT_EQ(model.left.nLabelSeparation, 20);
+    EXPECT_EQ(model.series[0].strTitle + model.left.strTitle + model.bottom.strTitle, "aValueDate");
+    EXPECT_EQ(model.header, std::vector<std::string>{"Run 7"});
 }
 
 TEST_F(ChartPopulation, ShowsOneGraphAndTheLegendOnlyForSeveralSets) {
@@ -84,11 +102,7 @@ TEST_F(ChartPopulation, ShowsOneGraphAndTheLegendOnlyForSeveralSets) {
     EXPECT_EQ(Model().header, std::vector<std::string>{""});
 
     CRecordedChart other;
-    CTChart chart;
-    chart.AttachControlSite(other.Root());
-    SPopulationReport report;
-    PopulateChart(chart, *ReadNew(pszText), report, 3);
-    chart.DetachControlSite();
+    PopulateOther(other, *ReadNew(pszText), 3);
     EXPECT_TRUE(other.Model().bLegendVisible);
     ASSERT_EQ(other.Model().series.size(), 2u);
     EXPECT_EQ(other.Model().series[1].y.at(0), 200.0);
@@ -116,13 +130,9 @@ TEST_F(ChartPopulation, ALongSetGoesOverInOneCallAndArrivesWhole) {
     const SPopulationReport pointByPoint = Populate(strText);
     const SChartModel specified = Model();
     CRecordedChart bulkComponent;
-    CTChart bulkChart;
-    bulkChart.AttachControlSite(bulkComponent.Root());
     auto pData = std::make_unique<CPlotData>(2000);
     ReadText(*pData, strText);
-    SPopulationReport inBulk;
-    PopulateChart(bulkChart, *pData, inBulk);
-    bulkChart.DetachControlSite();
+    const SPopulationReport inBulk = PopulateOther(bulkComponent, *pData);
     EXPECT_THAT(
         bulkComponent.CallTexts(),
         testing::Contains("chart.series[0] method 101(VT_ARRAY|VT_R8 [4], VT_ARRAY|VT_R8 [4])"));

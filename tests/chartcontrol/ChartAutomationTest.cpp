@@ -23,32 +23,6 @@ protected:
     CTChart m_chart;
 };
 
-TEST_F(ChartAutomation, SeriesAreFoundByIndexAndMissingOnesAreNull) {
-    for (LONG i = 0; i < 3; ++i)
-        EXPECT_EQ(m_chart.AddSeries(0), i);
-    m_chart.GetSeries(2).SetTitle("third");
-    EXPECT_EQ(Model().series[2].strTitle, "third");
-    for (LONG nIndex : {3, -1, 1 << 30})
-        EXPECT_EQ(m_chart.GetSeries(nIndex).m_lpDispatch, nullptr) << nIndex;
-}
-
-// Lines (kind 0) are the only kind of series; the header has no line 0 until the saved state
-// gives it one.
-TEST_F(ChartAutomation, RefusalsComeBackAsExceptionsWithTheirCode) {
-    const auto code = [](const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const COleException& e) {
-            return e.m_sc;
-        }
-        return S_OK;
-    };
-    EXPECT_EQ(code([this] { m_chart.AddSeries(3); }), E_INVALIDARG);
-    EXPECT_EQ(code([this] { m_chart.GetHeader().GetStrings().SetItem(0, COleVariant("x")); }),
-              DISP_E_BADINDEX);
-    EXPECT_TRUE(Model().series.empty());
-}
-
 TEST_F(ChartAutomation, ChangesAreAnnouncedButLookupsAreNot) {
     int nChanges = 0;
     m_pDocument->SetChangeListener([&] { ++nChanges; });

@@ -56,11 +56,6 @@ TEST_F(ChartExport, PngHasAsManyPixelsAsItsSizeAndScaleSay) {
     }
 }
 
-TEST_F(ChartExport, AKindAskedForOutweighsTheExtension) {
-    ASSERT_TRUE(Export("c.png", {}, 1, QStringLiteral("svg")).Ok());
-    EXPECT_TRUE(Read("c.png").startsWith("<?xml"));
-}
-
 TEST_F(ChartExport, WhatCannotBeWrittenLeavesNoFileAndSaysWhy) {
     QFile plain(m_folder.filePath("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));

@@ -69,14 +69,6 @@ TEST_F(ChartInteraction, DraggingWithTheRightOrMiddleButtonMovesTheDataAlong) {
     }
 }
 
-TEST_F(ChartInteraction, TheWheelZoomsInOnBothAxes) {
-    QWheelEvent wheel(m_centre, m_view.mapToGlobal(m_centre), QPoint(), QPoint(0, 120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&m_view, &wheel);
-    EXPECT_LT(m_view.xAxis->range().size(), m_x.size());
-    EXPECT_LT(m_view.yAxis->range().size(), m_y.size());
-}
-
 TEST_F(ChartInteraction, HoveringAPointReadsItOut) {
     const QCPGraphData& first = *m_view.graph(0)->data()->constBegin();
     Mouse(QEvent::MouseMove, Qt::NoButton, QPoint(2, 2));

@@ -48,21 +48,4 @@ TEST_F(DrawSchedule, TheChartIsDrawnOnceBeforeItsFirstPaint) {
     }
 }
 
-TEST_F(DrawSchedule, OnceShownABurstGivesOneDrawingAndAResizeToTheSameSizeNone) {
-    SDrawingsAndPaints events(m_view);
-    m_view.show();
-    events.Take();
-    for (int i = 0; i < 3; ++i)
-        m_view.SetEmptyText(QString::number(i));
-    EXPECT_EQ(events.Take().count('D'), 1);
-    for (int i = 0; i < 3; ++i)
-        m_pDocument->Changed();
-    EXPECT_EQ(events.Take().count('D'), 1);
-    QResizeEvent same(m_view.size(), m_view.size());
-    QApplication::sendEvent(&m_view, &same);
-    EXPECT_EQ(events.Take().count('D'), 0);
-    m_view.resize(500, 400);
-    EXPECT_EQ(events.Take().count('D'), 1);
-}
-
 } // namespace

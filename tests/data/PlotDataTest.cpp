@@ -38,29 +38,16 @@ string Seen(const CPlotData& data) {
     return out.str();
 }
 
-TEST(PlotDataReader, EmptyInputAndMissingFileLeaveTheStoreEmpty) {
-    auto pEmpty = ReadNew("");
-    CPlotData missing;
+TEST(PlotDataReader, InputThatCannotBeReadLeavesTheStoreEmptyAndSaysWhy) {
+    CPlotData missing, folder;
     missing.ReadFromFile("/nonexistent/verlo/data.dat");
-    for (const CPlotData* pData : {pEmpty.get(), &missing}) {
-        for (int g = 0; g < MAX_GRAPHS; ++g) {
-            EXPECT_EQ(pData->GetSetCount(g), 0);
-            EXPECT_EQ(pData->GetMaxY(g), 0.0);
-            EXPECT_EQ(pData->GetPointCount(g, 0), 0);
-        }
-    }
+    folder.ReadFromFile("/");
+    EXPECT_EQ(Seen(missing) + Seen(folder) + Seen(*ReadNew("")), "");
     EXPECT_TRUE(missing.GetReadReport().bOpenFailed);
     EXPECT_EQ(missing.GetReadReport().nOpenError, ENOENT);
-    EXPECT_FALSE(pEmpty->GetReadReport().bOpenFailed);
-}
-
-TEST(PlotDataReader, ReadErrorEndsTheInputAndIsReported) {
-    CPlotData data;
-    data.ReadFromFile("/");
-    EXPECT_FALSE(data.GetReadReport().bOpenFailed);
-    EXPECT_TRUE(data.GetReadReport().bReadFailed);
-    EXPECT_EQ(data.GetReadReport().nReadError, EISDIR);
-    EXPECT_EQ(data.GetSetCount(0), 0);
+    EXPECT_FALSE(folder.GetReadReport().bOpenFailed);
+    EXPECT_TRUE(folder.GetReadReport().bReadFailed);
+    EXPECT_EQ(folder.GetReadReport().nReadError, EISDIR);
 }
 
 TEST(PlotDataReader, ReadsByTheLineRules) {
@@ -89,9 +76,15 @@ TEST(PlotDataReader, ReadsByTheLineRules) {
         {"@subtitle\"x\"\n--HOLD--\n@ anything\n@legend\n&\n", ""},
         {"@S4\n@WITH G1\n@S", "G0 '' 5 max 0;"},
         {"@WITH G1\n@S\n", "G1 '' 1 max 0;"},
+        // Texts lie between the first two quotes, no escapes; a later one replaces them.
         {"@subtitle \"first\"\n@subtitle none\n@S1\n@legend string \"a\"\n@legend string \"b\"\n",
          "G0 '' 2 max 0 S1 'b';"},
-        // CR LF reads as LF, also right at the end of a 1023-byte piece.
+        {"@subtitle \"Title\" more \"x\"\n@S0\n@legend string \"a\\\"b\"\n",
+         "G0 'Title' 1 max 0 S0 'a\\';"},
+        // Lines are read in pieces of 1023 bytes: the rest of a longer one is a point line.
+        {"@subtitle \"" + strLongSubtitle + "a\"bc\"\n@S0\n&\n",
+         "G0 '" + strLongSubtitle + "a' 1 max 0 S0 '' 0,0;"},
+        // CR LF reads as LF, also right at the end of a piece.
         {"@subtitle \"open\r\n@S1\r\n@legend string \"b\"\r\n1 2\r\n&\r\n",
          "G0 'open\n' 2 max 2 S1 'b' 1,2;"},
         {"@S\r\n", "G0 '' 1 max 0;"},
@@ -116,16 +109,6 @@ TEST(PlotDataReader, NumbersIgnoreTheProcessLocale) {
     std::setlocale(LC_ALL, strPrevious.c_str());
     EXPECT_EQ(pData->GetX(0, 0, 0), 1.5);
     EXPECT_EQ(pData->GetY(0, 0, 0), 2.75);
-}
-
-TEST(PlotDataReader, QuotedTextIsBetweenTheFirstTwoQuotes) {
-    const std::pair<const char*, const char*> cases[] = {{"\"Title\" more \"x\"\n", "Title"},
-                                                         {"lead \"open end\n", "open end\n"},
-                                                         {"no quote\n", ""},
-                                                         {"\"\"\n", ""},
-                                                         {"\"a\\\"b\"\n", "a\\"}};
-    for (const auto& [pszRest, pszText] : cases)
-        EXPECT_EQ(CPlotData::GetQuotedText(pszRest), pszText) << pszRest;
 }
 
 TEST(PlotDataReader, StoreLimits) {
@@ -163,38 +146,6 @@ TEST(PlotDataReader, HostileIntegersSelectNothingInside) {
             EXPECT_EQ(pData->GetReadReport().pointsDropped.nCount, 1) << pszNumber;
         }
     }
-}
-
-TEST(PlotDataReader, LongLinesAreReadInPiecesOf1023) {
-    // 1023 characters fit one piece; the rest, here "\"\n", is a point line of its own.
-    string strTitle(1012, 'a');
-    auto pData = ReadNew("@subtitle \"" + strTitle + "bc\"\n@S0\n&\n");
-    EXPECT_EQ(pData->GetSubtitle(0), strTitle);
-    EXPECT_EQ(pData->GetPointCount(0, 0), 1);
-
-    // A point line of exactly 1023 characters with its line feed is one piece; so is one of
-    // 1022 and CR LF, also where it follows another line and lies inside the read buffer.
-    string strPoint = "1 2" + string(1019, ' ') + "\n";
-    ASSERT_EQ(strPoint.size(), 1023u);
-    const string strCrLf = "1 2" + string(1019, ' ') + "\r\n";
-    for (const auto& [strBefore, strLine] :
-         {std::pair<string, string>{"", strPoint}, {"", strCrLf}, {"4 4\n", strCrLf}}) {
-        auto pExact = ReadNew("@S0\n" + strBefore + strLine + "&\n");
-        const int nBefore = strBefore.empty() ? 0 : 1;
-        EXPECT_EQ(pExact->GetPointCount(0, 0), nBefore + 1);
-        EXPECT_EQ(pExact->GetY(0, 0, nBefore), 2.0);
-    }
-}
-
-TEST(PlotDataReader, TextAccessorsAnswerEmptyOutsideTheLimits) {
-    auto pData = ReadNew("@WITH G9\n@subtitle \"nine\"\n@WITH G0\n@S4\n@legend string \"four\"\n");
-    EXPECT_EQ(pData->GetSubtitle(9), "nine");
-    EXPECT_EQ(pData->GetLegend(0, 4), "four");
-    for (int g : {-1, 10, 1 << 30})
-        EXPECT_EQ(pData->GetSubtitle(g), "") << g;
-    const int outside[][2] = {{0, 5}, {10, 0}, {-1, 0}, {0, -1}, {1, -1}};
-    for (const auto& pair : outside)
-        EXPECT_EQ(pData->GetLegend(pair[0], pair[1]), "") << pair[0] << "," << pair[1];
 }
 
 // The store and the report's counts.

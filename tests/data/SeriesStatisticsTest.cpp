@@ -13,7 +13,6 @@ using S = SSeriesStatistics;
 using std::sqrt;
 constexpr double NaN = S::NaN;
 constexpr double INF = std::numeric_limits<double>::infinity();
-constexpr double JD = 2460650.5;
 
 // Within dRelative of the expected value, or both NaN.
 bool Close(double dActual, double dExpected, double dRelative) {
@@ -77,28 +76,6 @@ TEST(SeriesStatistics, SmallSeriesGiveTheValuesWorkedOutByHandAtAnyScale) {
     }
 }
 
-TEST(SeriesStatistics, SmallVariationsOnLargeOffsetsKeepTheirDigits) {
-    // Nanoseconds every quarter of an hour for ten days, y = 1e6 + d (-1)^k for k = 0 .. n - 1,
-    // n even: mean 1e6, std d sqrt(n / (n - 1)), slope -6 d / ((n^2 - 1) step), the line at the
-    // first x 1e6 + 3 d / (n + 1), residual std d sqrt(n (n^2 - 4) / ((n^2 - 1) (n - 2))).
-    const int n = 1000;
-    std::vector<double> x, y;
-    for (int k = 0; k < n; ++k) {
-        x.push_back(JD + k / 96.0);
-        y.push_back(k % 2 == 0 ? 1e6 + 1e-3 : 1e6 - 1e-3);
-    }
-    const double d = (y[0] - y[1]) / 2; // as the doubles hold it
-    const double dSlope = -6 * d * 96 / (n * n - 1.0);
-    const S s = ComputeStatistics(x.data(), y.data(), n);
-    EXPECT_PRED3(Close, s.dMean, y[1] + d, 5e-16);
-    EXPECT_PRED3(Close, s.dFitY0, y[1] + d + 3 * d / (n + 1), 5e-16);
-    EXPECT_PRED3(Close, s.dStd, d * sqrt(n / (n - 1.0)), 1e-12);
-    EXPECT_PRED3(Close, s.dSlope, dSlope, 1e-9); // x rounded to 40 us move it 6e-11
-    EXPECT_PRED3(Close, s.dResidualStd, d * sqrt(n * (n * n - 4.0) / ((n * n - 1.0) * (n - 2))),
-                 1e-12);
-
-}
-
 TEST(SeriesStatistics, RangeTakesThePointsFromToBothEndsIncluded) {
     const double x[] = {0, 1, 2, NaN, 3, 4, 5};
     const double y[] = {10, 11, NaN, 12, 13, 14, 15};
@@ -113,15 +90,6 @@ TEST(SeriesStatistics, RangeTakesThePointsFromToBothEndsIncluded) {
         EXPECT_EQ(s.nSkipped, c[3]);
         EXPECT_PRED3(Close, s.dFirstX, c[4], 0);
     }
-}
-
-TEST(SeriesStatistics, FitResidualsAreYLessTheLineFromTheFirstX) {
-    const double x[] = {JD, JD + 0.25, JD + 1, JD + 1};
-    const double y[] = {1e6 + 0.5, 1e6 + 1, 1e6 + 3, INF};
-    const std::vector<double> r =
-        FitResiduals({.dFirstX = JD, .dFitY0 = 1e6, .dSlope = 4}, x, y, 4);
-    EXPECT_EQ(std::vector(r.begin(), r.end() - 1), (std::vector{0.5, 0.0, -1.0}));
-    EXPECT_TRUE(std::isnan(r.back()));
 }
 
 } // namespace

@@ -61,12 +61,4 @@ TEST(TextLineReader, MatchesTranslateThenFgetsAcrossBufferRefills) {
     }
 }
 
-TEST(TextLineReader, EdgeInputs) {
-    EXPECT_EQ(ReaderPieces("no newline"), std::vector<std::string>{"no newline"});
-    EXPECT_EQ(ReaderPieces("\r"), std::vector<std::string>{"\r"});
-    EXPECT_EQ(ReaderPieces("\r\r\n"), std::vector<std::string>{"\r\n"});
-    EXPECT_EQ(ReaderPieces(std::string(1023, 'x') + "\r\n"),
-              (std::vector<std::string>{std::string(1023, 'x'), "\n"}));
-}
-
 } // namespace

@@ -87,18 +87,3 @@ pixels_like() {
     convert "$1" -fuzz 8% -fill black +opaque "$2" -fill white -opaque "$2" \
         -format '%[fx:round(mean*w*h)]' info:
 }
-
-# Opens the viewer on a file, takes a picture of its window (with import's options, say a
-# crop) into OUT, and closes it again with Enter. Needs start_x first.
-capture_window() {
-    local verlo=$1 file=$2 out=$3
-    shift 3
-    "$verlo" "$file" 2>/dev/null &
-    local pid=$! id
-    id=$(wait_window "Differences Graph") || fail "no main window"
-    sleep 0.4
-    import -window "$id" "$@" "$out"
-    press "$id" Return
-    wait_exit "$pid"
-    [ "$STATUS" = 0 ] || fail "the viewer ended with status $STATUS"
-}

@@ -11,21 +11,12 @@ run() {
 }
 says() { grep -qF -- "$1" "$E2E_TMP/stderr" || fail "stderr lacks: $1"; }
 
-# One point an hour plots on the hour, and quarter seconds keep their spacing.
-awk 'BEGIN { print "@S0"; for (k = 0; k < 24; k++) printf "%.10f %d\n", 2451545.0 + k / 24, k;
-             for (k = 0; k < 8; k++) printf "%.12f %d\n", 2451546.0 + k * 0.25 / 86400, k; print "&" }' \
-    >"$E2E_TMP/hourly.dat"
-run "$E2E_TMP/hourly.dat" --export "$E2E_TMP/hourly.json"
-[ "$STATUS" = 0 ] || fail "hourly data: status $STATUS"
-grep -qF '[36526.541666666664,1]' "$E2E_TMP/hourly.json" || fail "13:00 is not plotted at 13:00"
-grep -qF '[36527.50000289352,1]' "$E2E_TMP/hourly.json" || fail "a quarter second is lost"
-! grep -q '^verlo:' "$E2E_TMP/stderr" || fail "a clean file got notes"
-
 # Lines that are no points, points before any @S, a last set without "&", other graphs.
 printf '@S0\n1 1\n\noops, instrument reset\n9,5 5\n2 2\n&\n@WITH G2\n@S0\n3 3\n&\n@WITH G0\n7 7\n' \
     >"$E2E_TMP/notes.dat"
 run "$E2E_TMP/notes.dat" --export "$E2E_TMP/notes.png"
 [ "$STATUS" = 0 ] || fail "notes: status $STATUS"
+! grep -q 'notes.dat:[12]:' "$E2E_TMP/stderr" || fail "notes on clean lines"
 says "verlo: $E2E_TMP/notes.dat:4: \"oops, instrument reset\" is no point of two numbers: taken as (0, 0)"
 says "verlo: $E2E_TMP/notes.dat:9: graph 2 holds 1 set and 1 point, not shown: only graph 0 is (--graph 2 shows it)"
 says "verlo: $E2E_TMP/notes.dat:13: 1 point line from here on not counted"

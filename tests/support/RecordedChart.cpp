@@ -60,8 +60,6 @@ public:
             script != m_owner.m_scripts.end()) {
             if (script->second.hr == DISP_E_EXCEPTION && pExcepInfo)
                 *pExcepInfo = script->second.info;
-            if (pResult && SUCCEEDED(script->second.hr))
-                *pResult = script->second.answer;
             return script->second.hr;
         }
         const HRESULT hr = m_pReal->Invoke(dispid, wFlags, params, pResult, pExcepInfo);

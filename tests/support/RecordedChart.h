@@ -13,8 +13,8 @@
 
 // The real chart component (its model and automation objects, no view) behind a recorder:
 // every call through it is written down ("chart.axes.left put 3(VT_BOOL 0)"), a call can be
-// made to fail as a component fails or to answer something else, and every reference the
-// recorder hands out is counted. Calls count from 1.
+// made to fail as a component fails, and every reference the recorder hands out is counted.
+// Calls count from 1.
 class CRecordedChart {
 public:
     CRecordedChart();
@@ -29,8 +29,6 @@ public:
     void FailCall(int nCall, std::string strDescription, std::string strSource = "Recorder",
                   WORD wCode = 1001);
     void FailCallWithCode(int nCall, HRESULT hr) { m_scripts[nCall].hr = hr; }
-    // The call answers value instead of the component's answer (a null object for none).
-    void AnswerAt(int nCall, COleVariant value) { m_scripts[nCall].answer = std::move(value); }
     void RecordReleases(bool bRecord) { m_bRecordReleases = bRecord; }
 
     const std::vector<std::string>& CallTexts() const { return m_calls; }
@@ -47,7 +45,6 @@ private:
     struct SScript {
         HRESULT hr = S_OK;
         EXCEPINFO info;
-        COleVariant answer;
     };
 
     std::shared_ptr<CChartDocument> m_pDocument;
