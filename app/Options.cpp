@@ -68,8 +68,9 @@ std::string TakeYUnit(const std::string& strValue, SOptions& options) {
 }
 
 std::string TakeTaus(const std::string& strValue, SOptions& options) {
-    const std::pair<const char*, ETauSpacing> spacings[] = {
-        {"octave", ETauSpacing::Octave}, {"decade", ETauSpacing::Decade}, {"all", ETauSpacing::All}};
+    const std::pair<const char*, ETauSpacing> spacings[] = {{"octave", ETauSpacing::Octave},
+                                                            {"decade", ETauSpacing::Decade},
+                                                            {"all", ETauSpacing::All}};
     for (const auto& [pszName, spacing] : spacings) {
         if (strValue == pszName) {
             options.taus = spacing;

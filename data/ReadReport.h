@@ -53,8 +53,8 @@ struct CReadReport {
     bool bReadFailed = false; // reading stopped on an error; nReadError holds errno
     int nReadError = 0;
     long long nLines = 0;
-    long long nBytes = 0;           // read from the input, by every read of the store
-    bool bEndsWithLineFeed = true;  // the last byte read ended a line (or none was read)
+    long long nBytes = 0;          // read from the input, by every read of the store
+    bool bEndsWithLineFeed = true; // the last byte read ended a line (or none was read)
 
     SLineTally pointsDropped;   // point lines of a graph or set outside the store
     SLineTally pointsBeyondSet; // point lines of a set past its capacity of points

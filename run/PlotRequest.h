@@ -20,13 +20,13 @@ struct SDataSource {
 struct SPlotRequest {
     SDataSource source;
     bool bExport = false;
-    std::string strExportPath;   // "-" for standard output
-    std::string strExportFormat; // what the export writes; empty for the path's extension
-    int nGraph = 0;              // 0 to 9
-    bool bWatch = false;         // read the file again whenever it changes
-    bool bAll = false;           // start with every point in view
-    bool bStats = false;         // print the statistics of each series instead of showing it
-    bool bStability = false;     // print the frequency stability of each series
+    std::string strExportPath;    // "-" for standard output
+    std::string strExportFormat;  // what the export writes; empty for the path's extension
+    int nGraph = 0;               // 0 to 9
+    bool bWatch = false;          // read the file again whenever it changes
+    bool bAll = false;            // start with every point in view
+    bool bStats = false;          // print the statistics of each series instead of showing it
+    bool bStability = false;      // print the frequency stability of each series
     double dSecondsPerUnit = 0.0; // y as a phase: seconds a unit; 0 while not known
     ETauSpacing taus = ETauSpacing::Octave;
     SXRange range;               // the x the statistics are taken over
