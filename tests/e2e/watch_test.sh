@@ -63,6 +63,8 @@ has_colour "$GREEN" || fail "the file written in place did not show within half 
 plot_shot() { import -window "$id" -crop 400x250+90+60 +repage "$E2E_TMP/plot.png"; }
 sets 1 >"$E2E_TMP/w.dat"
 sleep 1.2
+grep -qF "w.dat: the file now holds 3 points of the graph, 9 fewer than before" "$E2E_TMP/stderr" ||
+    fail "no note on the points the file lost"
 (exec 3>>"$E2E_TMP/w.dat"
  for line in '@S1' '@legend string "second"' '1 3' '2 4' 'oops' '3 3' '&'; do
      printf '%s\n' "$line" >&3
