@@ -76,6 +76,27 @@ TEST(SeriesStatistics, SmallSeriesGiveTheValuesWorkedOutByHandAtAnyScale) {
     }
 }
 
+TEST(SeriesStatistics, SmallVariationsOnLargeOffsetsKeepTheirDigits) {
+    // Nanoseconds every quarter of an hour for ten days from a Julian Date, where one-pass sums
+    // of x, x^2 and xy lose every digit of the slope: y = 1e6 + d (-1)^k, k = 0 .. n - 1, n even.
+    // Mean 1e6, std d sqrt(n / (n - 1)), slope -6 d / ((n^2 - 1) step), the line at the first x
+    // 1e6 + 3 d / (n + 1), residual std d sqrt(n (n^2 - 4) / ((n^2 - 1) (n - 2))).
+    const int n = 1000;
+    std::vector<double> x, y;
+    for (int k = 0; k < n; ++k) {
+        x.push_back(2460650.5 + k / 96.0);
+        y.push_back(k % 2 == 0 ? 1e6 + 1e-3 : 1e6 - 1e-3);
+    }
+    const double d = (y[0] - y[1]) / 2; // as the doubles hold it
+    const S s = ComputeStatistics(x.data(), y.data(), n);
+    EXPECT_PRED3(Close, s.dMean, y[1] + d, 5e-16);
+    EXPECT_PRED3(Close, s.dFitY0, y[1] + d + 3 * d / (n + 1), 5e-16);
+    EXPECT_PRED3(Close, s.dStd, d * sqrt(n / (n - 1.0)), 1e-12);
+    EXPECT_PRED3(Close, s.dSlope, -6 * d * 96 / (n * n - 1.0), 1e-9); // x rounded to 40 us
+    EXPECT_PRED3(Close, s.dResidualStd, d * sqrt(n * (n * n - 4.0) / ((n * n - 1.0) * (n - 2))),
+                 1e-12);
+}
+
 TEST(SeriesStatistics, RangeTakesThePointsFromToBothEndsIncluded) {
     const double x[] = {0, 1, 2, NaN, 3, 4, 5};
     const double y[] = {10, 11, NaN, 12, 13, 14, 15};

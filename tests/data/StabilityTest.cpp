@@ -26,13 +26,13 @@ SSeries FromFrequency(const std::vector<double>& frequency, double dStep, double
     return series;
 }
 
-// White frequency noise of 1e-9 per sample, a minute apart.
-SSeries WhiteNoise(std::size_t nPoints, std::mt19937_64& random) {
+// White frequency noise of 1e-9 per sample, or white phase noise of 1e-9 s; a minute apart.
+SSeries WhiteNoise(std::size_t nPoints, bool bFrequency, std::mt19937_64& random) {
     std::normal_distribution<double> noise(0.0, 1e-9);
     SSeries series = FromFrequency(std::vector<double>(nPoints - 1), 60.0);
     double dSum = 0.0;
     for (double& dPhase : series.phase)
-        dPhase = dSum += 60.0 * noise(random);
+        dPhase = bFrequency ? (dSum += 60.0 * noise(random)) : noise(random);
     return series;
 }
 
@@ -89,11 +89,21 @@ TEST(Stability, GivesThePublishedValuesToTheirDigits) {
     }
 }
 
+// ADEV falls as 1 / tau for white phase noise and as 1 / sqrt(tau) for white frequency noise.
+TEST(Stability, NoiseTypesGiveTheirSlopes) {
+    std::mt19937_64 random(1065);
+    for (const auto& [bFrequency, dSlope] : {std::pair{false, -1.0}, {true, -0.5}}) {
+        const auto result = Compute(WhiteNoise(8192, bFrequency, random), ETauSpacing::Octave);
+        EXPECT_NEAR(std::log(At(result, 256).dAdev / At(result, 4).dAdev) / std::log(64.0), dSlope,
+                    0.1);
+    }
+}
+
 // Points 300 to 309 of 600 taken out: their slots count towards N / 3 all the same. One x off
 // by 0.5 s is still evenly spaced.
 TEST(Stability, GapIsTakenAsMissingSamples) {
     std::mt19937_64 random(7);
-    const SSeries full = WhiteNoise(600, random);
+    const SSeries full = WhiteNoise(600, true, random);
     SSeries gapped = full;
     gapped.x.erase(gapped.x.begin() + 300, gapped.x.begin() + 310);
     gapped.phase.erase(gapped.phase.begin() + 300, gapped.phase.begin() + 310);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measuring what is plotted: --stats and --stability against values worked out here, over all
 # points and over a range of dates; in the window, cursors by clicks and the statistics beside
-# the chart with S, following the zoom.
+# the chart with S, following the zoom; R and G that change the picture and change it back.
 VERLO=$1
 source "$(dirname "$0")/lib.sh"
 
@@ -66,6 +66,20 @@ panel zoomed
 [ "$(compare -metric AE "$E2E_TMP/all.png" "$E2E_TMP/zoomed.png" null: 2>&1)" -gt 50 ] ||
     fail "a zoom did not change the statistics"
 
+# R and G change the picture, and change it back.
+for key in r g; do
+    import -window "$id" "$E2E_TMP/before.png"
+    press "$id" "$key"
+    sleep 0.3
+    import -window "$id" "$E2E_TMP/on.png"
+    press "$id" "$key"
+    sleep 0.3
+    import -window "$id" "$E2E_TMP/off.png"
+    [ "$(compare -metric AE "$E2E_TMP/before.png" "$E2E_TMP/on.png" null: 2>&1)" -gt 100 ] ||
+        fail "$key did not change the picture"
+    [ "$(compare -metric AE "$E2E_TMP/before.png" "$E2E_TMP/off.png" null: 2>&1)" = 0 ] ||
+        fail "$key again did not bring the picture back"
+done
 press "$id" Return
 wait_exit "$pid"
 [ "$STATUS" = 0 ] || fail "ended with status $STATUS"
