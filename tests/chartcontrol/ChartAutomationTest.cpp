@@ -23,17 +23,6 @@ protected:
     CTChart m_chart;
 };
 
-TEST_F(ChartAutomation, ChangesAreAnnouncedButLookupsAreNot) {
-    int nChanges = 0;
-    m_pDocument->SetChangeListener([&] { ++nChanges; });
-    m_chart.AddSeries(0);
-    m_chart.GetSeries(0).AddXY(1, 1, "", 0);
-    m_chart.GetAxes().GetLeft().GetTitle();
-    EXPECT_EQ(nChanges, 2);
-    m_chart.GetAxes().GetLeft().SetFlag2(TRUE);
-    EXPECT_EQ(nChanges, 3);
-}
-
 TEST_F(ChartAutomation, ObjectsKeepTheDocumentAlive) {
     const std::weak_ptr<CChartDocument> pWeak = m_pDocument;
     CChartAxis axis = m_chart.GetAxes().GetBottom();

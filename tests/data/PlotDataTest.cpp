@@ -9,6 +9,7 @@
 #include <iomanip>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -126,15 +127,14 @@ TEST(PlotDataReader, StoreLimits) {
     EXPECT_EQ(pData->GetSetCount(1), 0);
     EXPECT_EQ(pData->GetSubtitle(9), "");
 
-    const CReadReport& report = pData->GetReadReport();
-    EXPECT_EQ(report.pointsBeyondSet.nCount, 1);
-    EXPECT_EQ(report.pointsBeyondSet.nFirstLine, 1002);
-    EXPECT_EQ(report.nLargestSet, 1001);
-    EXPECT_EQ(report.pointsDropped.nCount, 2);
-    EXPECT_EQ(report.pointsDropped.nFirstLine, 1007);
-    EXPECT_EQ(report.graphsDropped.nCount, 1);
-    EXPECT_EQ(report.setsDropped.nCount, 1);
-    EXPECT_EQ(report.textsDropped.nCount, 2);
+    // Lines beyond a set (the first, the largest set), dropped points (the first), graphs,
+    // sets and texts.
+    const CReadReport& r = pData->GetReadReport();
+    EXPECT_EQ((std::vector<long long>{r.pointsBeyondSet.nCount, r.pointsBeyondSet.nFirstLine,
+                                      r.nLargestSet, r.pointsDropped.nCount,
+                                      r.pointsDropped.nFirstLine, r.graphsDropped.nCount,
+                                      r.setsDropped.nCount, r.textsDropped.nCount}),
+              (std::vector<long long>{1, 1002, 1001, 2, 1007, 1, 1, 2}));
 }
 
 TEST(PlotDataReader, HostileIntegersSelectNothingInside) {

@@ -157,29 +157,25 @@ private:
 };
 
 TEST(PlotDlgTest, AChartFailureIsReportedAndTheDialogStillOpens) {
-    for (const auto& [strDescription, strShown] :
-         {std::pair<std::string, QString>{"Series lost", QStringLiteral("Series lost")},
-          {"", QStringLiteral("Unspecified error")}}) {
-        CPlotRun run(FileRequest(EXAMPLE));
-        CFailingDlg dlg(run, strDescription);
-        QString strReported;
-        bool bDialogOpened = false;
+    CPlotRun run(FileRequest(EXAMPLE));
+    CFailingDlg dlg(run, "Series lost");
+    QString strReported;
+    bool bDialogOpened = false;
+    WhenIdle([&] {
+        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(pBox);
+        EXPECT_EQ(pBox->icon(), QMessageBox::Critical);
+        strReported = pBox->text();
+        EXPECT_FALSE(dlg.isVisible());
         WhenIdle([&] {
-            auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(pBox);
-            EXPECT_EQ(pBox->icon(), QMessageBox::Critical);
-            strReported = pBox->text();
-            EXPECT_FALSE(dlg.isVisible());
-            WhenIdle([&] {
-                bDialogOpened = dlg.isVisible();
-                dlg.accept();
-            });
-            pBox->accept();
+            bDialogOpened = dlg.isVisible();
+            dlg.accept();
         });
-        EXPECT_EQ(dlg.DoModal(), IDOK);
-        EXPECT_EQ(strReported, strShown);
-        EXPECT_TRUE(bDialogOpened);
-    }
+        pBox->accept();
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(strReported, QStringLiteral("Series lost"));
+    EXPECT_TRUE(bDialogOpened);
 }
 
 } // namespace
