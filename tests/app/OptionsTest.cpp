@@ -35,7 +35,7 @@ TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
          {"verlo"},
          "export=a graph=0 error: --export may be given only once"},
         {{"verlo", "-export", "x"}, {"verlo", "-export", "x"}, "graph=0"},
-        {{"verlo", "--graph", "3", "--watch", "a.dat"}, {"verlo", "a.dat"}, "graph=3 watch"},
+        {{"verlo", "--graph", "9", "--watch", "a.dat"}, {"verlo", "a.dat"}, "graph=9 watch"},
         {{"verlo", "a.dat", "--graph", "10"},
          {"verlo", "a.dat"},
          "graph=0 error: --graph takes a graph number from 0 to 9, not '10'"},

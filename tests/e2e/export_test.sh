@@ -8,6 +8,9 @@ source "$(dirname "$0")/lib.sh"
 env -u DISPLAY "$VERLO" "$EXAMPLE" --export "$E2E_TMP/chart.png"
 env -u DISPLAY "$VERLO" --export "$E2E_TMP/chart.json" -pipe <"$EXAMPLE"
 [ "$(identify -format '%wx%h' "$E2E_TMP/chart.png")" = "555x449" ] || fail "PNG size"
+env -u DISPLAY "$VERLO" "$EXAMPLE" --export "$E2E_TMP/big.png" --size 300x200 --scale 2
+[ "$(identify -units PixelsPerInch -format '%wx%h %x' "$E2E_TMP/big.png")" = "600x400 192" ] ||
+    fail "--size 300x200 --scale 2: not 600x400 pixels at 192 dpi"
 grep -q '"header":\["Clock differences against the reference, Q1 2026"\]' "$E2E_TMP/chart.json" ||
     fail "JSON header"
 [ "$(grep -o '"title":"Receiver [ABC]' "$E2E_TMP/chart.json" | wc -l)" = 3 ] || fail "JSON series"

@@ -32,6 +32,9 @@ says "verlo: unknown option '--exprot' (ignored)"
 says "values.dat:2: y read as 4; ',5' after it ignored"
 says "values.dat:4: 2 points with a y that is no finite number are not drawn (lines 4, 5)"
 says 'values.dat:6: "\x1b[2J\a\xff 1" is no point of two numbers: taken as (0, 0)'
+cp "$E2E_TMP/values.dat" "$E2E_TMP/$(printf 'red\033[31m.dat')"
+run "$E2E_TMP/$(printf 'red\033[31m.dat')" --export "$E2E_TMP/values.json"
+says 'red\x1b[31m.dat:2: y read as 4'
 ! grep -q "$(printf '\033')" "$E2E_TMP/stderr" || fail "an escape byte reached the terminal"
 ! grep -q 'values.dat:7:' "$E2E_TMP/stderr" || fail "a note on a clean third column"
 

@@ -18,10 +18,12 @@ grep -qF "graph 0 holds 3 sets and 270 points, not shown: only graph 1 is (--gra
 status=0
 env -u DISPLAY "$VERLO" --graph 10 "$EXAMPLE" --export "$E2E_TMP/g.json" 2>/dev/null || status=$?
 [ "$status" = 1 ] || fail "--graph 10: status $status"
-status=0
-env -u DISPLAY "$VERLO" --watch -pipe </dev/null 2>"$E2E_TMP/stderr" || status=$?
-[ "$status" = 1 ] && grep -qF "verlo: --watch follows a file" "$E2E_TMP/stderr" ||
-    fail "--watch -pipe: status $status"
+for words in "-pipe" "$EXAMPLE --export $E2E_TMP/w.png"; do
+    status=0
+    # shellcheck disable=SC2086
+    env -u DISPLAY "$VERLO" --watch $words </dev/null 2>"$E2E_TMP/stderr" || status=$?
+    [ "$status" = 1 ] && grep -q "verlo: --watch" "$E2E_TMP/stderr" || fail "--watch $words: status $status"
+done
 
 # Sets 0 to n-1 of three points each: one colour per set in the window.
 sets() {
