@@ -11,6 +11,20 @@ env -u DISPLAY "$VERLO" --export "$E2E_TMP/chart.json" -pipe <"$EXAMPLE"
 env -u DISPLAY "$VERLO" "$EXAMPLE" --export "$E2E_TMP/big.png" --size 300x200 --scale 2
 [ "$(identify -units PixelsPerInch -format '%wx%h %x' "$E2E_TMP/big.png")" = "600x400 192" ] ||
     fail "--size 300x200 --scale 2: not 600x400 pixels at 192 dpi"
+# Vector files are as many points as the chart has pixels, the drawing filling the page.
+env -u DISPLAY "$VERLO" "$EXAMPLE" --export "$E2E_TMP/c.svg" --size 300x200
+grep -q '<svg width="105.833mm" height="70.5556mm"' "$E2E_TMP/c.svg" || fail "SVG not 300x200 points"
+env -u DISPLAY "$VERLO" "$EXAMPLE" --export "$E2E_TMP/c.pdf" --size 300x200
+python3 - "$E2E_TMP/c.pdf" <<'EOF2' || fail "the PDF's drawing does not fill its page"
+import re, sys, zlib
+streams = re.findall(rb"stream\r?\n(.*?)endstream", open(sys.argv[1], "rb").read(), re.S)
+def inflated(stream):
+    try:
+        return zlib.decompress(stream)
+    except zlib.error:
+        return b""
+sys.exit(not any(b"1 0 0 -1 0 200 cm" in inflated(s) for s in streams))
+EOF2
 grep -q '"header":\["Clock differences against the reference, Q1 2026"\]' "$E2E_TMP/chart.json" ||
     fail "JSON header"
 [ "$(grep -o '"title":"Receiver [ABC]' "$E2E_TMP/chart.json" | wc -l)" = 3 ] || fail "JSON series"
