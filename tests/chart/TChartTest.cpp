@@ -33,17 +33,4 @@ TEST_F(TChartTest, AFailingCallThrowsTheControlsWordsAndReleasesEveryWrapper) {
     m_component.RecordReleases(false);
 }
 
-TEST_F(TChartTest, AFailureCodeThrowsAnOleException) {
-    m_component.FailCallWithCode(1, E_INVALIDARG);
-    try {
-        m_chart.AddSeries(0);
-        FAIL() << "no exception";
-    } catch (const COleException& e) {
-        EXPECT_EQ(e.m_sc, E_INVALIDARG);
-        std::string strMessage;
-        EXPECT_TRUE(e.GetErrorMessage(strMessage));
-        EXPECT_EQ(strMessage, "The parameter is incorrect.");
-    }
-}
-
 } // namespace

@@ -28,7 +28,6 @@ public:
 
     void FailCall(int nCall, std::string strDescription, std::string strSource = "Recorder",
                   WORD wCode = 1001);
-    void FailCallWithCode(int nCall, HRESULT hr) { m_scripts[nCall].hr = hr; }
     void RecordReleases(bool bRecord) { m_bRecordReleases = bRecord; }
 
     const std::vector<std::string>& CallTexts() const { return m_calls; }
