@@ -70,13 +70,13 @@ TEST_F(ChartInteraction, DraggingWithTheRightOrMiddleButtonMovesTheDataAlong) {
 }
 
 TEST_F(ChartInteraction, HoveringAPointReadsItOut) {
-    const QCPGraphData& first = *m_view.graph(0)->data()->constBegin();
+    const QCPGraphData& second = *(m_view.graph(0)->data()->constBegin() + 1);
     Mouse(QEvent::MouseMove, Qt::NoButton, QPoint(2, 2));
     EXPECT_EQ(QToolTip::text(), QString());
     Mouse(QEvent::MouseMove, Qt::NoButton,
-          QPoint(qRound(m_view.xAxis->coordToPixel(first.key)) + 2,
-                 qRound(m_view.yAxis->coordToPixel(first.value)) - 1));
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("north\nx: 1 Jan 2026 12:00:00\ny: 10"));
+          QPoint(qRound(m_view.xAxis->coordToPixel(second.key)) + 2,
+                 qRound(m_view.yAxis->coordToPixel(second.value)) - 1));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("north\nx: 2 Jan 2026 12:00:00\ny: 10.84147098"));
 }
 
 TEST_F(ChartInteraction, CtrlSAndCtrlCAskTheOwnerToSaveAndToCopy) {

@@ -25,8 +25,10 @@ for words in "-pipe" "$EXAMPLE --export $E2E_TMP/w.png"; do
     [ "$status" = 1 ] && grep -q "verlo: --watch" "$E2E_TMP/stderr" || fail "--watch $words: status $status"
 done
 
-# Sets 0 to n-1 of three points each: one colour per set in the window.
+# Sets 0 to n-1 of three points each in graph 1, shown with --graph 1: one colour per set in
+# the window.
 sets() {
+    echo "@WITH G1"
     for ((s = 0; s < $1; s++)); do
         printf '@S%d\n1 %d\n2 %d\n3 %d\n&\n' "$s" $((s + 1)) $((s + 2)) $((s + 1))
     done
@@ -37,7 +39,7 @@ BLUE='#0072B2' ORANGE='#E69F00' GREEN='#009E73'
 
 start_x
 sets 1 >"$E2E_TMP/w.dat"
-"$VERLO" --watch "$E2E_TMP/w.dat" 2>"$E2E_TMP/stderr" &
+"$VERLO" --watch --graph 1 "$E2E_TMP/w.dat" 2>"$E2E_TMP/stderr" &
 pid=$!
 id=$(wait_window "Differences Graph") || fail "no window"
 sleep 0.3
@@ -91,22 +93,34 @@ has_colour "$ORANGE" || fail "the set written by a slow writer did not show once
 sets 1 >"$E2E_TMP/new.dat"
 mv "$E2E_TMP/new.dat" "$E2E_TMP/w.dat"
 sleep 0.2
-sets 2 >"$E2E_TMP/new.dat"
+sets 4 >"$E2E_TMP/new.dat"
 mv "$E2E_TMP/new.dat" "$E2E_TMP/w.dat"
 sleep 0.5
 shot
-has_colour "$ORANGE" && ! has_colour "$GREEN" || fail "the renamed file did not show"
+has_colour "$GREEN" || fail "the renamed file did not show"
+
+# Rewritten in place with as many bytes and points within a second: read again, with no note
+# on points lost, and a note said once however often the file is read.
+n=0
+for line in oops oopz oopz; do
+    printf '@WITH G1\n@S0\n1 1\n%s\n&\n' "$line" >"$E2E_TMP/w.dat"
+    touch -d "2026-01-01 00:00:00.$((++n))" "$E2E_TMP/w.dat"
+    sleep 0.5
+done
+[ "$(grep -c '"oopz" is no point' "$E2E_TMP/stderr")" = 1 ] ||
+    fail "a rewrite of the same size within a second did not show, or its note came twice"
+! grep -q " 0 fewer than before" "$E2E_TMP/stderr" || fail "a note on no points lost"
 
 # Gone: the chart stays, and a note says why it no longer changes.
 rm "$E2E_TMP/w.dat"
 sleep 0.5
 shot
-has_colour "$ORANGE" || fail "the chart went with the file"
+has_colour "$BLUE" || fail "the chart went with the file"
 grep -qF "w.dat: gone: the chart shows what was read last" "$E2E_TMP/stderr" || fail "no note on the gone file"
-sets 4 >"$E2E_TMP/w.dat"
+sets 2 >"$E2E_TMP/w.dat"
 sleep 0.5
 shot
-has_colour "$GREEN" || fail "the file that came back did not show"
+has_colour "$ORANGE" || fail "the file that came back did not show"
 
 press "$id" Return
 wait_exit "$pid"
