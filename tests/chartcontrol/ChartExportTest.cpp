@@ -47,15 +47,6 @@ TEST_F(ChartExport, TheExtensionChoosesTheKindAndVectorFilesHoldNoPicture) {
     }
 }
 
-TEST_F(ChartExport, PngHasAsManyPixelsAsItsSizeAndScaleSay) {
-    for (const auto& [size, nScale, pixels] : {std::tuple{QSize(), 1, QSize(555, 449)},
-                                               {QSize(), 2, QSize(1110, 898)},
-                                               {QSize(300, 200), 3, QSize(900, 600)}}) {
-        ASSERT_TRUE(Export("c.png", size, nScale).Ok());
-        EXPECT_EQ(QImage::fromData(Read("c.png")).size(), pixels) << nScale;
-    }
-}
-
 TEST_F(ChartExport, WhatCannotBeWrittenLeavesNoFileAndSaysWhy) {
     QFile plain(m_folder.filePath("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));

@@ -61,33 +61,28 @@ std::string RandomTricky(std::mt19937_64& random) {
 // Well-formed numbers whose rounding is hard: long mantissas, extreme exponents, subnormals,
 // hexadecimal forms.
 std::string RandomNumber(std::mt19937_64& random) {
+    static const char* const FORMATS[] = {"%.17g", "%a", "%.25e"};
     char szText[128];
     double dValue = 0.0;
     const std::uint64_t nBits = random();
     std::memcpy(&dValue, &nBits, sizeof dValue);
     const auto nInt = static_cast<unsigned long long>(random() % 0xFFFFFF);
     const int nExponent = static_cast<int>(random() % 2200) - 1100;
-    switch (random() % 7) {
+    switch (random() % 5) {
     case 0:
         return std::to_string(nInt) + "." + std::to_string(random()) + "e-3" +
                std::to_string(random() % 20);
     case 1:
-        std::snprintf(szText, sizeof szText, "%.17g", dValue);
-        break;
-    case 2:
-        std::snprintf(szText, sizeof szText, "%a", dValue);
-        break;
-    case 3:
-        std::snprintf(szText, sizeof szText, "%.25e", dValue);
-        break;
-    case 4:
         std::snprintf(szText, sizeof szText, "%llue%d", nInt, nExponent / 3);
         break;
-    case 5:
+    case 2:
         std::snprintf(szText, sizeof szText, "0x%llx.%llxp%d", nInt, nInt % 0xFFF, nExponent);
         break;
-    default:
+    case 3:
         std::snprintf(szText, sizeof szText, "%.6g", dValue * 1e-300);
+        break;
+    default:
+        std::snprintf(szText, sizeof szText, FORMATS[random() % std::size(FORMATS)], dValue);
         break;
     }
     return szText;
