@@ -36,7 +36,8 @@ TEST(TextElision, WithoutASharedBeginningBothEndsShow) {
     EXPECT_LE(METRICS.horizontalAdvance(strShown), 120);
     EXPECT_TRUE(strShown.startsWith(QStringLiteral("Hydro"))) << strShown.toStdString();
     EXPECT_TRUE(strShown.endsWith(QStringLiteral("F2"))) << strShown.toStdString();
-    EXPECT_EQ(ElideKeepingDifference(strText, 0, 1000, METRICS), strText);
+    EXPECT_EQ(ElideKeepingDifference(strText, 0, METRICS.horizontalAdvance(strText), METRICS),
+              strText);
 }
 
 } // namespace
