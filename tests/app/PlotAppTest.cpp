@@ -14,6 +14,7 @@ namespace {
 std::set<QObject*> g_dialogs;
 
 struct SDialogWatch : QObject {
+    using QObject::QObject;
     bool eventFilter(QObject* pObject, QEvent*) override {
         if (qobject_cast<QDialog*>(pObject))
             g_dialogs.insert(pObject);
@@ -22,7 +23,8 @@ struct SDialogWatch : QObject {
 };
 
 void CountDialogs() {
-    qApp->installEventFilter(new SDialogWatch);
+    // Owned by the toolkit, so it goes when each toolkit does.
+    qApp->installEventFilter(new SDialogWatch(qApp));
 }
 Q_COREAPP_STARTUP_FUNCTION(CountDialogs)
 
