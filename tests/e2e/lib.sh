@@ -45,16 +45,7 @@ start_x() {
 
 # The id of a visible window with exactly this name, waiting up to $2 seconds (default 10).
 wait_window() {
-    local name=$1 limit=${2:-10} id
-    for _ in $(seq $((limit * 20))); do
-        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
+    timeout "${2:-10}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1
 }
 
 has_window() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }

@@ -108,6 +108,20 @@ TEST(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
     }
 }
 
+TEST(PlotDlgTest, AnEmptyChartSaysWhyForTheGraphItShows) {
+    SPlotRequest request = FileRequest(EXAMPLE);
+    request.nGraph = 5;
+    CPlotRun run(request);
+    CPlotDlg dlg(run);
+    CheckThenClose(dlg, [&] {
+        QStringList texts;
+        for (const auto* pText : dlg.ChartControl()->View()->findChildren<QCPItemText*>())
+            texts << pText->text();
+        EXPECT_TRUE(texts.contains(QStringLiteral("No points in graph 5: the data is in graph 0")));
+    });
+    dlg.DoModal();
+}
+
 TEST(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
     CPlotRun run(FileRequest(EXAMPLE));
     CPlotDlg dlg(run);
