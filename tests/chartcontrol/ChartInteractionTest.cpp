@@ -1,3 +1,4 @@
+#include "chartcontrol/ChartNotes.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
 #include <QAction>
@@ -49,10 +50,22 @@ TEST_F(ChartInteraction, ALeftDoubleClickOrHomeReturnsBothAxesToTheModelsView) {
     EXPECT_FALSE(Zoomed());
 }
 
-TEST_F(ChartInteraction, AShowsAllDataWithAMarginOfFourPercent) {
-    Press(Qt::Key_A);
-    EXPECT_DOUBLE_EQ(m_view.xAxis->range().lower, m_x.lower - 0.04 * m_x.size());
-    EXPECT_DOUBLE_EQ(m_view.yAxis->range().upper, m_y.upper + 0.04 * m_y.size());
+TEST_F(ChartInteraction, AOrAClickOnTheCountOutsideShowsAllDataWithAMarginOfFourPercent) {
+    for (const bool bClick : {false, true}) {
+        Zoom();
+        m_view.replot();
+        for (const auto* pNote : m_view.findChildren<QCPItemText*>()) {
+            if (bClick && pNote->text() == m_view.Notes().OutsideText()) {
+                const QPointF centre =
+                    (pNote->topLeft->pixelPosition() + pNote->bottomRight->pixelPosition()) / 2;
+                Mouse(QEvent::MouseButtonPress, Qt::LeftButton, centre.toPoint());
+            }
+        }
+        if (!bClick)
+            Press(Qt::Key_A);
+        EXPECT_DOUBLE_EQ(m_view.xAxis->range().lower, m_x.lower - 0.04 * m_x.size()) << bClick;
+        EXPECT_DOUBLE_EQ(m_view.yAxis->range().upper, m_y.upper + 0.04 * m_y.size());
+    }
 }
 
 TEST_F(ChartInteraction, DraggingWithTheRightOrMiddleButtonMovesTheDataAlong) {

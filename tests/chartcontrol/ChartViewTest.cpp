@@ -20,6 +20,9 @@ TEST_F(ChartView, TheHeaderShowsTheModelsLinesUntilThereAreNone) {
         Draw();
         auto* pHeader = qobject_cast<QCPTextElement*>(m_view.plotLayout()->element(0, 0));
         EXPECT_EQ(pHeader ? pHeader->text() : QString(), strShown);
+        if (pHeader) { // not cut, so no tooltip repeats it
+            EXPECT_EQ(m_view.WholeTextAt(pHeader->outerRect().center()), QString());
+        }
     }
 }
 

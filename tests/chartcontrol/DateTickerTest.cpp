@@ -40,6 +40,17 @@ TEST_F(DateTicker, LabelsChangeFormatWhereTheFinerStepStopsFitting) {
     }
 }
 
+TEST_F(DateTicker, WeeklyTicksGetASubTickADay) {
+    Model().bottom.bDateTime = true;
+    AddSeries("s", {{JAN_1_2026_NOON, 1}, {JAN_1_2026_NOON + 60, 2}});
+    Draw();
+    QVector<double> ticks, subTicks;
+    m_view.xAxis->ticker()->generate(m_view.xAxis->range(), QLocale::c(), 'g', 6, ticks, &subTicks,
+                                     nullptr);
+    EXPECT_EQ(ticks[1] - ticks[0], 7 * DAY);
+    EXPECT_EQ(subTicks[1] - subTicks[0], DAY);
+}
+
 TEST(DescribeDate, MillisecondsOnlyWhereTheTimeHasThem) {
     EXPECT_EQ(DescribeDate(1767268800), QStringLiteral("1 Jan 2026 12:00:00"));
     EXPECT_EQ(DescribeDate(1767268800.25), QStringLiteral("1 Jan 2026 12:00:00.250"));
