@@ -44,13 +44,14 @@ void ExpectSame(const std::string& strLine) {
         << '"' << strLine << "\" y " << actual.dY << " vs " << expected.dY;
 }
 
-// Tricky number texts: every piece the C library's matcher cares about, in random order.
+// Tricky number texts: every piece the C library's matcher cares about (each kind of white
+// space, "infin" that is not "infinity", "0x" without digits...), in random order.
 std::string RandomTricky(std::mt19937_64& random) {
     static const std::vector<std::string> pieces = {
-        "0",   "1",   "9",   "00",  "123",      ".",     "e",    "E", "p",  "P",
-        "x",   "X",   "+",   "-",   " ",        "\t",    "\n",   "a", "f",  "F",
-        "nan", "NaN", "inf", "INF", "infinity", "infin", "(",    ")", "0x", "0X1",
-        "1e",  "e+",  "e-",  "1.5", "g",        "_",     "\xE9", ",", "7",  "2.5e-3"};
+        "0",   "1",    "9",   "00",  "123", ".",   "e",        "E",     "p", "P",  "x",
+        "X",   "+",    "-",   " ",   "\t",  "\n",  "a",        "f",     "F", "\r", "\v",
+        "\f",  "-0x.", "nan", "NaN", "inf", "INF", "infinity", "infin", "(", ")",  "0x",
+        "0X1", "1e",   "e+",  "e-",  "1.5", "g",   "_",        "\xE9",  ",", "7",  "2.5e-3"};
     std::string strText;
     const int nPieces = static_cast<int>(random() % 9);
     for (int i = 0; i < nPieces; ++i)
@@ -111,43 +112,6 @@ TEST(PointScan, AgreesWithTheCLibraryBitForBit) {
         if (HasFatalFailure())
             return;
     }
-}
-
-TEST(PointScan, KnownQuirksOfTheCLibrary) {
-    for (const char* pszLine : {"",
-                                "   \n",
-                                "1 2",
-                                "1\r2",
-                                "1\v2",
-                                "\f1\t\f2",
-                                "100ergs 5",
-                                "1e 5",
-                                "1e+ 3",
-                                "1e+-5 7",
-                                "0e5 7",
-                                "0x 5",
-                                "0x1p 5",
-                                "0x.p1 7",
-                                "0x1e+5 7",
-                                "0xp3",
-                                "0X1",
-                                "-",
-                                "- 5",
-                                "+.e 3",
-                                "..5 7",
-                                "1.5.5 7",
-                                "nan(12) 3",
-                                "-nan 1",
-                                "infinit 3",
-                                "INFINITY -Inf",
-                                "1e400 -1e400",
-                                "4.9e-324 2e-330",
-                                "-0 -0x0p0",
-                                "0x1.fffffffffffff8p1023 1",
-                                "\xE9 1",
-                                "1\xE9 2",
-                                "12345678901234567890123 .5"})
-        ExpectSame(pszLine);
 }
 
 } // namespace
