@@ -32,8 +32,8 @@ std::pair<Notes, std::string> Describe(const CPlotData& data) {
 TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
     const std::string strSixBadLines = "@S0\n1 1\n" + std::string(6, '\n') + "&\n";
     std::string strLongSet = "@S0\n";
-    for (int i = 0; i < 1002; ++i)
-        strLongSet += "1 1\n";
+    for (int i = 0; i < 3103; ++i) // 2101 points, then a set of 1002
+        strLongSet += i == 2101 ? "&\n@S1\n1 1\n" : "1 1\n";
     // A line of 2000 characters is read in two pieces, yet stays one line; CR LF ends a line.
     const std::string strLongLine = "@S0\r\n1 1\r\n" + std::string(2000, ' ') + "\r\nx\r\n&\r\n";
     const SNotesCase cases[] = {
@@ -79,9 +79,10 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
           {13,
            "graph 1 holds 0 sets and 1 point, not shown: only graph 0 is (--graph 1 shows it)"}},
          ""},
-        {"a set longer than the store takes",
+        {"sets longer than the store takes: the longest names the capacity",
          strLongSet + "&\n",
-         {{1002, "dropped 2 point lines beyond 1000 points a set (--max-points 2000 shows them)"}},
+         {{1002,
+           "dropped 1103 point lines beyond 1000 points a set (--max-points 3000 shows them)"}},
          ""},
         {"a last set without &",
          "@S0\n1 1\n&\n2 2\noops\n3 3\n",

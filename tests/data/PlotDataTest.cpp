@@ -186,6 +186,10 @@ TEST(PlotDataReader, ASmallerCapacityKeepsTheSameRules) {
     EXPECT_EQ(pLarge->GetSetCount(0), pSmall->GetSetCount(0));
     EXPECT_EQ(pLarge->GetReadReport().pointsBeyondSet.nCount,
               200 * pSmall->GetReadReport().pointsBeyondSet.nCount);
+    // A set whose one counted line went into the set before it holds 0.0 there.
+    auto pCarried = std::make_unique<CPlotData>(5);
+    ReadText(*pCarried, "@S0\n1 1\n@S1\n&\n");
+    EXPECT_EQ(pCarried->GetX(0, 1, 0), 0.0);
 }
 
 // A file that grows by appending, read on from where the last read stopped at each line end,
