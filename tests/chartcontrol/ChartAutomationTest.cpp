@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -33,6 +32,16 @@ TEST_F(ChartAutomation, ObjectsKeepTheDocumentAlive) {
     EXPECT_TRUE(pWeak.lock()->Model().bottom.bDateTime);
     axis.ReleaseDispatch();
     EXPECT_TRUE(pWeak.expired());
+}
+
+// Points in bulk come as two arrays of one length: others would read past the shorter one.
+TEST_F(ChartAutomation, PointsInBulkNeedArraysOfOneLength) {
+    m_chart.AddSeries(0);
+    using Doubles = std::vector<double>;
+    EXPECT_ANY_THROW(
+        m_chart.GetSeries(0).AddXYArrays(COleVariant(std::make_shared<Doubles>(Doubles{1, 2, 3})),
+                                         COleVariant(std::make_shared<Doubles>(Doubles{1, 2}))));
+    EXPECT_EQ(Model().series.at(0).Size(), 0u);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 

@@ -29,17 +29,10 @@ start_x() {
     # a program under test) goes, or a program started at that moment is refused.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" 2>/dev/null &
     XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$E2E_TMP/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
+    timeout 5 sh -c 'until [ -s "$1" ]; do sleep 0.05; done' - "$E2E_TMP/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
-    for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && break
-        sleep 0.05
-    done
-    xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
+    timeout 5 sh -c 'until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done' ||
+        fail "Xvfb on $DISPLAY does not answer"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
 
@@ -60,17 +53,13 @@ press() {
 # Waits for the background process to end (up to $2 seconds) and sets STATUS to its exit
 # status, or to "timeout". Runs in this shell: only it may wait for its own children.
 wait_exit() {
-    local pid=$1 limit=${2:-10}
     STATUS=timeout
-    for _ in $(seq $((limit * 20))); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            STATUS=0
-            wait "$pid" || STATUS=$?
-            return 0
-        fi
-        sleep 0.05
-    done
-    kill "$pid" 2>/dev/null || true
+    if timeout "${2:-10}" tail --pid="$1" -f /dev/null; then
+        STATUS=0
+        wait "$1" || STATUS=$?
+    else
+        kill "$1" 2>/dev/null || true
+    fi
 }
 
 # How many pixels of the image lie within a few percent of the colour.
