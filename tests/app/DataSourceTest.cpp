@@ -20,7 +20,6 @@ TEST(DataSource, FollowsTheCommandLineRules) {
         {{"-pipe"}, EKind::Pipe, ""},
         {{"verlo", "--pipe"}, EKind::Pipe, ""},
         {{"verlo", "-PIPE"}, EKind::File, "-PIPE"},
-        {{"verlo", "my data.dat"}, EKind::File, "my data.dat"},
         {{"verlo", "-pipe2", "---pipe"}, EKind::File, "---pipe"},
     };
     for (const auto& c : cases) {

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <regex>
-#include <sstream>
 
 namespace {
 
 std::string ReadFile(const char* pszPath) {
     std::ifstream file(std::string(VERLO_SOURCE_DIR) + "/" + pszPath);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 // The man page's text as a reader sees it: troff's escapes for "-" undone, lines joined.

@@ -119,10 +119,6 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
          "@WITH G3\n1 1\n&\n",
          {{2, "graph 3 holds 0 sets and 1 point, not shown: only graph 0 is (--graph 3 shows it)"}},
          "No points in graph 0: the data is in graph 3"},
-        {"only other graphs",
-         "@WITH G2\n@S0\n5 5\n&\n",
-         {{2, "graph 2 holds 1 set and 1 point, not shown: only graph 0 is (--graph 2 shows it)"}},
-         "No points in graph 0: the data is in graph 2"},
         {"x above 200000 that is no date",
          "@S0\n300000 1\n1000000 2\n&\n",
          {{0, "2 points not drawn: x from 300000 to 1000000 is read as a Julian Date (x above "

@@ -1,3 +1,4 @@
+#include "chartcontrol/ChartNotes.h"
 #include "chartcontrol/ChartStyle.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
@@ -46,7 +47,7 @@ using ChartGraphOfMillions = DrawnChart;
 
 // A million points, one of them a spike: drawn a pixel column at a time, the spike's column
 // still reaches the spike.
-TEST_F(ChartGraphOfMillions, KeepsASpikeAmongAMillionPoints) {
+TEST_F(ChartGraphOfMillions, KeepsASpikeAndCountsEachPointOutOfViewAmongAMillion) {
     constexpr int POINTS = 1000000;
     constexpr int SPIKE = 500123;
     SChartSeries series;
@@ -61,6 +62,11 @@ TEST_F(ChartGraphOfMillions, KeepsASpikeAmongAMillionPoints) {
     const int nColumn = qRound(m_view.xAxis->coordToPixel(SPIKE));
     const int nTop = qRound(m_view.yAxis->coordToPixel(100.0));
     EXPECT_GT(CountPixelsNear(image, PaletteColour(0), QRect(nColumn - 1, nTop, 3, 20)), 10);
+    // Zoomed in, the points outside the view are counted a block at a time, each all the same.
+    m_view.xAxis->setRange(250000.5, 750000.5);
+    m_view.yAxis->setRange(0.5, 150);
+    EXPECT_EQ(m_view.Notes().OutsideText().toStdString(),
+              "250001 left, 249999 right, 499999 below the view");
 }
 
 } // namespace

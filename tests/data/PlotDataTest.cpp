@@ -195,7 +195,7 @@ TEST(PlotDataReader, ASmallerCapacityKeepsTheSameRules) {
 // leaves the store one read of the whole would, and reads only what came.
 TEST(PlotDataReader, AGrowingFileReadOnGivesTheWholeRead) {
     const string strText = "@subtitle \"run\"\n@S0\n1 1\n\n2 5\n&\n@S1\n@legend string \"b\"\n"
-                           "3 3\n4 4\n5 5\n6 6\n&\n7 7\n";
+                           "3 3\n4 4\n5 5\n6 6\n&\n7 7\n&\n";
     const string strPath = testing::TempDir() + "growing.dat";
     for (const int nMaxPoints : {MAX_POINTS, 3}) {
         auto pWhole = std::make_unique<CPlotData>(nMaxPoints);

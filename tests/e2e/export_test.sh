@@ -23,9 +23,8 @@ grep -q '"header":\["Clock differences against the reference, Q1 2026"\]' "$E2E_
     fail "JSON header"
 [ "$(grep -o '"title":"Receiver [ABC]' "$E2E_TMP/chart.json" | wc -l)" = 3 ] || fail "JSON series"
 
-status=0
-env -u DISPLAY "$VERLO" "$EXAMPLE" --export "$E2E_TMP/missing/chart.png" 2>/dev/null || status=$?
-[ "$status" = 3 ] || fail "an unwritable export ended with status $status"
+run "$EXAMPLE" --export "$E2E_TMP/missing/chart.png"
+[ "$STATUS" = 3 ] || fail "an unwritable export ended with status $STATUS"
 
 # Into a pipe: written in place, never replaced; a reader gone early is a failed export.
 awk 'BEGIN { for (s = 0; s < 5; s++) { print "@S" s; for (k = 0; k < 1000; k++)
@@ -37,10 +36,9 @@ wait
 [ -p "$E2E_TMP/p.csv" ] || fail "the FIFO was replaced"
 [ "$(wc -l <"$E2E_TMP/read.csv")" = 5001 ] || fail "the FIFO's reader got $(wc -l <"$E2E_TMP/read.csv") lines"
 head -c 100 "$E2E_TMP/p.csv" >/dev/null &
-status=0
-env -u DISPLAY "$VERLO" "$E2E_TMP/long.dat" --export "$E2E_TMP/p.csv" 2>"$E2E_TMP/stderr" || status=$?
-[ "$status" = 3 ] && grep -qF "cannot write '$E2E_TMP/p.csv': Broken pipe" "$E2E_TMP/stderr" ||
-    fail "a reader gone early: status $status"
+run "$E2E_TMP/long.dat" --export "$E2E_TMP/p.csv"
+[ "$STATUS" = 3 ] && grep -qF "cannot write '$E2E_TMP/p.csv': Broken pipe" "$E2E_TMP/stderr" ||
+    fail "a reader gone early: status $STATUS"
 # Standard output, the kind named by --format; the CSV holds the file's own numbers.
 env -u DISPLAY "$VERLO" "$E2E_TMP/long.dat" --export - --format csv >"$E2E_TMP/out.csv"
 [ "$(wc -l <"$E2E_TMP/out.csv")" = 5001 ] && sed -n 2p "$E2E_TMP/out.csv" | grep -qx \

@@ -4,32 +4,30 @@
 VERLO=$1
 EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
-export_json() { env -u DISPLAY "$VERLO" --export "$E2E_TMP/out.json" "$@"; }
 
 # 2 GB of NUL bytes (a sparse file): two million pieces of 1023 bytes, none a number.
 truncate -s 2G "$E2E_TMP/big.dat"
-export_json "$E2E_TMP/big.dat" 2>"$E2E_TMP/stderr" || fail "2 GB file: status $?"
+run --export "$E2E_TMP/out.json" "$E2E_TMP/big.dat" && [ "$STATUS" = 0 ] || fail "2 GB file: status $STATUS"
 grep -q '"series":\[\]' "$E2E_TMP/out.json" || fail "2 GB file: series appeared"
 grep -q "dropped 2098203 point lines" "$E2E_TMP/stderr" || fail "2 GB file: drops not reported"
 
 # One line of 100 MB of digits: 97752 pieces of up to 1023 digits, each a number too large
 # for a double; the first 1000 are stored as infinite x, which is no date, so none is drawn.
 { echo "@S0"; head -c 100000000 /dev/zero | tr '\0' '7'; printf '\n&\n'; } >"$E2E_TMP/line.dat"
-export_json "$E2E_TMP/line.dat" 2>"$E2E_TMP/stderr" || fail "100 MB line: status $?"
+run --export "$E2E_TMP/out.json" "$E2E_TMP/line.dat" && [ "$STATUS" = 0 ] || fail "100 MB line: status $STATUS"
 grep -q "dropped 96752 point lines" "$E2E_TMP/stderr" || fail "100 MB line: drops not reported"
 grep -q '"series":\[{"title":"","pointsVisible":true,"points":\[\]}\]' "$E2E_TMP/out.json" ||
     fail "100 MB line: the series"
 
 # A directory: no export, a status of its own.
-status=0
-export_json "$E2E_TMP" 2>"$E2E_TMP/stderr" || status=$?
-[ "$status" = 4 ] || fail "directory: status $status"
+run --export "$E2E_TMP/out.json" "$E2E_TMP"
+[ "$STATUS" = 4 ] || fail "directory: status $STATUS"
 grep -q "$E2E_TMP: cannot read: Is a directory" "$E2E_TMP/stderr" || fail "directory: no report"
 
 # A FIFO whose writer comes late.
 mkfifo "$E2E_TMP/fifo"
 (sleep 0.5 && cat "$EXAMPLE" >"$E2E_TMP/fifo") &
-export_json "$E2E_TMP/fifo" 2>/dev/null || fail "FIFO: status $?"
+run --export "$E2E_TMP/out.json" "$E2E_TMP/fifo" && [ "$STATUS" = 0 ] || fail "FIFO: status $STATUS"
 grep -q '"title":"Receiver C (field)"' "$E2E_TMP/out.json" || fail "FIFO: data missing"
 
 # Endless zeros and noise through -pipe: memory must stay flat while the viewer reads.

@@ -14,6 +14,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Runs the viewer without a display; STATUS is its exit status, its output in stdout and stderr.
+run() {
+    STATUS=0
+    env -u DISPLAY "$VERLO" "$@" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" || STATUS=$?
+}
+
 fail() {
     echo "FAIL: $*" >&2
     if [ -s "$E2E_TMP/stderr" ]; then

@@ -26,9 +26,8 @@ env -u DISPLAY "$VERLO" "$E2E_TMP/line.dat" --stats --x-range 2024-12-06T00:30:2
 # without the unit of y, a usage error.
 awk 'BEGIN { srand(5); print "@S0"; for (k = 0; k < 300; k++) printf "%.10f %.6f\n", 2460650.5 + k / 1440, 10 * rand(); print "&" }' \
     >"$E2E_TMP/phase.dat"
-status=0
-env -u DISPLAY "$VERLO" "$E2E_TMP/phase.dat" --stability 2>/dev/null || status=$?
-[ "$status" = 1 ] || fail "--stability without --y-unit: status $status"
+run "$E2E_TMP/phase.dat" --stability
+[ "$STATUS" = 1 ] || fail "--stability without --y-unit: status $STATUS"
 env -u DISPLAY "$VERLO" "$E2E_TMP/phase.dat" --stability --y-unit ns >"$E2E_TMP/adev.tsv" ||
     fail "--stability: status $?"
 expected=$(awk '/^[0-9]/ { x[n++] = $2 * 1e-9 } END { for (i = 0; i + 2 < n; i++) { d = x[i + 2] - 2 * x[i + 1] + x[i]; s += d * d }

@@ -5,10 +5,6 @@
 VERLO=$1
 EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
-run() {
-    STATUS=0
-    env -u DISPLAY "$VERLO" "$@" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" || STATUS=$?
-}
 says() { grep -qF -- "$1" "$E2E_TMP/stderr" || fail "stderr lacks: $1"; }
 
 # Lines that are no points, points before any @S, a last set without "&", other graphs.
@@ -18,7 +14,6 @@ run "$E2E_TMP/notes.dat" --export "$E2E_TMP/notes.png"
 [ "$STATUS" = 0 ] || fail "notes: status $STATUS"
 ! grep -q 'notes.dat:[12]:' "$E2E_TMP/stderr" || fail "notes on clean lines"
 says "verlo: $E2E_TMP/notes.dat:4: \"oops, instrument reset\" is no point of two numbers: taken as (0, 0)"
-says "verlo: $E2E_TMP/notes.dat:9: graph 2 holds 1 set and 1 point, not shown: only graph 0 is (--graph 2 shows it)"
 says "verlo: $E2E_TMP/notes.dat:13: 1 point line from here on not counted"
 printf '1 1\n2 2\n&\n' | "$VERLO" --pipe --export "$E2E_TMP/nosets.json" 2>"$E2E_TMP/stderr" ||
     fail "--pipe: status $?"

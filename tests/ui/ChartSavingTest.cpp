@@ -1,5 +1,5 @@
 #include "ui/ChartSaving.h"
-#include "chartcontrol/ChartView.h"
+#include "tests/chartcontrol/DrawnChart.h"
 #include "ui/SaveName.h"
 
 #include <QApplication>
@@ -11,10 +11,10 @@
 
 namespace {
 
-class ChartSaving : public testing::Test {
+class ChartSaving : public DrawnChart {
 protected:
     void SetUp() override {
-        m_pDocument->Model().series.push_back({"north", false, {1, 2}, {1, 3}, {}, {}});
+        AddSeries("north", {{1, 1}, {2, 3}});
         m_view.resize(300, 200);
     }
 
@@ -35,8 +35,6 @@ protected:
         return AskWhereToSave(m_view, ProposedSaveName(m_folder.filePath("run.2026-01.dat")));
     }
 
-    std::shared_ptr<CChartDocument> m_pDocument = std::make_shared<CChartDocument>();
-    CChartView m_view{m_pDocument};
     QTemporaryDir m_folder;
 };
 

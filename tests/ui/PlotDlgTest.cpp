@@ -33,9 +33,10 @@ void CheckThenClose(QDialog& dlg, std::function<void()> check) {
     });
 }
 
-SPlotRequest FileRequest(const std::string& strPath) {
+SPlotRequest FileRequest(const std::string& strPath, int nGraph = 0) {
     SPlotRequest request;
     request.source = {SDataSource::EKind::File, strPath};
+    request.nGraph = nGraph;
     return request;
 }
 
@@ -109,9 +110,7 @@ TEST(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
 }
 
 TEST(PlotDlgTest, AnEmptyChartSaysWhyForTheGraphItShows) {
-    SPlotRequest request = FileRequest(EXAMPLE);
-    request.nGraph = 5;
-    CPlotRun run(request);
+    CPlotRun run(FileRequest(EXAMPLE, 5));
     CPlotDlg dlg(run);
     CheckThenClose(dlg, [&] {
         QStringList texts;
