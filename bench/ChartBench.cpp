@@ -55,6 +55,22 @@ void BM_BuildAndRenderFullChart(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildAndRenderFullChart)->Unit(benchmark::kMillisecond);
 
+// Wheel zooms in and out about the middle, a frame each, on the view laid out as the dialog
+// lays it out; with bMeasures the statistics panel's measures are taken as well.
+void ZoomFrames(benchmark::State& state, CChartView& view, bool bMeasures) {
+    view.resize(555, 449);
+    view.SyncFromModel();
+    view.replot(QCustomPlot::rpImmediateRefresh);
+    const double dCentre = view.xAxis->range().center();
+    int nStep = 0;
+    for (auto _ : state) {
+        view.xAxis->scaleRange(++nStep % 8 < 4 ? 0.85 : 1 / 0.85, dCentre);
+        view.replot(QCustomPlot::rpImmediateRefresh);
+        if (bMeasures)
+            benchmark::DoNotOptimize(view.Measures().series.size());
+    }
+}
+
 // One frame of a wheel zoom on 5 series of 1000 points: the view moves in or out a step and
 // the chart is drawn again; with the statistics of what is in view taken as the panel beside
 // the chart takes them (argument 1), or without (0).
@@ -64,18 +80,7 @@ void BM_WheelZoomFrame(benchmark::State& state) {
     CTChart chart;
     chart.AttachControlSite(pControl->GetDispatch());
     FillChart(chart);
-    CChartView& view = *pControl->View();
-    view.resize(555, 449);
-    view.SyncFromModel();
-    view.replot(QCustomPlot::rpImmediateRefresh);
-    const double dCentre = view.xAxis->range().center();
-    int nStep = 0;
-    for (auto _ : state) {
-        view.xAxis->scaleRange(++nStep % 8 < 4 ? 0.85 : 1 / 0.85, dCentre);
-        view.replot(QCustomPlot::rpImmediateRefresh);
-        if (state.range(0))
-            benchmark::DoNotOptimize(view.Measures().series.size());
-    }
+    ZoomFrames(state, *pControl->View(), state.range(0) != 0);
     chart.DetachControlSite();
 }
 BENCHMARK(BM_WheelZoomFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -118,16 +123,7 @@ BENCHMARK(BM_FiveMillionPointsToTheView)->Unit(benchmark::kMillisecond)->Iterati
 void BM_WheelZoomFrameFiveMillionPoints(benchmark::State& state) {
     SMillions millions;
     millions.Fill();
-    CChartView& view = *millions.pControl->View();
-    view.resize(555, 449);
-    view.SyncFromModel();
-    view.replot(QCustomPlot::rpImmediateRefresh);
-    const double dCentre = view.xAxis->range().center();
-    int nStep = 0;
-    for (auto _ : state) {
-        view.xAxis->scaleRange(++nStep % 8 < 4 ? 0.85 : 1 / 0.85, dCentre);
-        view.replot(QCustomPlot::rpImmediateRefresh);
-    }
+    ZoomFrames(state, *millions.pControl->View(), false);
 }
 BENCHMARK(BM_WheelZoomFrameFiveMillionPoints)->Unit(benchmark::kMillisecond);
 
