@@ -1,9 +1,8 @@
 #include "chart/GraphCsv.h"
 
 #include "chart/ChartPopulation.h"
-#include "chartcontrol/TextEncoding.h"
+#include "chart/GraphText.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -21,11 +20,6 @@ void AppendText(std::string& out, const std::string& strText) {
         out += ch;
     }
     out += '"';
-}
-
-void AppendNumber(std::string& out, double dValue) {
-    char szNumber[32];
-    out.append(szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr);
 }
 
 // The calendar time the chart places a Julian Date at; false when it places it nowhere.
@@ -57,9 +51,7 @@ std::string GraphToCsv(const CPlotData& data, int nGraph) {
     const bool bDates = HoldsDates(data, nGraph);
     std::string out = bDates ? "series,x,y,time\r\n" : "series,x,y\r\n";
     for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
-        const std::string strLegend = data.GetLegend(nGraph, j);
-        const std::string strTitle =
-            strLegend.empty() ? "Series " + std::to_string(j + 1) : BytesToUtf8(strLegend);
+        const std::string strTitle = SeriesTitle(data, nGraph, j);
         for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
             const double dX = data.GetX(nGraph, j, i);
             const double dY = data.GetY(nGraph, j, i);
@@ -68,9 +60,9 @@ std::string GraphToCsv(const CPlotData& data, int nGraph) {
                 continue;
             AppendText(out, strTitle);
             out += ',';
-            AppendNumber(out, dX);
+            AppendShortest(out, dX);
             out += ',';
-            AppendNumber(out, dY);
+            AppendShortest(out, dY);
             if (bDates)
                 out += ',' + strTime;
             out += "\r\n";

@@ -1,19 +1,11 @@
 #include "chart/GraphStability.h"
 
 #include "chart/ChartPopulation.h"
-#include "chartcontrol/TextEncoding.h"
-
-#include <charconv>
+#include "chart/GraphText.h"
 
 namespace {
 
 constexpr double SECONDS_PER_DAY = 86400.0;
-
-void AppendNumber(std::string& out, double dValue) {
-    char szNumber[32];
-    out += '\t';
-    out.append(szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr);
-}
 
 } // namespace
 
@@ -22,9 +14,7 @@ std::string GraphStabilityTsv(const CPlotData& data, int nGraph, const SXRange& 
                               std::vector<std::string>& notes) {
     std::string out = "series\ttau_s\tn\tadev\tmdev\ttdev\n";
     for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
-        const std::string strLegend = data.GetLegend(nGraph, j);
-        const std::string strTitle =
-            strLegend.empty() ? "Series " + std::to_string(j + 1) : BytesToUtf8(strLegend);
+        const std::string strTitle = SeriesTitle(data, nGraph, j);
         // Seconds from the first point: Julian Dates near 2.46e6 days keep their steps' digits.
         std::vector<double> seconds, phase;
         bool bPlain = false;
@@ -51,11 +41,13 @@ std::string GraphStabilityTsv(const CPlotData& data, int nGraph, const SXRange& 
             continue;
         }
         for (const SStabilityPoint& point : result.points) {
-            out += strTitle;
-            AppendNumber(out, point.dTau);
+            out += strTitle + '\t';
+            AppendShortest(out, point.dTau);
             out += '\t' + std::to_string(point.nAdevTerms);
-            for (double dValue : {point.dAdev, point.dMdev, point.dTdev})
-                AppendNumber(out, dValue);
+            for (double dValue : {point.dAdev, point.dMdev, point.dTdev}) {
+                out += '\t';
+                AppendShortest(out, dValue);
+            }
             out += '\n';
         }
     }

@@ -1,21 +1,10 @@
 #include "chart/GraphStatistics.h"
 
 #include "chart/ChartPopulation.h"
-#include "chartcontrol/TextEncoding.h"
+#include "chart/GraphText.h"
 #include "data/SeriesStatistics.h"
 
-#include <charconv>
 #include <vector>
-
-namespace {
-
-void AppendNumber(std::string& out, double dValue) {
-    char szNumber[32];
-    out += '\t';
-    out.append(szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr);
-}
-
-} // namespace
 
 std::string GraphStatisticsTsv(const CPlotData& data, int nGraph, const SXRange& range) {
     std::string out = "series\tn\tfirst_x\tlast_x\tmean\tstd\trms\tmin\tx_of_min\tmax\tx_of_max\t"
@@ -31,13 +20,14 @@ std::string GraphStatisticsTsv(const CPlotData& data, int nGraph, const SXRange&
             }
         }
         const SSeriesStatistics stats = ComputeStatistics(x.data(), y.data(), x.size());
-        const std::string strLegend = data.GetLegend(nGraph, j);
-        out += strLegend.empty() ? "Series " + std::to_string(j + 1) : BytesToUtf8(strLegend);
+        out += SeriesTitle(data, nGraph, j);
         out += '\t' + std::to_string(stats.nCount);
         for (double dValue : {stats.dFirstX, stats.dLastX, stats.dMean, stats.dStd, stats.dRms,
                               stats.dMin, stats.dXOfMin, stats.dMax, stats.dXOfMax,
-                              stats.dPeakToPeak, stats.dFitY0, stats.dSlope, stats.dResidualStd})
-            AppendNumber(out, dValue);
+                              stats.dPeakToPeak, stats.dFitY0, stats.dSlope, stats.dResidualStd}) {
+            out += '\t';
+            AppendShortest(out, dValue);
+        }
         out += '\n';
     }
     return out;
