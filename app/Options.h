@@ -1,8 +1,9 @@
 #pragma once
 
 #include "app/ArgumentList.h"
-#include "chart/GraphStatistics.h"
+#include "data/PlotLimits.h"
 #include "data/Stability.h"
+#include "data/XRange.h"
 #include "platform/Status.h"
 
 #include <string>

@@ -1,6 +1,7 @@
 #include "chart/ChartPopulation.h"
 
 #include "data/JulianDay.h"
+#include "data/TimeConstants.h"
 #include "platform/datetime/VariantTime.h"
 
 #include <algorithm>
@@ -16,63 +17,25 @@ constexpr const char* POINT_LABEL = "";
 constexpr LONG POINT_COLOUR = 0x20000000;
 constexpr LONG LEFT_LABEL_GAP = 20;
 
-// The calendar day after month/day/year, by the same arithmetic that made the date.
-void NextDay(int& nMonth, int& nDay, int& nYear) {
-    int nHour = 0, nMinute = 0;
-    double dSecond = 0.0;
-    JulianToCalendar(CalendarToJulian(nMonth, nDay + 1, nYear, 12, 0, 0.0), nMonth, nDay, nYear,
-                     nHour, nMinute, dSecond);
-}
-
-// A time of day to the millisecond. The seconds often come back a hair below the whole second
-// they stand for (13:00 as 12:59:59.99999); cut off, they would plot a second early. Rounded,
-// a full second carries into the minute and the hour; true when it carries into the next day.
-struct SClock {
-    int nHour = 0;
-    int nMinute = 0;
-    int nSecond = 0;
-    int nMillisecond = 0;
-};
-bool RoundToMillisecond(int nHour, int nMinute, double dSecond, SClock& clock) {
-    const long long nMilliseconds = std::max(0LL, std::llround(dSecond * 1000.0));
-    clock = {nHour, nMinute, static_cast<int>(nMilliseconds / 1000),
-             static_cast<int>(nMilliseconds % 1000)};
-    if (clock.nSecond == 60) {
-        clock.nSecond = 0;
-        if (++clock.nMinute == 60) {
-            clock.nMinute = 0;
-            if (++clock.nHour == 24) {
-                clock.nHour = 0;
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 BOOL JulianToSystemTime(double dJulian, SYSTEMTIME& st) {
-    int nMonth = 0, nDay = 0, nYear = 0, nHour = 0, nMinute = 0;
-    double dSecond = 0.0;
-    JulianToCalendar(dJulian, nMonth, nDay, nYear, nHour, nMinute, dSecond);
-    SClock clock;
-    if (RoundToMillisecond(nHour, nMinute, dSecond, clock))
-        NextDay(nMonth, nDay, nYear);
+    const SDateTime time = JulianToDateTime(dJulian);
     // Cut to 16 bits, a year like 926000 would come back as a plausible one and plot at a
     // wrong date; a field that does not fit is no date at all.
-    for (int nField : {nYear, nMonth, nDay, clock.nHour, clock.nMinute, clock.nSecond}) {
+    for (int nField :
+         {time.nYear, time.nMonth, time.nDay, time.nHour, time.nMinute, time.nSecond}) {
         if (nField < 0 || nField > 0xFFFF)
             return FALSE;
     }
     st = SYSTEMTIME();
-    st.wYear = static_cast<WORD>(nYear);
-    st.wMonth = static_cast<WORD>(nMonth);
-    st.wDay = static_cast<WORD>(nDay);
-    st.wHour = static_cast<WORD>(clock.nHour);
-    st.wMinute = static_cast<WORD>(clock.nMinute);
-    st.wSecond = static_cast<WORD>(clock.nSecond);
-    st.wMilliseconds = static_cast<WORD>(clock.nMillisecond);
+    st.wYear = static_cast<WORD>(time.nYear);
+    st.wMonth = static_cast<WORD>(time.nMonth);
+    st.wDay = static_cast<WORD>(time.nDay);
+    st.wHour = static_cast<WORD>(time.nHour);
+    st.wMinute = static_cast<WORD>(time.nMinute);
+    st.wSecond = static_cast<WORD>(time.nSecond);
+    st.wMilliseconds = static_cast<WORD>(time.nMillisecond);
     return TRUE;
 }
 
@@ -103,7 +66,7 @@ bool FastJulianToVariantTime(double dJulian, double& dDate) {
     const long nDays = n - AUTOMATION_EPOCH_DAY;
     const long long nMilliseconds =
         ((clock.nHour * 60LL + clock.nMinute) * 60 + clock.nSecond) * 1000 + clock.nMillisecond;
-    const double dFraction = static_cast<double>(nMilliseconds) / 86400000.0;
+    const double dFraction = static_cast<double>(nMilliseconds) / MILLISECONDS_PER_DAY;
     dDate =
         nDays < 0 ? static_cast<double>(nDays) - dFraction : static_cast<double>(nDays) + dFraction;
     return true;
@@ -194,12 +157,6 @@ bool AddPointsInBulk(const CTChart& chart, int nSet, const CPlotData& data, int 
 double ScaleMaximum(double dMaxY) {
     const double dK = std::ceil(std::log10(dMaxY) * 10.0);
     return std::pow(10.0, dK * 0.1);
-}
-
-bool IsDrawnPoint(double dX, double dY) {
-    double dDate = 0.0;
-    return std::isfinite(dY) &&
-           (dX > DATE_THRESHOLD ? JulianToVariantTime(dX, dDate) != FALSE : std::isfinite(dX));
 }
 
 double FallbackScaleMaximum(const SPopulationReport& report) {

@@ -2,11 +2,9 @@
 
 #include "chart/PopulationReport.h"
 #include "chart/TChart.h"
+#include "data/DatePoint.h"
 #include "data/PlotData.h"
 #include "platform/datetime/VariantTime.h"
-
-// x values above this are Julian Dates, shown as calendar dates.
-inline constexpr double DATE_THRESHOLD = 200000.0;
 
 // Shows graph nGraph (0 to 9; the viewer's own is 0) of the store on the chart: one series per
 // set with its legend text as title, x values above 200000 as the dates of those Julian Dates,
@@ -24,10 +22,6 @@ BOOL JulianToVariantTime(double dJulian, double& dDate);
 bool FastJulianToVariantTime(double dJulian, double& dDate);
 // The calendar date of that step; FALSE when a field does not fit its 16 bits.
 BOOL JulianToSystemTime(double dJulian, SYSTEMTIME& st);
-
-// Whether the chart draws a point of the store at (dX, dY): x a plain finite number or a
-// Julian Date it places, and y a finite number.
-bool IsDrawnPoint(double dX, double dY);
 
 // The smallest power of ten with an exponent in whole tenths that is not below dMaxY.
 double ScaleMaximum(double dMaxY);

@@ -1,6 +1,7 @@
 #include "chart/DataNotes.h"
 
-#include "chart/PrintableText.h"
+#include "data/NumberText.h"
+#include "data/PrintableText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,24 +13,14 @@ namespace {
 // Beyond this many notes of one kind, one line tells how many there are in all.
 constexpr std::size_t NOTES_OF_A_KIND = 5;
 
-// The shortest text that reads back as the same double, without an exponent where a user
-// would not write one (2451545, not 2.451545e+06).
-std::string Number(double dValue) {
-    char szNumber[400];
-    const bool bPlain = std::fabs(dValue) >= 1e-4 && std::fabs(dValue) < 1e15;
-    const auto result = bPlain ? std::to_chars(szNumber, szNumber + sizeof szNumber, dValue,
-                                               std::chars_format::fixed)
-                               : std::to_chars(szNumber, szNumber + sizeof szNumber, dValue);
-    return std::string(szNumber, result.ptr);
-}
-
 std::string Count(long long nCount, const char* pszOne, const char* pszMany) {
     return std::to_string(nCount) + " " + (nCount == 1 ? pszOne : pszMany);
 }
 
 std::string Range(const SValueTally& tally) {
-    return tally.dMin == tally.dMax ? Number(tally.dMin)
-                                    : "from " + Number(tally.dMin) + " to " + Number(tally.dMax);
+    return tally.dMin == tally.dMax
+               ? ReadableText(tally.dMin)
+               : "from " + ReadableText(tally.dMin) + " to " + ReadableText(tally.dMax);
 }
 
 int PointsInGraph(const CPlotData& data, int nGraph) {
@@ -59,11 +50,11 @@ void DescribeLineIssues(const CReadReport& report, int nGraph, std::vector<SData
             notes.push_back({issue.nLine, (issue.bBlank ? std::string("blank line")
                                                         : "\"" + PrintableText(issue.szText) +
                                                               "\" is no point of two numbers") +
-                                              ": taken as (" + Number(issue.dX) + ", " +
-                                              Number(issue.dY) + ")"});
+                                              ": taken as (" + ReadableText(issue.dX) + ", " +
+                                              ReadableText(issue.dY) + ")"});
             break;
         case ELineIssue::TextAfterY:
-            notes.push_back({issue.nLine, "y read as " + Number(issue.dY) + "; " +
+            notes.push_back({issue.nLine, "y read as " + ReadableText(issue.dY) + "; " +
                                               Quoted(issue.szText) + " after it ignored"});
             break;
         case ELineIssue::NonFiniteY:

@@ -1,10 +1,11 @@
 #include "chartcontrol/AutomationDate.h"
 
+#include "data/TimeConstants.h"
+
 #include <cmath>
 
 namespace {
 constexpr double UNIX_EPOCH_AUTOMATION_DATE = 25569.0; // 1 January 1970
-constexpr double SECONDS_PER_DAY = 86400.0;
 } // namespace
 
 double AutomationDateToLinearDays(double dDate) {

@@ -2,6 +2,7 @@
 
 #include "chartcontrol/ChartStyle.h"
 #include "chartcontrol/DateTicker.h"
+#include "data/TimeConstants.h"
 
 #include <qcustomplot.h>
 
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr double SECONDS_PER_DAY = 86400.0;
 const QColor CURSOR_COLOURS[] = {QColor(160, 30, 30), QColor(30, 110, 40)};
 // Labels hang just below the plot's top edge, clear of the frame.
 constexpr double LABEL_DROP = 0.012;
@@ -28,8 +28,8 @@ constexpr int RATE_DIGITS = 6;
 QString DescribeDuration(double dSeconds) {
     const QString strSign = dSeconds < 0 ? QStringLiteral("-") : QString();
     const long long nMilliseconds = std::llround(std::fabs(dSeconds) * 1000.0);
-    const long long nDays = nMilliseconds / 86400000;
-    const long long nRest = nMilliseconds % 86400000;
+    const long long nDays = nMilliseconds / MILLISECONDS_PER_DAY;
+    const long long nRest = nMilliseconds % MILLISECONDS_PER_DAY;
     QString strClock = QStringLiteral("%1:%2:%3")
                            .arg(nRest / 3600000, 2, 10, QLatin1Char('0'))
                            .arg(nRest / 60000 % 60, 2, 10, QLatin1Char('0'))

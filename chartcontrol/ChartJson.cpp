@@ -1,6 +1,7 @@
 #include "chartcontrol/ChartJson.h"
 
-#include "chartcontrol/TextEncoding.h"
+#include "data/NumberText.h"
+#include "data/TextEncoding.h"
 
 #include <charconv>
 #include <cmath>
@@ -14,8 +15,7 @@ void AppendNumber(std::string& out, double dValue) {
     } else if (std::isinf(dValue)) {
         out += dValue > 0 ? "\"inf\"" : "\"-inf\"";
     } else {
-        char szNumber[32];
-        out.append(szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr);
+        AppendShortest(out, dValue);
     }
 }
 

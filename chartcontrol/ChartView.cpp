@@ -8,7 +8,7 @@
 #include "chartcontrol/ChartStyle.h"
 #include "chartcontrol/DrawSchedule.h"
 #include "chartcontrol/TextElision.h"
-#include "chartcontrol/TextEncoding.h"
+#include "data/TextEncoding.h"
 
 #include <algorithm>
 #include <cmath>

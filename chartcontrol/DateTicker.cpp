@@ -1,6 +1,7 @@
 #include "chartcontrol/DateTicker.h"
 
 #include "chartcontrol/NumberTicker.h"
+#include "data/TimeConstants.h"
 
 #include <cmath>
 #include <vector>
@@ -10,12 +11,11 @@ namespace {
 using EUnit = CDateTicker::EUnit;
 using SStep = CDateTicker::SStep;
 
-constexpr double DAY = 86400.0;
-constexpr double YEAR = 365.2425 * DAY;
+constexpr double YEAR = 365.2425 * SECONDS_PER_DAY;
 // About ±300000 years around 1970: beyond that no calendar is of use.
 constexpr double LARGEST_CALENDAR_SECONDS = 1e13;
 // 5 January 1970 was a Monday: weeks start there.
-constexpr double FIRST_MONDAY = 4 * DAY;
+constexpr double FIRST_MONDAY = 4 * SECONDS_PER_DAY;
 constexpr int LARGEST_YEAR_STEP = 100000;
 // Far more than fit any axis; only a step that does not advance could reach it.
 constexpr qsizetype MOST_TICKS = 1000;
@@ -31,13 +31,13 @@ double UnitSeconds(EUnit unit) {
     case EUnit::Hour:
         return 3600.0;
     case EUnit::Day:
-        return DAY;
+        return SECONDS_PER_DAY;
     case EUnit::Month:
         return YEAR / 12.0;
     case EUnit::Year:
         return YEAR;
     }
-    return DAY;
+    return SECONDS_PER_DAY;
 }
 
 double StepSeconds(const SStep& step) {

@@ -54,7 +54,8 @@ SStatus WriteInPlace(const QString& strPath, const QByteArray& bytes) {
 
 SStatus WriteOutput(const QString& strPath, const QByteArray& bytes) {
     if (strPath == QLatin1String("-")) {
-        if (!WriteAll(STDOUT_FILENO, bytes))
+        // A reader that took what it wanted and left (| head) is no failure of ours.
+        if (!WriteAll(STDOUT_FILENO, bytes) && errno != EPIPE)
             return NotWritten(QStringLiteral("to standard output"), SystemReason(errno));
         return {};
     }

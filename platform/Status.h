@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -25,6 +26,10 @@ struct SStatus {
 
     static SStatus Failed(ECause cause, std::string strMessage) {
         return {cause, std::move(strMessage)};
+    }
+    // "what: the system's reason", the reason being errno nError's.
+    static SStatus SystemFailed(ECause cause, const std::string& strWhat, int nError) {
+        return {cause, strWhat + ": " + std::strerror(nError)};
     }
     bool Ok() const { return cause == ECause::None; }
 };

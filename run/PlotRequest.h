@@ -1,7 +1,8 @@
 #pragma once
 
-#include "chart/GraphStatistics.h"
+#include "data/PlotLimits.h"
 #include "data/Stability.h"
+#include "data/XRange.h"
 
 #include <string>
 

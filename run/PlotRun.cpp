@@ -1,14 +1,15 @@
 #include "run/PlotRun.h"
 
 #include "chart/ChartPopulation.h"
-#include "chart/GraphCsv.h"
-#include "chart/GraphStability.h"
 #include "chart/TChart.h"
 #include "chartcontrol/ChartControl.h"
 #include "chartcontrol/ChartView.h"
 #include "data/PlotData.h"
 #include "platform/automation/OleExceptions.h"
 #include "run/FileWatch.h"
+#include "run/GraphCsv.h"
+#include "run/GraphStability.h"
+#include "run/GraphStatistics.h"
 #include "run/Reporter.h"
 
 #include <QTimer>
@@ -61,11 +62,11 @@ SStatus CPlotRun::Read() {
     MarkRead();
     const CReadReport& report = m_pData->GetReadReport();
     if (report.bOpenFailed)
-        return SStatus::Failed(ECause::CannotOpen, "cannot open " + InputName() + ": " +
-                                                       std::strerror(report.nOpenError));
+        return SStatus::SystemFailed(ECause::CannotOpen, "cannot open " + InputName(),
+                                     report.nOpenError);
     if (report.bReadFailed)
-        return SStatus::Failed(ECause::CannotRead, "cannot read " + InputName() + ": " +
-                                                       std::strerror(report.nReadError));
+        return SStatus::SystemFailed(ECause::CannotRead, "cannot read " + InputName(),
+                                     report.nReadError);
     return {};
 }
 
@@ -205,22 +206,31 @@ SStatus CPlotRun::PrintTable() {
     if (!status.Ok())
         return status;
     std::vector<std::string> unmeasured;
-    const std::string strTable =
-        m_request.bStability
-            ? GraphStabilityTsv(*m_pData, m_request.nGraph, m_request.range,
-                                m_request.dSecondsPerUnit, m_request.taus, unmeasured)
-            : GraphStatisticsTsv(*m_pData, m_request.nGraph, m_request.range);
+    int nWriteError = 0;
+    CTsvWriter out([&](std::string_view strPiece) {
+        if (std::fwrite(strPiece.data(), 1, strPiece.size(), stdout) == strPiece.size())
+            return true;
+        nWriteError = errno;
+        return false;
+    });
+    if (m_request.bStability)
+        WriteStabilityTable(*m_pData, m_request.nGraph, m_request.range, m_request.dSecondsPerUnit,
+                            m_request.taus, out, unmeasured);
+    else
+        WriteStatisticsTable(*m_pData, m_request.nGraph, m_request.range, out);
     for (const std::string& strNote : unmeasured)
         ReportAbout(m_request.source.Name(), 0, strNote);
-    if (std::fwrite(strTable.data(), 1, strTable.size(), stdout) != strTable.size() ||
-        std::fflush(stdout) != 0) {
-        const SStatus failed =
-            SStatus::Failed(ECause::NotWritten, std::string("cannot write to standard output: ") +
-                                                    std::strerror(errno));
-        Report(failed.strMessage);
-        return failed;
-    }
-    return {};
+    if (out.Finish() && std::fflush(stdout) == 0)
+        return {};
+    if (nWriteError == 0)
+        nWriteError = errno;
+    // A reader that took what it wanted and left (| head) is no failure of ours.
+    if (nWriteError == EPIPE)
+        return {};
+    const SStatus failed =
+        SStatus::SystemFailed(ECause::NotWritten, "cannot write to standard output", nWriteError);
+    Report(failed.strMessage);
+    return failed;
 }
 
 SStatus CPlotRun::Export(CChartControl& control) {

@@ -1,6 +1,6 @@
 #include "run/Reporter.h"
 
-#include "chart/PrintableText.h"
+#include "data/PrintableText.h"
 
 #include <cstdio>
 

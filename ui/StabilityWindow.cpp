@@ -3,6 +3,8 @@
 #include "chartcontrol/ChartStyle.h"
 #include "chartcontrol/ChartView.h"
 #include "data/TimeUnit.h"
+#include "data/TsvWriter.h"
+#include "run/GraphStability.h"
 #include "ui/Messages.h"
 
 #include <QApplication>
@@ -20,8 +22,6 @@
 #include <QVBoxLayout>
 #include <qcustomplot.h>
 
-#include <charconv>
-
 namespace {
 
 constexpr int GAP_BESIDE = 8;
@@ -29,12 +29,6 @@ constexpr int GAP_BESIDE = 8;
 constexpr int SETTLE_MS = 150;
 const char* const DEVIATIONS[] = {"Allan deviation (ADEV)", "modified Allan deviation (MDEV)",
                                   "time deviation (TDEV, s)"};
-
-QString Exact(double dValue) {
-    char szNumber[32];
-    return QString::fromLatin1(
-        szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr - szNumber);
-}
 
 // The deviation of a kind at one tau, and its ±1σ bounds.
 void Deviation(const SStabilityPoint& point, int nKind, double& dValue, double& dLow,
@@ -231,17 +225,15 @@ void CStabilityWindow::ShowResults() {
 }
 
 QString CStabilityWindow::TableText() const {
-    QString strText = QStringLiteral("series\ttau_s\tn\tadev\tmdev\ttdev\n");
-    for (const SSeriesStability& series : m_results) {
-        for (const SStabilityPoint& point : series.result.points)
-            strText +=
-                QStringList{
-                    series.strTitle,    Exact(point.dTau),  QString::number(point.nAdevTerms),
-                    Exact(point.dAdev), Exact(point.dMdev), Exact(point.dTdev)}
-                    .join(QLatin1Char('\t')) +
-                QLatin1Char('\n');
-    }
-    return strText;
+    return QString::fromStdString(TsvText([this](CTsvWriter& out) {
+        out.Texts(STABILITY_COLUMNS).EndRow();
+        for (const SSeriesStability& series : m_results) {
+            for (const SStabilityPoint& point : series.result.points) {
+                out.Text(series.strTitle.toStdString()).Number(point.dTau).Count(point.nAdevTerms);
+                out.Number(point.dAdev).Number(point.dMdev).Number(point.dTdev).EndRow();
+            }
+        }
+    }));
 }
 
 void CStabilityWindow::Save() {

@@ -2,6 +2,9 @@
 
 #include "chartcontrol/ChartView.h"
 #include "chartcontrol/DateTicker.h"
+#include "data/TimeConstants.h"
+#include "data/TsvWriter.h"
+#include "run/GraphStatistics.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,11 +16,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <charconv>
-
 namespace {
 
-constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr int PANEL_WIDTH = 440;
 constexpr int MARGIN = 8;
 
@@ -25,16 +25,8 @@ const char* const QUANTITIES[] = {
     "N",     "first x",         "last x", "mean",     "std dev",      "RMS",
     "min",   "x of min",        "max",    "x of max", "peak-to-peak", "line at first x",
     "slope", "residual std dev"};
-const char* const COLUMNS = "series\tn\tfirst_x\tlast_x\tmean\tstd\trms\tmin\tx_of_min\tmax\t"
-                            "x_of_max\tp2p\tfit_y0\tslope\tresid_std";
 
 // The shortest text that reads back as the same double.
-QString Exact(double dValue) {
-    char szNumber[32];
-    return QString::fromLatin1(
-        szNumber, std::to_chars(szNumber, szNumber + sizeof szNumber, dValue).ptr - szNumber);
-}
-
 QString IsoTime(double dUnixSeconds) {
     return QDateTime::fromMSecsSinceEpoch(std::llround(dUnixSeconds * 1000.0), Qt::UTC)
         .toString(Qt::ISODateWithMs);
@@ -101,7 +93,12 @@ void CStatisticsPanel::Fill(const SMeasures& measures) {
     // Slopes per day on a date axis, whose x are seconds.
     const double dSlopeScale = measures.bDates ? SECONDS_PER_DAY : 1.0;
     m_pTable->setColumnCount(static_cast<int>(measures.series.size()));
-    m_strText = QString::fromLatin1(COLUMNS) + QLatin1Char('\n');
+    CTsvWriter copied([this](std::string_view strPiece) {
+        m_strText += QString::fromUtf8(strPiece.data(), static_cast<qsizetype>(strPiece.size()));
+        return true;
+    });
+    m_strText.clear();
+    copied.Texts(STATISTICS_COLUMNS).EndRow();
     for (std::size_t s = 0; s < measures.series.size(); ++s) {
         const SSeriesMeasure& measure = measures.series[s];
         const SSeriesStatistics& st = measure.stats;
@@ -124,18 +121,23 @@ void CStatisticsPanel::Fill(const SMeasures& measures) {
                                  QString::number(st.dResidualStd, 'g', 6)};
         for (int r = 0; r < m_pTable->rowCount(); ++r)
             m_pTable->setItem(r, static_cast<int>(s), new QTableWidgetItem(shown[r]));
-        const auto copied = [&](double dX) { return measures.bDates ? IsoTime(dX) : Exact(dX); };
-        m_strText += QStringList{measure.strTitle,      QString::number(st.nCount),
-                                 copied(st.dFirstX),    copied(st.dLastX),
-                                 Exact(st.dMean),       Exact(st.dStd),
-                                 Exact(st.dRms),        Exact(st.dMin),
-                                 copied(st.dXOfMin),    Exact(st.dMax),
-                                 copied(st.dXOfMax),    Exact(st.dPeakToPeak),
-                                 Exact(st.dFitY0),      Exact(st.dSlope * dSlopeScale),
-                                 Exact(st.dResidualStd)}
-                         .join(QLatin1Char('\t')) +
-                     QLatin1Char('\n');
+        const auto copiedX = [&](double dX) {
+            if (measures.bDates)
+                copied.Text(IsoTime(dX).toStdString());
+            else
+                copied.Number(dX);
+        };
+        copied.Text(measure.strTitle.toStdString()).Count(st.nCount);
+        copiedX(st.dFirstX);
+        copiedX(st.dLastX);
+        copied.Number(st.dMean).Number(st.dStd).Number(st.dRms).Number(st.dMin);
+        copiedX(st.dXOfMin);
+        copied.Number(st.dMax);
+        copiedX(st.dXOfMax);
+        copied.Number(st.dPeakToPeak).Number(st.dFitY0).Number(st.dSlope * dSlopeScale);
+        copied.Number(st.dResidualStd).EndRow();
     }
+    copied.Finish();
     m_pTable->resizeColumnsToContents();
 }
 

@@ -2,7 +2,6 @@
 
 #include "platform/automation/Dispatch.h"
 
-#include <charconv>
 #include <utility>
 
 COleVariant COleVariant::FromBool(BOOL bValue) {
@@ -56,26 +55,4 @@ void COleVariant::Clear() {
     m_vt = VT_EMPTY;
     m_strValue.clear();
     m_pDoubles.reset();
-}
-
-std::string COleVariant::Describe() const {
-    char szNumber[32];
-    switch (Type()) {
-    case VT_I4:
-        return "VT_I4 " + std::to_string(GetLong());
-    case VT_R8:
-        return "VT_R8 " +
-               std::string(szNumber,
-                           std::to_chars(szNumber, szNumber + sizeof szNumber, GetDouble()).ptr);
-    case VT_BOOL:
-        return "VT_BOOL " + std::to_string(GetBool());
-    case VT_BSTR:
-        return "VT_BSTR \"" + GetString() + "\"";
-    case VT_DISPATCH:
-        return GetDispatch() ? "VT_DISPATCH object" : "VT_DISPATCH null";
-    case VT_ARRAY | VT_R8:
-        return "VT_ARRAY|VT_R8 [" + std::to_string(GetDoubles().size()) + "]";
-    default:
-        return "VT_EMPTY";
-    }
 }

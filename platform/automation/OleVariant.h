@@ -50,9 +50,6 @@ public:
     IDispatch* DetachDispatch();
     void Clear();
 
-    // "VT_I4 3", "VT_BSTR \"text\"": for logs and test messages.
-    std::string Describe() const;
-
 private:
     const COleVariant& Expect(VARTYPE vt) const {
         if (m_vt != vt)

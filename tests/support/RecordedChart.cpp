@@ -3,6 +3,7 @@
 #include "chartcontrol/ChartAutomation.h"
 #include "chartcontrol/ChartInterface.h"
 #include "chartcontrol/SavedState.h"
+#include "data/NumberText.h"
 #include "ui/PlotDialogInit.h"
 
 #include <numeric>
@@ -22,6 +23,26 @@ std::string ChildPath(const std::string& strParent, DISPID dispid, const DISPPAR
     return strParent + "." + names.at(dispid);
 }
 
+// "VT_I4 3", "VT_BSTR \"text\"".
+std::string Describe(const COleVariant& value) {
+    switch (value.Type()) {
+    case VT_I4:
+        return "VT_I4 " + std::to_string(value.GetLong());
+    case VT_R8:
+        return "VT_R8 " + ShortestText(value.GetDouble());
+    case VT_BOOL:
+        return "VT_BOOL " + std::to_string(value.GetBool());
+    case VT_BSTR:
+        return "VT_BSTR \"" + value.GetString() + "\"";
+    case VT_DISPATCH:
+        return value.GetDispatch() ? "VT_DISPATCH object" : "VT_DISPATCH null";
+    case VT_ARRAY | VT_R8:
+        return "VT_ARRAY|VT_R8 [" + std::to_string(value.GetDoubles().size()) + "]";
+    default:
+        return "VT_EMPTY";
+    }
+}
+
 std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
                      const DISPPARAMS& params) {
     std::string strText = strPath +
@@ -30,7 +51,7 @@ std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
                                                             : " get ") +
                           std::to_string(dispid) + "(";
     for (std::size_t i = 0; i < params.args.size(); ++i)
-        strText += (i ? ", " : "") + params.args[i].Describe();
+        strText += (i ? ", " : "") + Describe(params.args[i]);
     return strText + ")";
 }
 

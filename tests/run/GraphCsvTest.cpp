@@ -1,4 +1,4 @@
-#include "chart/GraphCsv.h"
+#include "run/GraphCsv.h"
 #include "tests/support/ReadText.h"
 
 #include <gtest/gtest.h>

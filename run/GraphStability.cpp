@@ -1,18 +1,13 @@
-#include "chart/GraphStability.h"
+#include "run/GraphStability.h"
 
-#include "chart/ChartPopulation.h"
-#include "chart/GraphText.h"
+#include "data/DatePoint.h"
+#include "data/TimeConstants.h"
+#include "run/SeriesTitle.h"
 
-namespace {
-
-constexpr double SECONDS_PER_DAY = 86400.0;
-
-} // namespace
-
-std::string GraphStabilityTsv(const CPlotData& data, int nGraph, const SXRange& range,
-                              double dSecondsPerUnit, ETauSpacing spacing,
-                              std::vector<std::string>& notes) {
-    std::string out = "series\ttau_s\tn\tadev\tmdev\ttdev\n";
+void WriteStabilityTable(const CPlotData& data, int nGraph, const SXRange& range,
+                         double dSecondsPerUnit, ETauSpacing spacing, CTsvWriter& out,
+                         std::vector<std::string>& notes) {
+    out.Texts(STABILITY_COLUMNS).EndRow();
     for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
         const std::string strTitle = SeriesTitle(data, nGraph, j);
         // Seconds from the first point: Julian Dates near 2.46e6 days keep their steps' digits.
@@ -41,15 +36,10 @@ std::string GraphStabilityTsv(const CPlotData& data, int nGraph, const SXRange& 
             continue;
         }
         for (const SStabilityPoint& point : result.points) {
-            out += strTitle + '\t';
-            AppendShortest(out, point.dTau);
-            out += '\t' + std::to_string(point.nAdevTerms);
-            for (double dValue : {point.dAdev, point.dMdev, point.dTdev}) {
-                out += '\t';
-                AppendShortest(out, dValue);
-            }
-            out += '\n';
+            out.Text(strTitle).Number(point.dTau).Count(point.nAdevTerms);
+            for (double dValue : {point.dAdev, point.dMdev, point.dTdev})
+                out.Number(dValue);
+            out.EndRow();
         }
     }
-    return out;
 }

@@ -1,7 +1,8 @@
-#include "chart/GraphCsv.h"
+#include "run/GraphCsv.h"
 
-#include "chart/ChartPopulation.h"
-#include "chart/GraphText.h"
+#include "data/DatePoint.h"
+#include "data/NumberText.h"
+#include "run/SeriesTitle.h"
 
 #include <cmath>
 #include <cstdio>
@@ -24,13 +25,13 @@ void AppendText(std::string& out, const std::string& strText) {
 
 // The calendar time the chart places a Julian Date at; false when it places it nowhere.
 bool DateText(double dJulian, std::string& strTime) {
-    SYSTEMTIME st;
-    double dDate = 0.0;
-    if (!JulianToSystemTime(dJulian, st) || !SystemTimeToVariantTime(&st, &dDate))
+    const SDateTime time = JulianToDateTime(dJulian);
+    if (!IsChartDate(time))
         return false;
     char szTime[64];
-    std::snprintf(szTime, sizeof szTime, "%04u-%02u-%02uT%02u:%02u:%02u.%03uZ", st.wYear, st.wMonth,
-                  st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
+    std::snprintf(szTime, sizeof szTime, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", time.nYear,
+                  time.nMonth, time.nDay, time.nHour, time.nMinute, time.nSecond,
+                  time.nMillisecond);
     strTime = szTime;
     return true;
 }

@@ -1,14 +1,14 @@
-#include "chart/GraphStatistics.h"
+#include "run/GraphStatistics.h"
 
-#include "chart/ChartPopulation.h"
-#include "chart/GraphText.h"
+#include "data/DatePoint.h"
 #include "data/SeriesStatistics.h"
+#include "run/SeriesTitle.h"
 
 #include <vector>
 
-std::string GraphStatisticsTsv(const CPlotData& data, int nGraph, const SXRange& range) {
-    std::string out = "series\tn\tfirst_x\tlast_x\tmean\tstd\trms\tmin\tx_of_min\tmax\tx_of_max\t"
-                      "p2p\tfit_y0\tslope\tresid_std\n";
+void WriteStatisticsTable(const CPlotData& data, int nGraph, const SXRange& range,
+                          CTsvWriter& out) {
+    out.Texts(STATISTICS_COLUMNS).EndRow();
     for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
         std::vector<double> x, y;
         for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
@@ -20,15 +20,11 @@ std::string GraphStatisticsTsv(const CPlotData& data, int nGraph, const SXRange&
             }
         }
         const SSeriesStatistics stats = ComputeStatistics(x.data(), y.data(), x.size());
-        out += SeriesTitle(data, nGraph, j);
-        out += '\t' + std::to_string(stats.nCount);
+        out.Text(SeriesTitle(data, nGraph, j)).Count(stats.nCount);
         for (double dValue : {stats.dFirstX, stats.dLastX, stats.dMean, stats.dStd, stats.dRms,
                               stats.dMin, stats.dXOfMin, stats.dMax, stats.dXOfMax,
-                              stats.dPeakToPeak, stats.dFitY0, stats.dSlope, stats.dResidualStd}) {
-            out += '\t';
-            AppendShortest(out, dValue);
-        }
-        out += '\n';
+                              stats.dPeakToPeak, stats.dFitY0, stats.dSlope, stats.dResidualStd})
+            out.Number(dValue);
+        out.EndRow();
     }
-    return out;
 }

@@ -1,4 +1,4 @@
-#include "chartcontrol/TextEncoding.h"
+#include "data/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

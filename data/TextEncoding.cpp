@@ -1,8 +1,5 @@
-#include "chartcontrol/TextEncoding.h"
+#include "data/TextEncoding.h"
 
-namespace {
-
-// Length of the valid UTF-8 sequence at p (of n bytes left), or 0 when it is not one.
 std::size_t Utf8SequenceLength(const unsigned char* p, std::size_t n) {
     std::size_t nLength = p[0] < 0xC2 ? 0 : p[0] < 0xE0 ? 2 : p[0] < 0xF0 ? 3 : p[0] < 0xF5 ? 4 : 0;
     if (nLength == 0 || nLength > n)
@@ -17,8 +14,6 @@ std::size_t Utf8SequenceLength(const unsigned char* p, std::size_t n) {
         return 0;
     return nLength;
 }
-
-} // namespace
 
 std::string BytesToUtf8(const std::string& strBytes) {
     std::string strText;

@@ -1,0 +1,72 @@
+#include "data/DatePoint.h"
+
+#include "data/JulianDay.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool IsLeapYear(int nYear) {
+    return (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0;
+}
+
+int DaysInMonth(int nMonth, int nYear) {
+    static constexpr int DAYS[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return nMonth == 2 && IsLeapYear(nYear) ? 29 : DAYS[nMonth - 1];
+}
+
+// The calendar day after month/day/year, by the same arithmetic that made the date.
+void NextDay(SDateTime& time) {
+    int nHour = 0, nMinute = 0;
+    double dSecond = 0.0;
+    JulianToCalendar(CalendarToJulian(time.nMonth, time.nDay + 1, time.nYear, 12, 0, 0.0),
+                     time.nMonth, time.nDay, time.nYear, nHour, nMinute, dSecond);
+}
+
+} // namespace
+
+bool RoundToMillisecond(int nHour, int nMinute, double dSecond, SClock& clock) {
+    const long long nMilliseconds = std::max(0LL, std::llround(dSecond * 1000.0));
+    clock = {nHour, nMinute, static_cast<int>(nMilliseconds / 1000),
+             static_cast<int>(nMilliseconds % 1000)};
+    if (clock.nSecond == 60) {
+        clock.nSecond = 0;
+        if (++clock.nMinute == 60) {
+            clock.nMinute = 0;
+            if (++clock.nHour == 24) {
+                clock.nHour = 0;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+SDateTime JulianToDateTime(double dJulian) {
+    SDateTime time;
+    int nHour = 0, nMinute = 0;
+    double dSecond = 0.0;
+    JulianToCalendar(dJulian, time.nMonth, time.nDay, time.nYear, nHour, nMinute, dSecond);
+    SClock clock;
+    const bool bNextDay = RoundToMillisecond(nHour, nMinute, dSecond, clock);
+    time.nHour = clock.nHour;
+    time.nMinute = clock.nMinute;
+    time.nSecond = clock.nSecond;
+    time.nMillisecond = clock.nMillisecond;
+    if (bNextDay)
+        NextDay(time);
+    return time;
+}
+
+bool IsChartDate(const SDateTime& time) {
+    return time.nYear >= 100 && time.nYear <= 9999 && time.nMonth >= 1 && time.nMonth <= 12 &&
+           time.nDay >= 1 && time.nDay <= DaysInMonth(time.nMonth, time.nYear) && time.nHour >= 0 &&
+           time.nHour <= 23 && time.nMinute >= 0 && time.nMinute <= 59 && time.nSecond >= 0 &&
+           time.nSecond <= 59 && time.nMillisecond >= 0 && time.nMillisecond <= 999;
+}
+
+bool IsDrawnPoint(double dX, double dY) {
+    return std::isfinite(dY) &&
+           (dX > DATE_THRESHOLD ? IsChartDate(JulianToDateTime(dX)) : std::isfinite(dX));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+// Where the chart places a point: x above DATE_THRESHOLD is a Julian Date, shown as the
+// calendar date and time to the millisecond; other x are plain numbers.
+
+inline constexpr double DATE_THRESHOLD = 200000.0;
+
+// A civil date and time of day, to the millisecond.
+struct SDateTime {
+    int nYear = 0;
+    int nMonth = 0;
+    int nDay = 0;
+    int nHour = 0;
+    int nMinute = 0;
+    int nSecond = 0;
+    int nMillisecond = 0;
+};
+
+// A time of day to the millisecond, from hours, minutes and seconds: the seconds often come
+// back a hair below the whole second they stand for (13:00 as 12:59:59.99999); cut off, they
+// would plot a second early. Rounded, a full second carries into the minute and the hour;
+// true when it carries into the next day.
+struct SClock {
+    int nHour = 0;
+    int nMinute = 0;
+    int nSecond = 0;
+    int nMillisecond = 0;
+};
+bool RoundToMillisecond(int nHour, int nMinute, double dSecond, SClock& clock);
+
+// The date and time of a Julian Date, the seconds rounded to the millisecond (a full second
+// carries into the minute, the hour and the day). Fields of 0 where the Julian Date lies
+// beyond the arithmetic.
+SDateTime JulianToDateTime(double dJulian);
+
+// Whether the chart can place a date there: a real date of the years 100 to 9999.
+bool IsChartDate(const SDateTime& time);
+
+// Whether the chart draws a point of the store at (dX, dY): x a plain finite number or a
+// Julian Date of a date it places, and y a finite number.
+bool IsDrawnPoint(double dX, double dY);

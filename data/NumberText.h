@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Numbers as the viewer writes them for people and for programs.
+
+// Appends the shortest text that reads back as the same double ("nan", "inf" and "-inf" for
+// the others).
+void AppendShortest(std::string& out, double dValue);
+std::string ShortestText(double dValue);
+
+// The shortest text that reads back as the same double, without an exponent where a user
+// would not write one (2451545, not 2.451545e+06).
+std::string ReadableText(double dValue);
