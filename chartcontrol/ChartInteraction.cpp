@@ -182,8 +182,12 @@ void CChartInteraction::ShowMenu(const QPoint& globalPos) {
 void CChartInteraction::PlaceCursor(CChartCursors::EWhich which, const QPoint& pos) {
     int nSeries = 0;
     int nPoint = 0;
-    if (!PointNear(pos, std::numeric_limits<double>::infinity(), nSeries, nPoint))
+    if (!PointNear(pos, std::numeric_limits<double>::infinity(), nSeries, nPoint)) {
+        m_view.ShowHint(
+            tr("No point in view for cursor %1")
+                .arg(which == CChartCursors::EWhich::A ? QLatin1Char('A') : QLatin1Char('B')));
         return;
+    }
     m_view.Cursors().Place(which, nSeries,
                            (m_view.graph(nSeries)->data()->constBegin() + nPoint)->key);
     m_view.CursorsChanged();
@@ -199,6 +203,7 @@ bool CChartInteraction::PointNear(const QPoint& pos, double dReach, int& nSeries
     const QCPAxis* pX = m_view.xAxis;
     const QCPAxis* pY = m_view.yAxis;
     double dBest = std::numeric_limits<double>::infinity();
+    bool bFound = false;
     // Only points within dReach pixels across can be nearer than that.
     const double dKey = pX->pixelToCoord(pos.x());
     const double dKeyReach =
@@ -213,13 +218,15 @@ bool CChartInteraction::PointNear(const QPoint& pos, double dReach, int& nSeries
             const double dDistance = std::hypot(pX->coordToPixel(it->key) - pos.x(),
                                                 pY->coordToPixel(it->value) - pos.y());
             if (dDistance < dBest) {
+                bFound = true;
                 dBest = dDistance;
                 nSeries = g;
                 nPoint = static_cast<int>(it - pData->constBegin());
             }
         }
     }
-    return dBest <= dReach;
+    // With an infinite reach any point is near enough, but there must be one.
+    return bFound && dBest <= dReach;
 }
 
 QString CChartInteraction::DescribePoint(int nSeries, int nPoint) const {

@@ -108,8 +108,20 @@ void CChartNotes::Place() {
 }
 
 void CChartNotes::SetModeText(const QString& strText) {
-    m_pModeNote->setText(strText);
-    m_pModeNote->setVisible(!strText.isEmpty());
+    m_strMode = strText;
+    m_pModeNote->setText(CornerText());
+    m_pModeNote->setVisible(!m_pModeNote->text().isEmpty());
+}
+
+void CChartNotes::SetHintText(const QString& strText) {
+    m_strHint = strText;
+    SetModeText(m_strMode);
+}
+
+QString CChartNotes::CornerText() const {
+    if (m_strMode.isEmpty() || m_strHint.isEmpty())
+        return m_strMode + m_strHint;
+    return m_strMode + QLatin1Char('\n') + m_strHint;
 }
 
 void CChartNotes::SetEmptyText(const QString& strText) {

@@ -15,8 +15,11 @@ public:
     // Counts the points outside the view again; the reason shows while bEmpty.
     void Update(bool bEmpty);
     void SetEmptyText(const QString& strText);
-    // Shown inside the plot's lower right corner while not empty: a way of showing that is on.
+    // Shown inside the plot's lower right corner while not empty: a way of showing that is on,
+    // and under it a hint on what the user just asked for (why a cursor was not placed).
     void SetModeText(const QString& strText);
+    void SetHintText(const QString& strText);
+    QString CornerText() const;
     // Cuts the reason to the plot's width.
     void FitEmptyText();
     // Puts the count of points outside the view where the plot's layout left the plot.
@@ -36,4 +39,6 @@ private:
     QCPItemText* m_pEmptyNote;
     QCPItemText* m_pModeNote;
     QString m_strEmptyText;
+    QString m_strMode;
+    QString m_strHint;
 };

@@ -17,6 +17,8 @@ namespace {
 
 // Show all data leaves this share of each axis free on either side of the data.
 constexpr double SHOW_ALL_MARGIN = 0.04;
+// Long enough to read a short line, short enough not to linger over the data.
+constexpr int HINT_MS = 4000;
 
 QString Text(const std::string& strBytes) {
     return QString::fromStdString(BytesToUtf8(strBytes));
@@ -60,6 +62,11 @@ CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pPare
     });
     m_pDocument->SetChangeListener([this] { m_pSchedule->ModelChanged(); });
     m_pInteraction = std::make_unique<CChartInteraction>(*this, *m_pSchedule, *m_pDocument);
+    m_hintTimer.setSingleShot(true);
+    connect(&m_hintTimer, &QTimer::timeout, this, [this] {
+        m_pNotes->SetHintText(QString());
+        m_pSchedule->RequestDrawing();
+    });
 }
 
 CChartView::~CChartView() {
@@ -303,6 +310,12 @@ QString CChartView::WholeTextAt(const QPoint& pos) const {
             return pItem->WholeText();
     }
     return m_pNotes->WholeTextAt(pos);
+}
+
+void CChartView::ShowHint(const QString& strText) {
+    m_pNotes->SetHintText(strText);
+    m_hintTimer.start(HINT_MS);
+    m_pSchedule->RequestDrawing();
 }
 
 void CChartView::SetEmptyText(const QString& strText) {

@@ -6,6 +6,7 @@
 #include "chartcontrol/ChartModel.h"
 #include "chartcontrol/SeriesDisplay.h"
 
+#include <QTimer>
 #include <qcustomplot.h>
 
 #include <functional>
@@ -70,6 +71,8 @@ public:
     void SetDrawnListener(std::function<void()> onDrawn) { m_onDrawn = std::move(onDrawn); }
 
     const CChartNotes& Notes() const { return *m_pNotes; }
+    // Says, in the plot's lower right corner for a few seconds, why a request did nothing.
+    void ShowHint(const QString& strText);
     // The whole of a text shown cut short at pos (the header, a legend entry, the empty
     // chart's note); empty for none.
     QString WholeTextAt(const QPoint& pos) const;
@@ -116,6 +119,7 @@ private:
     QCPRange m_rangeBeforeResiduals;
     std::unique_ptr<CChartCursors> m_pCursors;
     std::function<void()> m_onDrawn;
+    QTimer m_hintTimer;
     // Declared last: they go first, while the plot they watch is whole.
     std::unique_ptr<CDrawSchedule> m_pSchedule;
     std::unique_ptr<CChartInteraction> m_pInteraction;

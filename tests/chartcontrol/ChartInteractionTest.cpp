@@ -1,5 +1,7 @@
 #include "tests/chartcontrol/DrawnChart.h"
 
+#include "chartcontrol/ChartNotes.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QToolTip>
@@ -72,6 +74,22 @@ TEST_F(ChartInteraction, DraggingWithTheRightOrMiddleButtonMovesTheDataAlong) {
         EXPECT_DOUBLE_EQ(m_view.xAxis->range().lower, m_x.lower - dShift) << button;
         EXPECT_DOUBLE_EQ(m_view.xAxis->range().upper, m_x.upper - dShift) << button;
         EXPECT_EQ(m_view.yAxis->range(), m_y) << button;
+    }
+}
+
+TEST_F(ChartInteraction, ACursorWithNoPointInViewIsNotPlacedAndTheCornerSaysWhy) {
+    for (const bool bEmpty : {false, true}) {
+        if (bEmpty) {
+            Model().series.clear();
+            Draw();
+        } else {
+            m_view.xAxis->setRange(m_x.upper + 10, m_x.upper + 20);
+            m_view.replot();
+        }
+        Mouse(QEvent::MouseButtonPress, Qt::LeftButton, m_centre);
+        Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, m_centre);
+        EXPECT_FALSE(m_view.Cursors().IsSet(CChartCursors::EWhich::A)) << bEmpty;
+        EXPECT_EQ(m_view.Notes().CornerText(), QStringLiteral("No point in view for cursor A"));
     }
 }
 
