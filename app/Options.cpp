@@ -2,11 +2,13 @@
 
 #include "app/ExitStatus.h"
 #include "data/IsoDate.h"
+#include "data/NumberText.h"
 #include "data/TimeUnit.h"
 
 #include "chartcontrol/ExportLimits.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -74,6 +76,7 @@ std::string TakeTaus(const std::string& strValue, SOptions& options) {
     for (const auto& [pszName, spacing] : spacings) {
         if (strValue == pszName) {
             options.taus = spacing;
+            options.bTaus = true;
             return {};
         }
     }
@@ -96,26 +99,31 @@ std::string TakeFormat(const std::string& strValue, SOptions& options) {
     return "--format takes png, svg, pdf, csv or json, not '" + strValue + "'";
 }
 
-// One end of an x range: empty for open, a number, or an ISO date taken as its Julian Date.
-bool ReadRangeEnd(std::string_view str, double dOpen, double& dValue) {
+// One end of an x range: empty for open, a number, or an ISO date taken as its Julian Date;
+// with the step of its text.
+bool ReadRangeEnd(std::string_view str, double dOpen, double& dValue, double& dStep) {
     if (str.empty()) {
         dValue = dOpen;
         return true;
     }
     const auto result = std::from_chars(str.data(), str.data() + str.size(), dValue);
-    if (result.ec == std::errc() && result.ptr == str.data() + str.size())
+    if (result.ec == std::errc() && result.ptr == str.data() + str.size()) {
+        dStep = std::pow(10.0, -DecimalPlaces(str));
         return true;
-    return IsoDateToJulian(str, dValue);
+    }
+    return IsoDateToJulian(str, dValue, &dStep);
 }
 
 // FROM:TO, where ISO times have colons of their own: the split where both ends read.
 std::string TakeRange(const std::string& strValue, SOptions& options) {
+    SXRange& range = options.range;
     for (std::size_t nColon = strValue.find(':'); nColon != std::string::npos;
          nColon = strValue.find(':', nColon + 1)) {
         const std::string_view str(strValue);
-        if (ReadRangeEnd(str.substr(0, nColon), -HUGE_VAL, options.range.dFrom) &&
-            ReadRangeEnd(str.substr(nColon + 1), HUGE_VAL, options.range.dTo) &&
-            options.range.dFrom <= options.range.dTo) {
+        if (ReadRangeEnd(str.substr(0, nColon), -HUGE_VAL, range.dFrom, range.dFromStep) &&
+            ReadRangeEnd(str.substr(nColon + 1), HUGE_VAL, range.dTo, range.dToStep)) {
+            if (range.dFrom > range.dTo)
+                return "--x-range '" + strValue + "' ends before it starts: give FROM:TO";
             options.bRange = true;
             return {};
         }
@@ -171,6 +179,45 @@ std::string CheckTogether(const SOptions& options) {
     return {};
 }
 
+// What the export writes: --format, or the name's extension.
+std::string ExportKind(const SOptions& options) {
+    if (!options.strFormat.empty())
+        return options.strFormat;
+    const std::size_t nDot = options.strExportPath.find_last_of("./");
+    if (nDot == std::string::npos || options.strExportPath[nDot] != '.')
+        return {};
+    std::string strKind = options.strExportPath.substr(nDot + 1);
+    std::transform(strKind.begin(), strKind.end(), strKind.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return strKind;
+}
+
+// Options that are right in themselves but change nothing beside the others: said, not
+// refused, so that a script that passes them everywhere keeps working.
+std::vector<std::string> IdleOptions(const SOptions& options) {
+    std::vector<std::string> idle;
+    const bool bTable = options.bStats || options.bStability;
+    const bool bWindow = !bTable && !options.bExport;
+    // In the window they choose what the stability window starts with.
+    if (!bWindow && !options.bStability) {
+        if (options.bTaus)
+            idle.push_back("--taus has no effect without --stability");
+        if (!options.strYUnit.empty())
+            idle.push_back("--y-unit has no effect on " +
+                           std::string(options.bStats ? "--stats" : "an export"));
+    }
+    const std::string strKind = options.bExport ? ExportKind(options) : std::string();
+    const bool bPicture = strKind == "png" || strKind == "svg" || strKind == "pdf";
+    if (options.bAll && (bTable || (options.bExport && !bPicture)))
+        idle.push_back("--all has no effect on " +
+                       (bTable ? std::string("a table") : "a " + strKind + " export"));
+    if (options.bExport && options.nScale != 1 && strKind != "png")
+        idle.push_back("--scale has no effect on a " + strKind + " export: it scales a PNG");
+    if (options.bExport && options.nWidth && !bPicture)
+        idle.push_back("--size has no effect on a " + strKind + " export: it sizes a picture");
+    return idle;
+}
+
 // A word of the option kind that is none of ours; "--help" and "--version" are ours, though
 // they act only alone.
 bool IsUnknownOption(const std::string& strWord) {
@@ -217,6 +264,8 @@ SOptions ExtractOptions(CArgumentList& args) {
     if (const std::string strError = CheckTogether(options);
         options.status.Ok() && !strError.empty())
         options.status = SStatus::Failed(ECause::Usage, strError);
+    if (options.status.Ok())
+        options.idle = IdleOptions(options);
     return options;
 }
 

@@ -27,12 +27,15 @@ struct SOptions {
     bool bStability = false;     // "--stability": print the stability of each series
     std::string strYUnit;        // "--y-unit s|ms|us|ns|ps": what y is, as a time
     ETauSpacing taus = ETauSpacing::Octave; // "--taus octave|decade|all"
+    bool bTaus = false;                     // --taus was given
     int nWidth = 0; // "--size WIDTHxHEIGHT" of an export; 0 for the chart's own
     int nHeight = 0;
     int nScale = 1; // "--scale N": device pixels per pixel of an exported PNG
     SStatus status; // what is wrong with the options: a usage failure
     // Words that look like options of ours and are none ("--exprot"), in their order.
     std::vector<std::string> unknown;
+    // Options given where they change nothing: "--taus has no effect without --stability".
+    std::vector<std::string> idle;
 };
 
 SOptions ExtractOptions(CArgumentList& args);

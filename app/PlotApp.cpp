@@ -48,6 +48,8 @@ BOOL CPlotApp::InitInstance() {
         Report("unknown option '" + strWord +
                (bFileName ? "' (taken as the file name: it is the last word)" : "' (ignored)"));
     }
+    for (const std::string& strIdle : options.idle)
+        Report(strIdle);
     if (!options.status.Ok()) {
         Report(options.status.strMessage + " (see " + strProgram + " --help)");
         m_exitStatus = ExitStatusFor(options.status.cause);

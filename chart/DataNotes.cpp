@@ -87,6 +87,46 @@ void DescribeLineIssues(const CReadReport& report, int nGraph, std::vector<SData
     }
 }
 
+// What the store's rules did that the picture does not show: points before the first "@S",
+// points after "&" that went into the set it ended, sets counted again, lines read in pieces.
+void DescribeStoreRules(const CPlotData& data, int nGraph, std::vector<SDataNote>& notes) {
+    const CReadReport& report = data.GetReadReport();
+    if (report.pointsBeforeFirstSet.nCount && report.nBeforeFirstSetGraph == nGraph &&
+        data.GetSetCount(nGraph) > 0)
+        notes.push_back(
+            {report.pointsBeforeFirstSet.nFirstLine,
+             Count(report.pointsBeforeFirstSet.nCount, "point line was", "point lines were") +
+                 " read into set 0 before the first \"@S\""});
+    if (report.strayPoints.nCount && report.nStrayGraph == nGraph)
+        notes.push_back({report.strayPoints.nFirstLine,
+                         Count(report.strayPoints.nCount, "point line", "point lines") +
+                             " after \"&\" and before the next \"@S\" went into set " +
+                             std::to_string(report.nStraySet) +
+                             " again, over the points counted there, and " +
+                             (report.strayPoints.nCount == 1 ? "counts" : "count") +
+                             " for the set the next \"&\" ends"});
+    for (const SRecount& recount : report.recounts) {
+        if (recount.nGraph == nGraph)
+            notes.push_back({recount.nLine, "set " + std::to_string(recount.nSet) +
+                                                " ended again: its " +
+                                                Count(recount.nBefore, "point", "points") +
+                                                " counted before are replaced by the " +
+                                                std::to_string(recount.nAfter) + " of this run"});
+    }
+    for (const SLongLine& line : report.longLines) {
+        const std::string strPieces =
+            line.nPieces == 1
+                ? std::string("further piece was read as a line of its own")
+                : std::to_string(line.nPieces) + " further pieces were read as lines of their own";
+        notes.push_back({line.nLine, "line of " + std::to_string(line.nLength) +
+                                         " characters, more than the 1023 a line may hold: its " +
+                                         strPieces});
+    }
+    if (report.nLongLines > static_cast<long long>(CReadReport::ISSUES_KEPT))
+        notes.push_back(
+            {0, Count(report.nLongLines, "line", "lines") + " longer than 1023 characters in all"});
+}
+
 void DescribeUnshownSets(const CPlotData& data, int nGraph, std::vector<SDataNote>& notes) {
     const CReadReport& report = data.GetReadReport();
     for (int s = data.GetSetCount(nGraph); s < MAX_SETS; ++s) {
@@ -128,10 +168,14 @@ void DescribePopulation(const SPopulationReport& population, std::vector<SDataNo
                     " is read as a Julian Date (x above 200000) but is no date of the years 100 "
                     "to 9999"});
     if (population.plainOnDateAxis.nCount)
-        notes.push_back({0, Count(population.plainOnDateAxis.nCount, "point", "points") +
-                                " with x " + Range(population.plainOnDateAxis) +
-                                " drawn as days after 30 December 1899: the axis shows dates "
-                                "because other x lie above 200000"});
+        notes.push_back(
+            {0, Count(population.plainOnDateAxis.nCount, "point", "points") + " with x " +
+                    Range(population.plainOnDateAxis) +
+                    (population.plainOnDateAxis.nCount == 1 ? " is no Julian Date"
+                                                            : " are no Julian Dates") +
+                    " (x above 200000) among dates, drawn as days after 30 December 1899, far "
+                    "left of the rest: write them as Julian Dates, or give them a graph of their "
+                    "own and show it with --graph"});
     if (population.nonFiniteX.nCount)
         notes.push_back({0, Count(population.nonFiniteX.nCount, "point", "points") +
                                 " not drawn: x is no finite number"});
@@ -193,6 +237,7 @@ std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationRepo
         notes.push_back({report.unterminated.nFirstLine,
                          Count(report.unterminated.nCount, "point line", "point lines") +
                              " from here on not counted: no \"&\" ends their set"});
+    DescribeStoreRules(data, nGraph, notes);
     DescribeUnshownSets(data, nGraph, notes);
     DescribeOtherGraphs(data, nGraph, notes);
     DescribePopulation(population, notes);

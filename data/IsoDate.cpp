@@ -1,8 +1,10 @@
 #include "data/IsoDate.h"
 
 #include "data/JulianDay.h"
+#include "data/TimeConstants.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -26,21 +28,29 @@ bool TakeChar(std::string_view& str, char c) {
 
 } // namespace
 
-bool IsoDateToJulian(std::string_view str, double& dJulian) {
+bool IsoDateToJulian(std::string_view str, double& dJulian, double* pStep) {
     int nYear = 0, nMonth = 0, nDay = 0, nHour = 0, nMinute = 0;
     double dSecond = 0.0;
+    double dStep = 1.0;
     if (!TakeDigits(str, 4, nYear) || !TakeChar(str, '-') || !TakeDigits(str, 2, nMonth) ||
         !TakeChar(str, '-') || !TakeDigits(str, 2, nDay))
         return false;
     if (TakeChar(str, 'T')) {
         if (!TakeDigits(str, 2, nHour) || !TakeChar(str, ':') || !TakeDigits(str, 2, nMinute))
             return false;
+        dStep = 60.0 / SECONDS_PER_DAY;
         if (TakeChar(str, ':')) {
             const auto result = std::from_chars(str.data(), str.data() + str.size(), dSecond,
                                                 std::chars_format::fixed);
             if (result.ec != std::errc() || str.front() < '0' || str.front() > '9')
                 return false;
-            str.remove_prefix(static_cast<std::size_t>(result.ptr - str.data()));
+            const std::string_view strSecond =
+                str.substr(0, static_cast<std::size_t>(result.ptr - str.data()));
+            const std::size_t nPoint = strSecond.find('.');
+            const std::size_t nDecimals =
+                nPoint == std::string_view::npos ? 0 : strSecond.size() - nPoint - 1;
+            dStep = std::pow(10.0, -static_cast<double>(nDecimals)) / SECONDS_PER_DAY;
+            str.remove_prefix(strSecond.size());
         }
     }
     TakeChar(str, 'Z');
@@ -53,5 +63,7 @@ bool IsoDateToJulian(std::string_view str, double& dJulian) {
     double dBackSecond = 0.0;
     JulianToCalendar(CalendarToJulian(nMonth, nDay, nYear, 12, 0, 0.0), nBackMonth, nBackDay,
                      nBackYear, nBackHour, nBackMinute, dBackSecond);
+    if (pStep)
+        *pStep = dStep;
     return nBackMonth == nMonth && nBackDay == nDay && nBackYear == nYear;
 }

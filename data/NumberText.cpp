@@ -1,7 +1,9 @@
 #include "data/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 void AppendShortest(std::string& out, double dValue) {
     char szNumber[32];
@@ -12,6 +14,15 @@ std::string ShortestText(double dValue) {
     std::string out;
     AppendShortest(out, dValue);
     return out;
+}
+
+int DecimalPlaces(std::string_view strNumber) {
+    const std::size_t nExponent = std::min(strNumber.find_first_of("eE"), strNumber.size());
+    const std::size_t nPoint = strNumber.substr(0, nExponent).find('.');
+    int nPlaces = nPoint == std::string_view::npos ? 0 : static_cast<int>(nExponent - nPoint - 1);
+    if (nExponent < strNumber.size())
+        nPlaces -= std::atoi(std::string(strNumber.substr(nExponent + 1)).c_str());
+    return nPlaces;
 }
 
 std::string ReadableText(double dValue) {

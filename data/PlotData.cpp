@@ -172,13 +172,25 @@ void CPlotData::ParseStream(bool bContinue) {
         m_nCurSet = 0;
         m_nCount = 0;
         m_nLine = 0;
+        m_bAnySet = false;
+        m_bSetSinceEnd = false;
     }
     bool bLineStart = true;
+    long long nLineLength = 0;
+    long long nPieces = 0;
     while (reader.ReadLine(pLine, nRead)) {
         // The pieces of a long line share its line number.
-        if (bLineStart)
+        if (bLineStart) {
             ++m_nLine;
+            nLineLength = 0;
+            nPieces = 0;
+        } else {
+            ++nPieces;
+        }
+        nLineLength += static_cast<long long>(nRead);
         bLineStart = pLine[nRead - 1] == '\n';
+        if (bLineStart && nPieces > 0)
+            NoteLongLine(nLineLength - 1, nPieces);
         // Keywords start with '@' or '-', a set terminator with '&'; everything else is a
         // point line, and one that the store has no slot for needs no further look.
         const char cFirst = pLine[0];
@@ -210,10 +222,17 @@ void CPlotData::ParseStream(bool bContinue) {
         m_report.bReadFailed = true;
         m_report.nReadError = reader.Error();
     }
+    if (!bLineStart && nPieces > 0)
+        NoteLongLine(nLineLength, nPieces);
     m_report.nLines = m_nLine;
     m_report.nBytes += reader.BytesRead();
     m_report.bEndsWithLineFeed = bLineStart;
     FinishRun();
+}
+
+void CPlotData::NoteLongLine(long long nLength, long long nPieces) {
+    if (m_report.nLongLines++ < static_cast<long long>(CReadReport::ISSUES_KEPT))
+        m_report.longLines.push_back({m_nLine, nLength, nPieces});
 }
 
 void CPlotData::NoteData(int nGraph) {
@@ -233,6 +252,8 @@ void CPlotData::HandleKeyword(int nEntry, const char* pszRest) {
         if (!InSetRange(m_nCurSet)) {
             m_report.setsDropped.Add(m_nLine);
         } else if (InGraphRange(m_nCurGraph)) {
+            m_bAnySet = true;
+            m_bSetSinceEnd = true;
             NoteData(m_nCurGraph);
             NoteOpenSet();
             if (m_nCurSet >= m_nSets[m_nCurGraph])
@@ -285,6 +306,8 @@ void CPlotData::HandlePointLine(const char* pszLine) {
     }
     if (m_nRunStored++ == 0)
         m_nRunFirstLine = m_nLine;
+    if (!m_bAnySet)
+        m_runBeforeFirstSet.Add(m_nLine);
     NoteData(m_nCurGraph);
     const int nSlot = m_nCount++;
     ReachSlot(nSlot);
@@ -299,6 +322,14 @@ void CPlotData::HandlePointLine(const char* pszLine) {
         dX = dReadX;
         m_bRunHasNumber = true;
         NoteOpenSet();
+        // The set "&" just ended takes the line over a point it counted.
+        if (m_bAnySet && !m_bSetSinceEnd) {
+            if (m_report.strayPoints.nCount == 0) {
+                m_report.nStrayGraph = m_nCurGraph;
+                m_report.nStraySet = m_nCurSet;
+            }
+            m_report.strayPoints.Add(m_nLine);
+        }
     }
     if (nValues >= 2) {
         dY = dReadY;
@@ -347,6 +378,17 @@ void CPlotData::HandleSetTerminator() {
         // Lines that went to no slot of this set count all the same: their slots hold 0.0.
         if (nCounted > 0)
             ReachSlot(nCounted - 1);
+        if (const int nBefore = m_nPoints[m_nCurGraph][m_nCurSet]; nBefore > 0) {
+            if (m_report.nRecounts++ < static_cast<long long>(CReadReport::ISSUES_KEPT))
+                m_report.recounts.push_back({m_nLine, m_nCurGraph, m_nCurSet, nBefore, nCounted});
+        }
+        if (m_runBeforeFirstSet.nCount > 0) {
+            if (m_report.pointsBeforeFirstSet.nCount == 0)
+                m_report.nBeforeFirstSetGraph = m_nCurGraph;
+            m_report.pointsBeforeFirstSet.nCount += m_runBeforeFirstSet.nCount;
+            if (m_report.pointsBeforeFirstSet.nFirstLine == 0)
+                m_report.pointsBeforeFirstSet.nFirstLine = m_runBeforeFirstSet.nFirstLine;
+        }
         m_nPoints[m_nCurGraph][m_nCurSet] = nCounted;
         m_report.nCountedFromLine[m_nCurGraph][m_nCurSet] = m_nRunStored ? m_nRunFirstLine : 0;
         for (int g = 0; g < MAX_GRAPHS; ++g) {
@@ -365,6 +407,8 @@ void CPlotData::HandleSetTerminator() {
     m_nCount = 0;
     m_nRunStored = 0;
     m_bRunHasNumber = false;
+    m_bSetSinceEnd = false;
+    m_runBeforeFirstSet = SLineTally();
     std::fill(&m_nPendingIssues[0][0], &m_nPendingIssues[0][0] + MAX_GRAPHS * LINE_ISSUE_KINDS, 0);
     m_pendingIssues.clear();
     std::fill(std::begin(m_report.nOpenSetLine), std::end(m_report.nOpenSetLine), 0);

@@ -64,6 +64,7 @@ private:
     void NoteOpenSet();
     void FinishRun();
     void NoteData(int nGraph);
+    void NoteLongLine(long long nLength, long long nPieces);
 
     std::string m_strSubtitle[MAX_GRAPHS];
     std::string m_strLegend[MAX_GRAPHS * MAX_SETS];
@@ -111,6 +112,10 @@ private:
     long long m_nRunFirstLine = 0;
     long long m_nRunStored = 0;
     bool m_bRunHasNumber = false;
+    // Whether an "@S" came at all, and since the last "&"; the run's lines stored before any.
+    bool m_bAnySet = false;
+    bool m_bSetSinceEnd = false;
+    SLineTally m_runBeforeFirstSet;
     long long m_nPendingIssues[MAX_GRAPHS][LINE_ISSUE_KINDS] = {};
     std::vector<SLineIssue> m_pendingIssues;
 

@@ -44,6 +44,22 @@ struct SLineIssue {
     char szText[TEXT_KEPT + 1] = {};
 };
 
+// A set that "&" counted again: the points counted into it before are replaced.
+struct SRecount {
+    long long nLine = 0; // the "&" that counted it again
+    int nGraph = 0;
+    int nSet = 0;
+    long long nBefore = 0; // points it held
+    long long nAfter = 0;  // points it holds now
+};
+
+// A line longer than the line buffer: read as pieces, each handled as a line of its own.
+struct SLongLine {
+    long long nLine = 0;
+    long long nLength = 0; // characters, without the line end
+    long long nPieces = 0; // pieces after the first
+};
+
 struct CReadReport {
     // How many lines of one issue are kept with their text, per graph; the rest are counted.
     static constexpr std::size_t ISSUES_KEPT = 5;
@@ -77,6 +93,21 @@ struct CReadReport {
     // Per graph, the first line after the last "&" that starts or fills a set ("@S", a legend,
     // a point); 0 when none. A writer caught half way leaves one.
     long long nOpenSetLine[MAX_GRAPHS] = {};
+
+    // Sets counted again by a later "&", the first ISSUES_KEPT of them; and how many in all.
+    std::vector<SRecount> recounts;
+    long long nRecounts = 0;
+    // Point lines with a number after a "&" and before the next "@S": they go into the set
+    // "&" just ended, over the points it counted; the first of them, with its graph and set.
+    SLineTally strayPoints;
+    int nStrayGraph = 0;
+    int nStraySet = 0;
+    // Point lines before the first "@S", counted by a "&" into set 0 (or the set it ends).
+    SLineTally pointsBeforeFirstSet;
+    int nBeforeFirstSetGraph = 0;
+    // Lines longer than the line buffer, the first ISSUES_KEPT of them; and how many in all.
+    std::vector<SLongLine> longLines;
+    long long nLongLines = 0;
 
     // Per set, the first line of the points that "&" last counted into it.
     long long nCountedFromLine[MAX_GRAPHS][MAX_SETS] = {};

@@ -2,7 +2,7 @@
 
 #include "data/DatePoint.h"
 #include "data/NumberText.h"
-#include "run/SeriesTitle.h"
+#include "run/TableText.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,8 +1,9 @@
 #include "run/GraphStability.h"
 
 #include "data/DatePoint.h"
+#include "data/SeriesPoints.h"
 #include "data/TimeConstants.h"
-#include "run/SeriesTitle.h"
+#include "run/TableText.h"
 
 void WriteStabilityTable(const CPlotData& data, int nGraph, const SXRange& range,
                          double dSecondsPerUnit, ETauSpacing spacing, CTsvWriter& out,
@@ -11,19 +12,17 @@ void WriteStabilityTable(const CPlotData& data, int nGraph, const SXRange& range
     for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
         const std::string strTitle = SeriesTitle(data, nGraph, j);
         // Seconds from the first point: Julian Dates near 2.46e6 days keep their steps' digits.
+        const SSeriesPoints points = DrawnPointsInRange(data, nGraph, j, range);
+        if (points.x.empty()) {
+            notes.push_back(NoPointNote(strTitle, range));
+            continue;
+        }
         std::vector<double> seconds, phase;
         bool bPlain = false;
-        double dFirstX = 0.0;
-        for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
-            const double dX = data.GetX(nGraph, j, i);
-            const double dY = data.GetY(nGraph, j, i);
-            if (!IsDrawnPoint(dX, dY) || dX < range.dFrom || dX > range.dTo)
-                continue;
-            bPlain = bPlain || dX <= DATE_THRESHOLD;
-            if (seconds.empty())
-                dFirstX = dX;
-            seconds.push_back((dX - dFirstX) * SECONDS_PER_DAY);
-            phase.push_back(dY * dSecondsPerUnit);
+        for (std::size_t i = 0; i < points.x.size(); ++i) {
+            bPlain = bPlain || points.x[i] <= DATE_THRESHOLD;
+            seconds.push_back((points.x[i] - points.x[0]) * SECONDS_PER_DAY);
+            phase.push_back(points.y[i] * dSecondsPerUnit);
         }
         if (bPlain) {
             notes.push_back("'" + strTitle + "': not measured: its x are no Julian Dates");

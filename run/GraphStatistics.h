@@ -4,6 +4,9 @@
 #include "data/TsvWriter.h"
 #include "data/XRange.h"
 
+#include <string>
+#include <vector>
+
 // The columns of the statistics table, wherever it is written.
 inline constexpr const char* STATISTICS_COLUMNS[] = {
     "series",   "n",   "first_x",  "last_x", "mean",   "std",   "rms",      "min",
@@ -15,4 +18,6 @@ inline constexpr const char* STATISTICS_COLUMNS[] = {
 // the least-squares line's value at the first x, its slope per x unit (per day for Julian
 // Dates) and the standard deviation of the residuals (n - 2). x is as the file has it; "nan"
 // where a value is undefined (too few points).
-void WriteStatisticsTable(const CPlotData& data, int nGraph, const SXRange& range, CTsvWriter& out);
+// A series without a drawn point there gets its row of nan and a note, "'title': ...", in notes.
+void WriteStatisticsTable(const CPlotData& data, int nGraph, const SXRange& range, CTsvWriter& out,
+                          std::vector<std::string>& notes);

@@ -19,12 +19,21 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
 
 bool SameNote(const SDataNote& first, const SDataNote& second) {
     return first.nLine == second.nLine && first.strText == second.strText;
+}
+
+// Whether two names lead to one file, whatever links and folders lie on the way.
+bool SameFile(const std::string& strFirst, const std::string& strSecond) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(strFirst.c_str(), &first) == 0 && ::stat(strSecond.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 } // namespace
@@ -189,6 +198,10 @@ void CPlotRun::Reload() {
 
 SStatus CPlotRun::Write(CChartControl& control, const QString& strPath,
                         SExportOptions options) const {
+    if (WritesOverInput(strPath.toStdString()))
+        return SStatus::Failed(ECause::NotWritten,
+                               "not written: '" + strPath.toStdString() +
+                                   "' is the data file itself, which it would replace");
     options.table = [this] { return GraphToCsv(*m_pData, m_request.nGraph); };
     return ExportChart(*control.View(), control.Model(), strPath, options);
 }
@@ -217,7 +230,7 @@ SStatus CPlotRun::PrintTable() {
         WriteStabilityTable(*m_pData, m_request.nGraph, m_request.range, m_request.dSecondsPerUnit,
                             m_request.taus, out, unmeasured);
     else
-        WriteStatisticsTable(*m_pData, m_request.nGraph, m_request.range, out);
+        WriteStatisticsTable(*m_pData, m_request.nGraph, m_request.range, out, unmeasured);
     for (const std::string& strNote : unmeasured)
         ReportAbout(m_request.source.Name(), 0, strNote);
     if (out.Finish() && std::fflush(stdout) == 0)
@@ -233,7 +246,20 @@ SStatus CPlotRun::PrintTable() {
     return failed;
 }
 
+bool CPlotRun::WritesOverInput(const std::string& strPath) const {
+    return m_request.source.kind == SDataSource::EKind::File && strPath != "-" &&
+           SameFile(strPath, m_request.source.strPath);
+}
+
 SStatus CPlotRun::Export(CChartControl& control) {
+    if (WritesOverInput(m_request.strExportPath)) {
+        const SStatus refused = SStatus::Failed(
+            ECause::Usage, "--export '" + m_request.strExportPath +
+                               "' is the data file itself: it would be replaced, so nothing is "
+                               "written");
+        Report(refused.strMessage);
+        return refused;
+    }
     const SStatus readStatus = Read();
     if (readStatus.cause == ECause::Usage) {
         Report(readStatus.strMessage);

@@ -68,6 +68,8 @@ signals:
 
 private:
     long long PointsOfTheGraph(const CPlotData& data) const;
+    // Whether strPath names the input file, under any name: writing there would lose it.
+    bool WritesOverInput(const std::string& strPath) const;
     // With --watch, when the file's writer is done with it: shown anew, unless it is gone,
     // a set of the shown graph is still being written, or it holds fewer points than before
     // and a second look after a quiet moment has not confirmed that.

@@ -80,4 +80,54 @@ TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
     }
 }
 
+TEST(Options, NameThoseThatChangeNothingWhereTheyStand) {
+    const struct {
+        Words in;
+        const char* pszSaid;
+    } cases[] = {
+        {{"verlo", "--taus", "all", "--y-unit", "ns", "a.dat"}, ""},
+        {{"verlo", "a.dat", "--stats", "--taus", "decade"},
+         "--taus has no effect without --stability"},
+        {{"verlo", "a.dat", "--stats", "--y-unit", "ns", "--all"},
+         "--y-unit has no effect on --stats; --all has no effect on a table"},
+        {{"verlo", "a.dat", "--stability", "--y-unit", "ns", "--taus", "all"}, ""},
+        {{"verlo", "a.dat", "--export", "g.PNG", "--all", "--scale", "2", "--size", "9x9"}, ""},
+        {{"verlo", "a.dat", "--export", "-", "--format", "svg", "--scale", "2", "--size", "9x9"},
+         "--scale has no effect on a svg export: it scales a PNG"},
+        {{"verlo", "a.dat", "--export", "t.csv", "--all", "--size", "9x9"},
+         "--all has no effect on a csv export; --size has no effect on a csv export: it sizes a "
+         "picture"},
+    };
+    for (const auto& c : cases) {
+        CArgumentList args{c.in};
+        std::string strSaid;
+        for (const std::string& strIdle : ExtractOptions(args).idle)
+            strSaid += (strSaid.empty() ? "" : "; ") + strIdle;
+        EXPECT_EQ(strSaid, c.pszSaid);
+    }
+}
+
+TEST(Options, AnXRangeKeepsTheStepOfEachEndsText) {
+    const struct {
+        const char* pszRange;
+        double dFromStep, dToStep;
+        const char* pszError;
+    } cases[] = {
+        {"2.5:2460884.8333333", 0.1, 1e-7, ""},
+        {"2025-07-28:2025-07-28T08:00:00.25Z", 1.0, 0.01 / 86400, ""},
+        {"1e-3:2025-07-28T08:00", 1e-3, 60.0 / 86400, ""},
+        {"2025-07-29:2025-07-28", 0, 0,
+         "--x-range '2025-07-29:2025-07-28' ends before it starts: give FROM:TO"},
+    };
+    for (const auto& c : cases) {
+        CArgumentList args{{"verlo", "a.dat", "--stats", "--x-range", c.pszRange}};
+        const SOptions options = ExtractOptions(args);
+        EXPECT_EQ(options.status.strMessage, c.pszError);
+        if (options.status.Ok()) {
+            EXPECT_DOUBLE_EQ(options.range.dFromStep, c.dFromStep) << c.pszRange;
+            EXPECT_DOUBLE_EQ(options.range.dToStep, c.dToStep) << c.pszRange;
+        }
+    }
+}
+
 } // namespace

@@ -42,7 +42,9 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
          strLongLine,
          {{3, "blank line: taken as (0, 0)"},
           {3, "blank line: taken as (0, 0)"},
-          {4, "\"x\" is no point of two numbers: taken as (0, 0)"}},
+          {4, "\"x\" is no point of two numbers: taken as (0, 0)"},
+          {3, "line of 2000 characters, more than the 1023 a line may hold: its further piece "
+              "was read as a line of its own"}},
          ""},
         {"empty input", "", {}, "No points: the input is empty"},
         {"lines without two numbers",
@@ -86,7 +88,14 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
          ""},
         {"a last set without &",
          "@S0\n1 1\n&\n2 2\noops\n3 3\n",
-         {{4, "3 point lines from here on not counted: no \"&\" ends their set"}},
+         {{4, "3 point lines from here on not counted: no \"&\" ends their set"},
+          {4, "2 point lines after \"&\" and before the next \"@S\" went into set 0 again, over "
+              "the points counted there, and count for the set the next \"&\" ends"}},
+         ""},
+        {"a set ended again, points before the first @S",
+         "1 1\n@S0\n2 2\n&\n@S1\n3 3\n&\n@S0\n4 4\n&\n",
+         {{1, "1 point line was read into set 0 before the first \"@S\""},
+          {10, "set 0 ended again: its 2 points counted before are replaced by the 1 of this run"}},
          ""},
         {"no set at all ends",
          "@S0\n1 1\n",
@@ -126,8 +135,9 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
          "No points drawn: no x above 200000 is a date of the years 100 to 9999"},
         {"plain x among dates, the last one plain",
          "@S0\n2451545 3\n100000 1\n&\n",
-         {{0, "1 point with x 100000 drawn as days after 30 December 1899: the axis shows dates "
-              "because other x lie above 200000"}},
+         {{0, "1 point with x 100000 is no Julian Date (x above 200000) among dates, drawn as "
+              "days after 30 December 1899, far left of the rest: write them as Julian Dates, or "
+              "give them a graph of their own and show it with --graph"}},
          ""},
         {"x no finite number",
          "@S0\nnan 1\n-inf 2\n&\n",

@@ -46,6 +46,9 @@ completions() {
 [ "$(completions --form)" = --format ] || fail "completion of an option"
 [ "$(completions --format '')" = "png svg pdf csv json" ] || fail "completion of --format"
 [ "$(completions --graph '')" = "0 1 2 3 4 5 6 7 8 9" ] || fail "completion of --graph"
+mkdir -p "$E2E_TMP/names/folder" && touch "$E2E_TMP/names/data.dat" "$E2E_TMP/names/chart.png"
+[ "$(cd "$E2E_TMP/names" && completions --export '')" = "chart.png folder -" ] ||
+    fail "completion after --export offers what is no export"
 
 [ "$(env -u DISPLAY "$ROOT/usr/bin/verlo" --version)" = "Verlo 1.0.0" ] || fail "--version"
 env -u DISPLAY "$ROOT/usr/bin/verlo" --export "$E2E_TMP/chart.png" "$EXAMPLE" 2>"$E2E_TMP/stderr" ||

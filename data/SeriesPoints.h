@@ -1,0 +1,28 @@
+#pragma once
+
+#include "data/PlotData.h"
+#include "data/XRange.h"
+
+#include <cstddef>
+#include <vector>
+
+// The points of one set that the statistics, the stability and the tables take: those the
+// chart draws, with x in a range.
+struct SSeriesPoints {
+    std::vector<double> x; // as the file has them (Julian Dates for dates)
+    std::vector<double> y;
+};
+
+// The finest step of the texts the x values were read from: 1e-6 for Julian Dates written with
+// six decimals. Taken from the shortest text of each double, which is the file's own text
+// wherever that held no more digits than a double keeps. 0 for no finite x.
+double XResolution(const double* pX, std::size_t nPoints);
+
+// Whether dX lies in range once each end is widened by half the x resolution, or half the
+// end's own step where that is finer: an end given to the second still takes the point a
+// file of six-decimal Julian Dates (0.0864 s) wrote for that second, and an end of 2.5 does
+// not take the x of 2 of a file of whole numbers.
+bool InRange(const SXRange& range, double dX, double dResolution);
+
+// The drawn points of set nSet of graph nGraph with x in range.
+SSeriesPoints DrawnPointsInRange(const CPlotData& data, int nGraph, int nSet, const SXRange& range);
