@@ -314,9 +314,11 @@ Options:
                          std, rms, min, x_of_min, max, x_of_max, p2p, fit_y0, slope,
                          resid_std (std with n - 1, resid_std with n - 2; fit_y0 and
                          slope are the least-squares line's value at first_x and its
-                         slope per x unit: per day for Julian Dates); x as in the file
+                         slope per x unit: per day for Julian Dates); x as in the file;
+                         a tab, line end or \ in a title as \t, \n, \r, \\
   --x-range FROM:TO      --stats over the x from FROM to TO only, numbers or dates
-                         (2024-12-06, 2024-12-06T12:00:00Z); either may be left out
+                         (2024-12-06, 2024-12-06T12:00:00Z); either may be left out;
+                         an end takes the file's x within half the step of its text
   --max-points N         room for N points a set (1000 to 10000000; 1000 without it),
                          for files of months of data: e.g. --max-points 40000
   --y-unit UNIT          y is a phase in s, ms, us, ns or ps: what the stability needs

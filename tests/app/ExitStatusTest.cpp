@@ -21,7 +21,7 @@ std::string ManText() {
 }
 
 TEST(ExitStatus, HelpManPageAndReadmeSayWhatTheCodeDoes) {
-    const std::string strHelp = ExitStatusHelp();
+    const std::string strHelp = std::regex_replace(ExitStatusHelp(), std::regex("\n     "), " ");
     const std::string strMan = ManText();
     const std::string strReadme = ReadFile("README.md");
     for (const SExitStatusRow& row : EXIT_STATUS_TABLE) {
