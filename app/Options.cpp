@@ -21,7 +21,7 @@ namespace {
 std::string TakeGraph(const std::string& strValue, SOptions& options) {
     if (strValue.size() != 1 || strValue[0] < '0' || strValue[0] > '9')
         return "--graph takes a graph number from 0 to 9, not '" + strValue + "'";
-    options.nGraph = strValue[0] - '0';
+    options.request.nGraph = strValue[0] - '0';
     return {};
 }
 
@@ -41,8 +41,8 @@ std::string TakeSize(const std::string& strValue, SOptions& options) {
         !ReadWhole(std::string_view(strValue).substr(nCross + 1), 1, EXPORT_LARGEST_SIDE, nHeight))
         return "--size takes WIDTHxHEIGHT, each 1 to " + std::to_string(EXPORT_LARGEST_SIDE) +
                ", not '" + strValue + "'";
-    options.nWidth = nWidth;
-    options.nHeight = nHeight;
+    options.request.nExportWidth = nWidth;
+    options.request.nExportHeight = nHeight;
     return {};
 }
 
@@ -51,12 +51,13 @@ std::string TakeScale(const std::string& strValue, SOptions& options) {
     if (!ReadWhole(strValue, 1, EXPORT_LARGEST_SCALE, nScale))
         return "--scale takes a whole number from 1 to " + std::to_string(EXPORT_LARGEST_SCALE) +
                ", not '" + strValue + "'";
-    options.nScale = nScale;
+    options.request.nExportScale = nScale;
     return {};
 }
 
 std::string TakeMaxPoints(const std::string& strValue, SOptions& options) {
-    if (!ReadWhole(strValue, MAX_POINTS, static_cast<int>(MAX_POINTS_OPTION), options.nMaxPoints))
+    if (!ReadWhole(strValue, MAX_POINTS, static_cast<int>(MAX_POINTS_OPTION),
+                   options.request.nMaxPoints))
         return "--max-points takes a whole number from " + std::to_string(MAX_POINTS) + " to " +
                std::to_string(MAX_POINTS_OPTION) + ", not '" + strValue + "'";
     return {};
@@ -65,7 +66,7 @@ std::string TakeMaxPoints(const std::string& strValue, SOptions& options) {
 std::string TakeYUnit(const std::string& strValue, SOptions& options) {
     if (SecondsPerUnit(strValue) == 0.0)
         return "--y-unit takes s, ms, us, ns or ps, not '" + strValue + "'";
-    options.strYUnit = strValue;
+    options.request.dSecondsPerUnit = SecondsPerUnit(strValue);
     return {};
 }
 
@@ -75,7 +76,7 @@ std::string TakeTaus(const std::string& strValue, SOptions& options) {
                                                             {"all", ETauSpacing::All}};
     for (const auto& [pszName, spacing] : spacings) {
         if (strValue == pszName) {
-            options.taus = spacing;
+            options.request.taus = spacing;
             options.bTaus = true;
             return {};
         }
@@ -84,15 +85,15 @@ std::string TakeTaus(const std::string& strValue, SOptions& options) {
 }
 
 std::string TakeExport(const std::string& strValue, SOptions& options) {
-    options.bExport = true;
-    options.strExportPath = strValue;
+    options.request.bExport = true;
+    options.request.strExportPath = strValue;
     return {};
 }
 
 std::string TakeFormat(const std::string& strValue, SOptions& options) {
     for (const char* pszKind : EXPORT_FORMATS) {
         if (strValue == pszKind) {
-            options.strFormat = strValue;
+            options.request.strExportFormat = strValue;
             return {};
         }
     }
@@ -116,7 +117,7 @@ bool ReadRangeEnd(std::string_view str, double dOpen, double& dValue, double& dS
 
 // FROM:TO, where ISO times have colons of their own: the split where both ends read.
 std::string TakeRange(const std::string& strValue, SOptions& options) {
-    SXRange& range = options.range;
+    SXRange& range = options.request.range;
     for (std::size_t nColon = strValue.find(':'); nColon != std::string::npos;
          nColon = strValue.find(':', nColon + 1)) {
         const std::string_view str(strValue);
@@ -131,8 +132,8 @@ std::string TakeRange(const std::string& strValue, SOptions& options) {
     return "--x-range takes FROM:TO, numbers or dates as 2024-12-06T12:00, not '" + strValue + "'";
 }
 
-template <bool SOptions::*pFlag> std::string TakeFlag(const std::string&, SOptions& options) {
-    options.*pFlag = true;
+template <bool SPlotRequest::*pFlag> std::string TakeFlag(const std::string&, SOptions& options) {
+    options.request.*pFlag = true;
     return {};
 }
 
@@ -148,32 +149,35 @@ const SOptionRule OPTION_RULES[] = {
     {"--graph", "a graph number", &TakeGraph},
     {"--size", "WIDTHxHEIGHT", &TakeSize},
     {"--scale", "a number", &TakeScale},
-    {"--watch", nullptr, &TakeFlag<&SOptions::bWatch>},
-    {"--all", nullptr, &TakeFlag<&SOptions::bAll>},
-    {"--stats", nullptr, &TakeFlag<&SOptions::bStats>},
+    {"--watch", nullptr, &TakeFlag<&SPlotRequest::bWatch>},
+    {"--all", nullptr, &TakeFlag<&SPlotRequest::bAll>},
+    {"--stats", nullptr, &TakeFlag<&SPlotRequest::bStats>},
     {"--x-range", "FROM:TO", &TakeRange},
     {"--max-points", "a number", &TakeMaxPoints},
-    {"--stability", nullptr, &TakeFlag<&SOptions::bStability>},
+    {"--stability", nullptr, &TakeFlag<&SPlotRequest::bStability>},
     {"--y-unit", "a unit", &TakeYUnit},
     {"--taus", "octave, decade or all", &TakeTaus},
 };
 
 // What no single option can check: the ones that only make sense together.
 std::string CheckTogether(const SOptions& options) {
-    if (!options.bExport && (options.nWidth || options.nScale != 1))
+    if (!options.request.bExport &&
+        (options.request.nExportWidth || options.request.nExportScale != 1))
         return "--size and --scale shape an export: give --export FILE too";
-    if (!options.bExport && !options.strFormat.empty())
+    if (!options.request.bExport && !options.request.strExportFormat.empty())
         return "--format says what --export writes: give --export FILE too";
-    if ((options.bStats || options.bStability) && (options.bExport || options.bWatch))
+    if ((options.request.bStats || options.request.bStability) &&
+        (options.request.bExport || options.request.bWatch))
         return "--stats and --stability print and end: not with --export or --watch";
-    if (options.bStats && options.bStability)
+    if (options.request.bStats && options.request.bStability)
         return "--stats or --stability: one table at a time";
-    if (options.bRange && !options.bStats && !options.bStability)
+    if (options.bRange && !options.request.bStats && !options.request.bStability)
         return "--x-range chooses what --stats or --stability measures: give one of them too";
-    if (options.bStability && options.strYUnit.empty())
+    if (options.request.bStability && options.request.dSecondsPerUnit == 0.0)
         return "--stability needs --y-unit s, ms, us, ns or ps: a stability in the wrong unit "
                "is a wrong number";
-    if (options.bExport && options.strExportPath == "-" && options.strFormat.empty())
+    if (options.request.bExport && options.request.strExportPath == "-" &&
+        options.request.strExportFormat.empty())
         return "--export - writes to standard output: give --format png, svg, pdf, csv or json "
                "too";
     return {};
@@ -181,12 +185,12 @@ std::string CheckTogether(const SOptions& options) {
 
 // What the export writes: --format, or the name's extension.
 std::string ExportKind(const SOptions& options) {
-    if (!options.strFormat.empty())
-        return options.strFormat;
-    const std::size_t nDot = options.strExportPath.find_last_of("./");
-    if (nDot == std::string::npos || options.strExportPath[nDot] != '.')
+    if (!options.request.strExportFormat.empty())
+        return options.request.strExportFormat;
+    const std::size_t nDot = options.request.strExportPath.find_last_of("./");
+    if (nDot == std::string::npos || options.request.strExportPath[nDot] != '.')
         return {};
-    std::string strKind = options.strExportPath.substr(nDot + 1);
+    std::string strKind = options.request.strExportPath.substr(nDot + 1);
     std::transform(strKind.begin(), strKind.end(), strKind.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return strKind;
@@ -196,24 +200,24 @@ std::string ExportKind(const SOptions& options) {
 // refused, so that a script that passes them everywhere keeps working.
 std::vector<std::string> IdleOptions(const SOptions& options) {
     std::vector<std::string> idle;
-    const bool bTable = options.bStats || options.bStability;
-    const bool bWindow = !bTable && !options.bExport;
+    const bool bTable = options.request.bStats || options.request.bStability;
+    const bool bWindow = !bTable && !options.request.bExport;
     // In the window they choose what the stability window starts with.
-    if (!bWindow && !options.bStability) {
+    if (!bWindow && !options.request.bStability) {
         if (options.bTaus)
             idle.push_back("--taus has no effect without --stability");
-        if (!options.strYUnit.empty())
+        if (options.request.dSecondsPerUnit > 0.0)
             idle.push_back("--y-unit has no effect on " +
-                           std::string(options.bStats ? "--stats" : "an export"));
+                           std::string(options.request.bStats ? "--stats" : "an export"));
     }
-    const std::string strKind = options.bExport ? ExportKind(options) : std::string();
+    const std::string strKind = options.request.bExport ? ExportKind(options) : std::string();
     const bool bPicture = strKind == "png" || strKind == "svg" || strKind == "pdf";
-    if (options.bAll && (bTable || (options.bExport && !bPicture)))
+    if (options.request.bAll && (bTable || (options.request.bExport && !bPicture)))
         idle.push_back("--all has no effect on " +
                        (bTable ? std::string("a table") : "a " + strKind + " export"));
-    if (options.bExport && options.nScale != 1 && strKind != "png")
+    if (options.request.bExport && options.request.nExportScale != 1 && strKind != "png")
         idle.push_back("--scale has no effect on a " + strKind + " export: it scales a PNG");
-    if (options.bExport && options.nWidth && !bPicture)
+    if (options.request.bExport && options.request.nExportWidth && !bPicture)
         idle.push_back("--size has no effect on a " + strKind + " export: it sizes a picture");
     return idle;
 }

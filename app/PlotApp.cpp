@@ -6,7 +6,6 @@
 #include "app/Toolkit.h"
 #include "chartcontrol/ChartControl.h"
 #include "chartcontrol/ChartView.h"
-#include "data/TimeUnit.h"
 #include "run/PlotRun.h"
 #include "run/Reporter.h"
 #include "ui/PlotDialogInit.h"
@@ -55,23 +54,8 @@ BOOL CPlotApp::InitInstance() {
         m_exitStatus = ExitStatusFor(options.status.cause);
         return FALSE;
     }
-    SPlotRequest request;
+    SPlotRequest request = options.request;
     request.source = ChooseDataSource(args);
-    request.bExport = options.bExport;
-    request.strExportPath = options.strExportPath;
-    request.strExportFormat = options.strFormat;
-    request.nGraph = options.nGraph;
-    request.bWatch = options.bWatch;
-    request.bAll = options.bAll;
-    request.bStats = options.bStats;
-    request.bStability = options.bStability;
-    request.dSecondsPerUnit = SecondsPerUnit(options.strYUnit);
-    request.taus = options.taus;
-    request.range = options.range;
-    request.nMaxPoints = options.nMaxPoints;
-    request.nExportWidth = options.nWidth;
-    request.nExportHeight = options.nHeight;
-    request.nExportScale = options.nScale;
     if (request.bWatch && (request.bExport || request.source.kind != SDataSource::EKind::File)) {
         Report(request.bExport ? "--watch needs the window; an export is written once"
                                : "--watch follows a file; standard input cannot be read again");

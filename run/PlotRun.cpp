@@ -85,18 +85,8 @@ SStatus CPlotRun::Show(const CTChart& chart, CChartControl& control) {
     const CPlotData& data = *m_pData;
     const int nGraph = m_request.nGraph;
     SPopulationReport population;
-    SStatus status;
     // The chart fails as automation does; here the viewer meets it.
-    try {
-        PopulateChart(chart, data, population, nGraph);
-    } catch (const CException& e) {
-        std::string strMessage;
-        if (!e.GetErrorMessage(strMessage))
-            strMessage = "Internal application error.";
-        status = SStatus::Failed(ECause::ChartFailed, strMessage);
-    } catch (const std::bad_alloc&) {
-        status = SStatus::Failed(ECause::ChartFailed, "Out of memory.");
-    }
+    const SStatus status = StatusOfCall([&] { PopulateChart(chart, data, population, nGraph); });
     // What was read is worth its notes even when the chart gave up half way.
     SetNotes(DescribeData(data, population, nGraph));
     CChartView& view = *control.View();

@@ -1,6 +1,5 @@
 #include "ui/Messages.h"
 
-#include "platform/automation/OleExceptions.h"
 #include "run/Reporter.h"
 
 #include <QCoreApplication>
@@ -14,11 +13,4 @@ void ShowFailure(QWidget* pParent, const SStatus& status) {
                     QMessageBox::Ok, pParent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
-}
-
-SStatus StatusOfException(const CException& e) {
-    std::string strMessage;
-    if (!e.GetErrorMessage(strMessage))
-        strMessage = "Internal application error.";
-    return SStatus::Failed(ECause::ChartFailed, strMessage);
 }

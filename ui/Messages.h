@@ -2,14 +2,9 @@
 
 #include "platform/Status.h"
 
-class CException;
 class QWidget;
 
 // A failure the user must hear of in the window: on stderr like every other word of the
 // viewer, and in a box over pParent: a warning for the usage message and files not written,
 // a stop box for a chart that failed. The box is captioned with the application's name.
 void ShowFailure(QWidget* pParent, const SStatus& status);
-
-// An exception that reached the dialog's message handling, as a status: its own words, or
-// "Internal application error." when it has none.
-SStatus StatusOfException(const CException& e);

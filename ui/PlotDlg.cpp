@@ -91,13 +91,8 @@ int CPlotDlg::DoModal() {
     }
     // Where the framework reports a failure inside a message handler: the dialog stays open,
     // with the chart as far as it got.
-    try {
-        OnInitDialog();
-    } catch (const CException& e) {
-        ShowFailure(this, StatusOfException(e));
-    } catch (const std::bad_alloc&) {
-        ShowFailure(this, StatusOfException(CMemoryException()));
-    }
+    if (const SStatus status = StatusOfCall([this] { OnInitDialog(); }); !status.Ok())
+        ShowFailure(this, status);
     if (!m_run.Outcome().Ok())
         return -1;
     m_pOk->setFocus();

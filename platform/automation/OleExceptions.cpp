@@ -1,5 +1,7 @@
 #include "platform/automation/OleExceptions.h"
 
+#include <new>
+
 bool CMemoryException::GetErrorMessage(std::string& strMessage) const {
     strMessage = SystemMessageFor(E_OUTOFMEMORY);
     return true;
@@ -38,4 +40,18 @@ std::string SystemMessageFor(SCODE sc) {
     default:
         return {};
     }
+}
+
+SStatus StatusOfCall(const std::function<void()>& call) {
+    std::string strMessage;
+    try {
+        call();
+        return {};
+    } catch (const CException& e) {
+        if (!e.GetErrorMessage(strMessage))
+            strMessage = "Internal application error.";
+    } catch (const std::bad_alloc&) {
+        CMemoryException().GetErrorMessage(strMessage);
+    }
+    return SStatus::Failed(ECause::ChartFailed, strMessage);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/Status.h"
 #include "platform/automation/AutomationTypes.h"
 
 #include <exception>
+#include <functional>
 #include <string>
 
 // The failures an automation call can end in. Every one can say what happened in words a
@@ -48,3 +50,8 @@ public:
 
 // The system's words for the status codes automation calls end in; empty when unknown.
 std::string SystemMessageFor(SCODE sc);
+
+// Runs call, and turns a failure in it as automation reports one (or memory that ran out)
+// into a ChartFailed status in the failure's own words: "Internal application error." when
+// it has none. The one place where the viewer meets the platform's exceptions.
+SStatus StatusOfCall(const std::function<void()>& call);

@@ -7,15 +7,19 @@ namespace {
 using Words = std::vector<std::string>;
 
 // The options as one line, for comparing whole outcomes in a table.
-std::string Outcome(const SOptions& o) {
-    return std::string(o.bHelp ? "help " : "") + (o.bVersion ? "version " : "") +
+std::string Outcome(const SOptions& options) {
+    const SPlotRequest& o = options.request;
+    return std::string(options.bHelp ? "help " : "") + (options.bVersion ? "version " : "") +
            (o.bExport ? "export=" + o.strExportPath + " " : "") +
            "graph=" + std::to_string(o.nGraph) + (o.bWatch ? " watch" : "") +
-           (o.nWidth ? " size=" + std::to_string(o.nWidth) + "x" + std::to_string(o.nHeight) : "") +
-           (o.nScale != 1 ? " scale=" + std::to_string(o.nScale) : "") +
-           (o.strFormat.empty() ? "" : " format=" + o.strFormat) + (o.bAll ? " all" : "") +
-           (o.unknown.empty() ? "" : " unknown=" + o.unknown.front()) +
-           (o.status.Ok() ? "" : " error: " + o.status.strMessage);
+           (o.nExportWidth
+                ? " size=" + std::to_string(o.nExportWidth) + "x" + std::to_string(o.nExportHeight)
+                : "") +
+           (o.nExportScale != 1 ? " scale=" + std::to_string(o.nExportScale) : "") +
+           (o.strExportFormat.empty() ? "" : " format=" + o.strExportFormat) +
+           (o.bAll ? " all" : "") +
+           (options.unknown.empty() ? "" : " unknown=" + options.unknown.front()) +
+           (options.status.Ok() ? "" : " error: " + options.status.strMessage);
 }
 
 TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
@@ -124,8 +128,8 @@ TEST(Options, AnXRangeKeepsTheStepOfEachEndsText) {
         const SOptions options = ExtractOptions(args);
         EXPECT_EQ(options.status.strMessage, c.pszError);
         if (options.status.Ok()) {
-            EXPECT_DOUBLE_EQ(options.range.dFromStep, c.dFromStep) << c.pszRange;
-            EXPECT_DOUBLE_EQ(options.range.dToStep, c.dToStep) << c.pszRange;
+            EXPECT_DOUBLE_EQ(options.request.range.dFromStep, c.dFromStep) << c.pszRange;
+            EXPECT_DOUBLE_EQ(options.request.range.dToStep, c.dToStep) << c.pszRange;
         }
     }
 }
