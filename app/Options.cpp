@@ -91,8 +91,8 @@ std::string TakeExport(const std::string& strValue, SOptions& options) {
 }
 
 std::string TakeFormat(const std::string& strValue, SOptions& options) {
-    for (const char* pszKind : EXPORT_FORMATS) {
-        if (strValue == pszKind) {
+    for (const SExportFormat& format : EXPORT_FORMATS) {
+        if (strValue == format.pszKind) {
             options.request.strExportFormat = strValue;
             return {};
         }

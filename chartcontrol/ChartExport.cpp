@@ -81,11 +81,21 @@ SStatus NotWritten(const QString& strWhy) {
 
 } // namespace
 
+QStringList ExportFilters(const QStringList& kinds) {
+    QStringList filters;
+    for (const SExportFormat& format : EXPORT_FORMATS) {
+        if (kinds.contains(QLatin1String(format.pszKind)))
+            filters << QObject::tr("%1 (*.%2)")
+                           .arg(QObject::tr(format.pszName), QLatin1String(format.pszKind));
+    }
+    return filters;
+}
+
 const QStringList& ExportKinds() {
     static const QStringList kinds = [] {
         QStringList list;
-        for (const char* pszKind : EXPORT_FORMATS)
-            list << QLatin1String(pszKind);
+        for (const SExportFormat& format : EXPORT_FORMATS)
+            list << QLatin1String(format.pszKind);
         return list;
     }();
     return kinds;

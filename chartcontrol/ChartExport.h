@@ -27,6 +27,8 @@ struct SExportOptions {
 
 // The file extensions ExportChart knows, lower case: png, svg, pdf, csv, json.
 const QStringList& ExportKinds();
+// The Save dialog's filters for these kinds, in the order above: "PNG image (*.png)".
+QStringList ExportFilters(const QStringList& kinds = ExportKinds());
 
 // Writes the chart to strPath ("-" for standard output; a pipe or device in place, see
 // chartcontrol/OutputFile.h), the kind chosen by options or by its extension: .png, .svg and .pdf

@@ -6,5 +6,14 @@
 inline constexpr int EXPORT_LARGEST_SIDE = 20000;
 inline constexpr int EXPORT_LARGEST_SCALE = 8;
 
-// The kinds an export writes, as --format and file extensions name them.
-inline constexpr const char* EXPORT_FORMATS[] = {"png", "svg", "pdf", "csv", "json"};
+// The kinds an export writes, as --format and file extensions name them, and what a Save
+// dialog calls them.
+struct SExportFormat {
+    const char* pszKind;
+    const char* pszName;
+};
+inline constexpr SExportFormat EXPORT_FORMATS[] = {{"png", "PNG image"},
+                                                   {"svg", "SVG image"},
+                                                   {"pdf", "PDF document"},
+                                                   {"csv", "CSV table"},
+                                                   {"json", "JSON data"}};

@@ -1,5 +1,6 @@
 #include "ui/ChartSaving.h"
 
+#include "chartcontrol/ChartExport.h"
 #include "chartcontrol/ChartView.h"
 #include "ui/SaveName.h"
 
@@ -8,10 +9,7 @@
 #include <QFileDialog>
 
 QString AskWhereToSave(QWidget& parent, const QString& strProposedName) {
-    const QStringList filters = {QObject::tr("PNG image (*.png)"), QObject::tr("SVG image (*.svg)"),
-                                 QObject::tr("PDF document (*.pdf)"),
-                                 QObject::tr("CSV table (*.csv)"),
-                                 QObject::tr("JSON data (*.json)")};
+    const QStringList filters = ExportFilters();
     QString strFilter = filters.first();
     const QString strPath =
         QFileDialog::getSaveFileName(&parent, QObject::tr("Save Chart As"), strProposedName,
