@@ -35,7 +35,7 @@ std::string GraphStabilityTsv(const CPlotData& data, int nGraph, const SXRange& 
             continue;
         }
         const SStabilityResult result =
-            ComputeStability(seconds.data(), phase.data(), seconds.size(), spacing);
+            ComputeStability(seconds.data(), phase.data(), seconds.size(), {.spacing = spacing});
         if (!result.bComputed) {
             notes.push_back("'" + strTitle + "': not measured: " + result.strWhyNot);
             continue;
