@@ -22,7 +22,8 @@ double Prefactor(double a, double x) {
 double LowerBySeries(double a, double x) {
     double dTerm = 1.0 / a;
     double dSum = dTerm;
-    for (int n = 1; n < MaxSteps(a) && dTerm > dSum * EPSILON; ++n) {
+    const int nSteps = MaxSteps(a);
+    for (int n = 1; n < nSteps && dTerm > dSum * EPSILON; ++n) {
         dTerm *= x / (a + n);
         dSum += dTerm;
     }
@@ -37,7 +38,8 @@ double UpperByFraction(double a, double x) {
     double c = 1.0 / TINY;
     double d = 1.0 / b;
     double dFraction = d;
-    for (int n = 1; n < MaxSteps(a); ++n) {
+    const int nSteps = MaxSteps(a);
+    for (int n = 1; n < nSteps; ++n) {
         const double an = -n * (n - a);
         b += 2.0;
         d = an * d + b;

@@ -66,6 +66,17 @@ double FittedStep(const double* pX, const std::vector<long long>& slots) {
     return dProducts / dSquares;
 }
 
+// The index of the point that ends the first step that is no whole multiple of dTau within
+// the tolerance, or 0 when every step is.
+std::size_t FirstUneven(const double* pX, const std::vector<long long>& slots, double dTau) {
+    for (std::size_t i = 1; i < slots.size(); ++i) {
+        const auto dMultiple = static_cast<double>(slots[i] - slots[i - 1]);
+        if (!(std::fabs(pX[i] - pX[i - 1] - dMultiple * dTau) <= STEP_TOLERANCE * dTau))
+            return i;
+    }
+    return 0;
+}
+
 } // namespace
 
 SSampleGrid LayOnGrid(const double* pX, const double* pPhase, std::size_t nPoints) {
@@ -87,14 +98,14 @@ SSampleGrid LayOnGrid(const double* pX, const double* pPhase, std::size_t nPoint
     }
     SSampleGrid grid;
     grid.dTau0 = FittedStep(pX, slots);
-    for (std::size_t i = 1; i < nPoints; ++i) {
-        const double dStep = pX[i] - pX[i - 1];
-        const auto dMultiple = static_cast<double>(slots[i] - slots[i - 1]);
-        if (!(std::fabs(dStep - dMultiple * grid.dTau0) <= STEP_TOLERANCE * grid.dTau0))
-            // Named by the first estimate: the fit has taken in the step refused.
-            return Refused("a step of " + Seconds(dStep) + " is no whole multiple of " +
-                               Seconds(dFirstStep),
-                           i);
+    if (FirstUneven(pX, slots, grid.dTau0) != 0) {
+        // The fit has taken in the bad step too, and can fail good ones then: the point blamed
+        // is the first that fails the first estimate, which no single step moves far.
+        std::size_t i = FirstUneven(pX, slots, dFirstStep);
+        i = i != 0 ? i : FirstUneven(pX, slots, grid.dTau0);
+        return Refused("a step of " + Seconds(pX[i] - pX[i - 1]) + " is no whole multiple of " +
+                           Seconds(dFirstStep),
+                       i);
     }
     grid.phase.assign(static_cast<std::size_t>(slots.back()) + 1,
                       std::numeric_limits<double>::quiet_NaN());

@@ -79,8 +79,9 @@ struct SStabilityResult {
 // tau0 (the least-squares step of x against the slot index): a step of k tau0, within 1 % of
 // tau0, leaves k - 1 missing samples, however many; a phase that is not finite is a missing
 // sample at its x. A term of an estimator counts only when every sample it needs is present.
-// Refused, with the reason in strWhyNot: fewer than 3 points or phases, x that is not finite or
-// does not ascend, or a step that is no whole multiple of tau0 (nBadPoint the point that ends
-// it), more than MAX_SLOTS slots, or a confidence outside (0, 1).
+// Refused, with the reason in strWhyNot and the point to blame, if one is, in nBadPoint: fewer
+// than 3 points or phases, an x that is not finite or does not ascend, a step that is no whole
+// multiple of tau0 (the point that ends it), more than 100 million sample slots, or a
+// confidence outside (0, 1).
 SStabilityResult ComputeStability(const double* pXSeconds, const double* pPhaseSeconds,
                                   std::size_t nPoints, const SStabilityOptions& options);
