@@ -89,8 +89,8 @@ double InverseEdf(int nAlpha, int d, bool bModified, double m, double M) {
     const double r = M / S;
     const double dF = bModified ? 1.0 : m;
     if (!bModified && nAlpha == 2) {
-        // Case 4, white phase noise, unmodified: only terms a whole tau apart are correlated,
-        // C(2d, d - k)^2 / C(2d, d)^2 at k tau; in closed form.
+        // The paper's case 4, white phase noise, unmodified: only terms a whole tau apart are
+        // correlated, by C(2d, d - k)^2 / C(2d, d)^2 at k tau; its sum in closed form.
         double dSum = 1.0;
         double dRatio = 1.0; // C(2d, d - k) / C(2d, d)
         for (int k = 1; k <= d && k < r; ++k) {
@@ -103,9 +103,9 @@ double InverseEdf(int nAlpha, int d, bool bModified, double m, double M) {
     // large m, only table 3's logarithmic growth.
     const bool bFlickerPhase = !bModified && nAlpha == 1;
     if (J <= J_MAX) {
-        // Cases 1, 2 and 3 with few terms: the sum itself. Beyond (d + 1) m <= J_MAX the filter
-        // of one sample step would lose its digits in Sx's differences over 1/m; its limit
-        // F = infinity serves.
+        // Cases 1, 2 and 3 with few terms: the sum itself. Once (d + 1) m passes J_MAX, the
+        // filter of one sample step would lose its digits in Sx's differences over 1/m, and
+        // its limit F = infinity serves instead.
         const double dFilter = bModified || bFlickerPhase || (d + 1) * m <= J_MAX ? dF : INFINITE;
         return BasicSum(J, M, S, dFilter, nAlpha, d) /
                (M * std::pow(Sz(0.0, dFilter, nAlpha, d), 2));

@@ -9,13 +9,13 @@
 
 namespace {
 
+constexpr std::size_t MIN_POINTS = 3;
+
 std::string Seconds(double dSeconds) {
     char szText[32];
     std::snprintf(szText, sizeof szText, "%g s", dSeconds);
     return szText;
 }
-
-constexpr std::size_t MIN_POINTS = 3;
 
 SSampleGrid Refused(std::string strWhy, long long nPoint) {
     SSampleGrid grid;
