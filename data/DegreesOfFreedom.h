@@ -2,8 +2,8 @@
 
 // Equivalent degrees of freedom of the overlapping estimators of stability variances, by the
 // algorithm of C. A. Greenhall and W. J. Riley, "Uncertainty of stability variances based on
-// finite differences", Proc. 35th PTTI Meeting (2003), pp. 267-278: exact sums over the
-// covariances of the terms while they are few, its tables beyond.
+// finite differences", Proc. 35th PTTI Meeting (2003): exact sums over the covariances of the
+// terms while they are few, its tables beyond.
 
 enum class EVariance {
     Allan,         // overlapping: second differences of the phase

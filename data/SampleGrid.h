@@ -13,12 +13,13 @@ struct SSampleGrid {
     std::vector<double> phase; // one a slot, NaN where the sample is missing
     long long nMissing = 0;    // NaN slots
     std::string strWhyNot;     // why the series has no grid, or empty
-    long long nBadPoint = -1;  // the point (from 0) that ends the step refused, or -1
+    long long nBadPoint = -1;  // the point (from 0) to blame for the refusal, or -1
 };
 
-// x in seconds, ascending, at least 3 points. Every step must be a whole multiple k >= 1 of tau0
-// within STEP_TOLERANCE tau0; tau0 is the slope of the least-squares line of x against the slot
-// index, so it is the step the x were written at, whatever their rounding.
+// x in seconds. tau0 is the slope of the least-squares line of x against the slot index, so it
+// is the step the x were written at, whatever their rounding. Refused: fewer than 3 points, an
+// x that is not finite or does not ascend, a step that is no whole multiple k >= 1 of tau0
+// within STEP_TOLERANCE tau0 (the point that ends it), more than MAX_SLOTS slots.
 SSampleGrid LayOnGrid(const double* pX, const double* pPhase, std::size_t nPoints);
 
 inline constexpr double STEP_TOLERANCE = 0.01;

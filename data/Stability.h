@@ -68,7 +68,7 @@ struct SStabilityPoint {
 struct SStabilityResult {
     bool bComputed = false;
     std::string strWhyNot;    // a short note on why there are no numbers, when not computed
-    long long nBadPoint = -1; // the point (from 0) that ends the step refused, or -1
+    long long nBadPoint = -1; // the point (from 0) to blame for the refusal, or -1
     double dTau0 = 0.0;       // seconds: the nominal step
     long long nSamples = 0;   // sample slots N, missing ones included
     long long nMissing = 0;
