@@ -1,77 +1,19 @@
 #include "data/Stability.h"
 
-#include "data/SeriesSteps.h"
+#include "data/ChiSquare.h"
+#include "data/DegreesOfFreedom.h"
+#include "data/DeviationSums.h"
+#include "data/SampleGrid.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <limits>
-#include <numeric>
 
 namespace {
 
-constexpr std::size_t MIN_POINTS = 3;
-// A step counts as tau0, or a gap as a whole multiple of it, within this share of tau0.
-constexpr double STEP_TOLERANCE = 0.01;
-// Beyond this the slots are mostly empty and the work grows with the square of their count.
-constexpr long long MAX_MISSING_PER_POINT = 10;
-// The sliding inner sum of MDEV starts afresh after this many times m terms.
-constexpr std::size_t RESTART_FACTORS = 8;
-
-std::string Seconds(double dSeconds) {
-    char szText[32];
-    std::snprintf(szText, sizeof szText, "%g s", dSeconds);
-    return szText;
-}
-
-std::string AtPoint(std::size_t i) {
-    return " at point " + std::to_string(i + 1);
-}
-
-// The phase on its sample slots, NaN in the missing ones, scaled by 2^-nExponent so that
-// every value lies within +-1: then no square or sum can overflow or underflow whatever the
-// unit, and a power of two changes no digit. Answers why the series is refused, or nothing.
-std::string LayOutSlots(const double* pX, const double* pPhase, std::size_t nPoints,
-                        SStabilityResult& result, std::vector<double>& phase, int& nExponent) {
-    if (nPoints < MIN_POINTS)
-        return "fewer than " + std::to_string(MIN_POINTS) + " points";
-    double dLargest = 0.0;
-    for (std::size_t i = 0; i < nPoints; ++i) {
-        if (!std::isfinite(pX[i]) || !std::isfinite(pPhase[i]))
-            return "not a finite number" + AtPoint(i);
-        dLargest = std::max(dLargest, std::fabs(pPhase[i]));
-    }
-    std::frexp(dLargest, &nExponent);
-
-    const double dTau0 = MedianStep(pX, nPoints);
-    const double dMissingAllowed =
-        static_cast<double>(MAX_MISSING_PER_POINT * static_cast<long long>(nPoints));
-    phase.reserve(nPoints);
-    phase.push_back(std::ldexp(pPhase[0], -nExponent));
-    for (std::size_t i = 1; i < nPoints; ++i) {
-        const double dStep = pX[i] - pX[i - 1];
-        const double dMultiple = std::nearbyint(dStep / dTau0);
-        if (!(dStep > 0.0))
-            return "x does not ascend" + AtPoint(i);
-        if (std::fabs(dStep - dTau0) > STEP_TOLERANCE * dTau0) {
-            if (!IsGap(dStep, dTau0) ||
-                !(std::fabs(dStep - dMultiple * dTau0) <= STEP_TOLERANCE * dTau0))
-                return "not evenly spaced: step of " + Seconds(dStep) + AtPoint(i) +
-                       " where the median is " + Seconds(dTau0);
-            if (static_cast<double>(result.nMissing) + dMultiple - 1.0 > dMissingAllowed)
-                return "gaps too long: more than " + std::to_string(MAX_MISSING_PER_POINT) +
-                       " missing samples for each point";
-            const auto nMissing = static_cast<long long>(dMultiple) - 1;
-            phase.insert(phase.end(), static_cast<std::size_t>(nMissing),
-                         std::numeric_limits<double>::quiet_NaN());
-            result.nMissing += nMissing;
-        }
-        phase.push_back(std::ldexp(pPhase[i], -nExponent));
-    }
-    result.dTau0 = dTau0;
-    result.nSamples = static_cast<long long>(phase.size());
-    return {};
-}
+constexpr long long MIN_PHASES = 3;
+constexpr double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
 long long NextFactor(long long m, ETauSpacing spacing) {
     if (spacing == ETauSpacing::Octave)
@@ -85,142 +27,158 @@ long long NextFactor(long long m, ETauSpacing spacing) {
     return m / nDecade == 2 ? m / 2 * 5 : 2 * m;
 }
 
-// The sums of squares behind the estimators at one averaging factor m, over the terms whose
-// samples are all present.
-struct SFactorSums {
-    double dAdevSquares = 0.0;
-    long long nAdevTerms = 0;
-    double dMdevSquares = 0.0;
-    long long nMdevTerms = 0;
+// Scales the phase by 2^-nExponent so that every value lies within +-1: then no square or sum
+// can overflow or underflow whatever the unit, and a power of two changes no digit.
+int ScaleToUnit(std::vector<double>& phase) {
+    double dLargest = 0.0;
+    for (double dPhase : phase) {
+        if (!std::isnan(dPhase))
+            dLargest = std::max(dLargest, std::fabs(dPhase));
+    }
+    int nExponent = 0;
+    std::frexp(dLargest, &nExponent);
+    for (double& dPhase : phase)
+        dPhase = std::ldexp(dPhase, -nExponent);
+    return nExponent;
+}
+
+// How many slots before each slot are missing, so that a term can tell in O(1) whether its
+// span of samples is whole; empty without missing samples.
+std::vector<std::uint32_t> MissingBefore(const std::vector<double>& phase, long long nMissing) {
+    std::vector<std::uint32_t> missingBefore;
+    if (nMissing == 0)
+        return missingBefore;
+    missingBefore.resize(phase.size() + 1, 0);
+    for (std::size_t i = 0; i < phase.size(); ++i)
+        missingBefore[i + 1] = missingBefore[i] + std::isnan(phase[i]);
+    return missingBefore;
+}
+
+int FixedAlpha(ENoise noise) {
+    switch (noise) {
+    case ENoise::WhitePm:
+        return 2;
+    case ENoise::FlickerPm:
+        return 1;
+    case ENoise::FlickerFm:
+        return -1;
+    case ENoise::RandomWalkFm:
+        return -2;
+    default:
+        return 0;
+    }
+}
+
+// The factors by which the bounds lie below and above the deviation, for edf degrees of
+// freedom: the variance times edf over its true value is taken as chi-square distributed.
+struct SBoundFactors {
+    double dLow = NOT_A_NUMBER;
+    double dHigh = NOT_A_NUMBER;
 };
 
-// Buffers kept from one averaging factor to the next.
-struct SScratch {
-    std::vector<double> d;                   // second differences, 0 where one is missing
-    std::vector<std::size_t> nMissingBefore; // how many d before each index are missing
-    std::vector<double> window;              // inner sums of MDEV, 0 where one is missing
-};
-
-// In four interleaved partial sums: the additions of one do not wait for the others'.
-double SumOfSquares(const std::vector<double>& values) {
-    double dPartial[4] = {};
-    std::size_t i = 0;
-    for (; i + 4 <= values.size(); i += 4) {
-        for (std::size_t k = 0; k < 4; ++k)
-            dPartial[k] += values[i + k] * values[i + k];
-    }
-    for (; i < values.size(); ++i)
-        dPartial[0] += values[i] * values[i];
-    return (dPartial[0] + dPartial[1]) + (dPartial[2] + dPartial[3]);
+SBoundFactors BoundFactors(double dEdf, double dConfidence) {
+    SBoundFactors factors;
+    if (!(dEdf > 0.0))
+        return factors;
+    factors.dLow = std::sqrt(dEdf / ChiSquareQuantile((1.0 + dConfidence) / 2.0, dEdf));
+    factors.dHigh = std::sqrt(dEdf / ChiSquareQuantile((1.0 - dConfidence) / 2.0, dEdf));
+    return factors;
 }
 
-// The second differences d_i = x_(i+2m) - 2 x_(i+m) + x_i of the phase x (the handbook's
-// letter for it, not the time), taken straight from the phase: sums of the phase itself would carry
-// its large values and lose the small differences. A missing sample (NaN) makes d_i missing: every
-// term that needs it is skipped. Without gaps (bAnyMissing false) that bookkeeping, a third of the
-// time, is left out.
-//
-// Overlapping Allan variance from phase (Riley, NIST SP 1065):
-//   sigma_y^2(tau) = 1 / (2 tau^2 (N - 2m)) * sum_(i=1)^(N-2m) d_i^2
-// Modified Allan variance from phase (same source):
-//   Mod sigma_y^2(tau) = 1 / (2 m^2 tau^2 (N - 3m + 1))
-//                        * sum_(j=1)^(N-3m+1) (sum_(i=j)^(j+m-1) d_i)^2
-// with N - 2m and N - 3m + 1 replaced by the counts of terms used. The inner sum slides
-// along the d_i, one in and one out per term, so each tau costs O(N) instead of O(N m); it
-// starts afresh every RESTART_FACTORS * m terms so that rounding cannot pile up along the
-// series (a large d_i that has passed leaves its rounding error behind until then).
-SFactorSums SumFactor(const std::vector<double>& phase, std::size_t m, bool bAnyMissing,
-                      SScratch& scratch) {
-    std::vector<double>& d = scratch.d;
-    std::vector<std::size_t>& nMissingBefore = scratch.nMissingBefore;
-    d.resize(phase.size() - 2 * m);
-    for (std::size_t i = 0; i < d.size(); ++i)
-        d[i] = phase[i + 2 * m] - 2.0 * phase[i + m] + phase[i];
-    nMissingBefore.assign(d.size() + 1, 0);
-    for (std::size_t i = 0; bAnyMissing && i < d.size(); ++i) {
-        const bool bMissing = std::isnan(d[i]);
-        d[i] = bMissing ? 0.0 : d[i];
-        nMissingBefore[i + 1] = nMissingBefore[i] + bMissing;
-    }
-    SFactorSums sums;
-    sums.dAdevSquares = SumOfSquares(d);
-    sums.nAdevTerms = static_cast<long long>(d.size() - nMissingBefore.back());
-
-    std::vector<double>& window = scratch.window;
-    window.resize(d.size() - m + 1);
-    double dWindow = 0.0;
-    std::size_t nUntilRestart = 0;
-    for (std::size_t j = 0; j < window.size(); ++j) {
-        if (nUntilRestart-- == 0) {
-            dWindow = std::accumulate(d.begin() + j, d.begin() + j + m, 0.0);
-            nUntilRestart = RESTART_FACTORS * m - 1;
-        } else {
-            dWindow += d[j + m - 1] - d[j - 1];
-        }
-        const bool bWhole = nMissingBefore[j + m] == nMissingBefore[j];
-        window[j] = bWhole ? dWindow : 0.0;
-        sums.nMdevTerms += bWhole;
-    }
-    sums.dMdevSquares = SumOfSquares(window);
-    return sums;
+double Edf(EVariance variance, int nAlpha, long long m, long long nTerms) {
+    return nTerms == 0 ? NOT_A_NUMBER : EquivalentDegreesOfFreedom(variance, nAlpha, m, nTerms);
 }
 
-// The handbook's simple confidence interval, whatever the noise: +-sigma / sqrt(N) for N
-// independent terms. Overlapping terms m apart share samples, so N is the terms used over m
-// (at least 1, where the low bound reaches 0). The same rule serves all three estimators.
-void SetBounds(double dValue, long long nTerms, long long m, double& dLow, double& dHigh) {
-    const double dIndependent = std::max(1.0, static_cast<double>(nTerms) / static_cast<double>(m));
-    const double dHalfWidth = dValue / std::sqrt(dIndependent);
-    dLow = dValue - dHalfWidth;
-    dHigh = dValue + dHalfWidth;
+// sqrt(sum / (nDivisor terms)), unscaled; NaN without terms.
+double Rms(double dSquares, long long nTerms, double dDivisor, int nExponent) {
+    return nTerms == 0 ? NOT_A_NUMBER
+                       : std::ldexp(std::sqrt(dSquares / (dDivisor * static_cast<double>(nTerms))),
+                                    nExponent);
 }
 
-SStabilityPoint MakePoint(const SFactorSums& sums, long long m, double dTau0, int nExponent) {
+SStabilityPoint MakePoint(const SDeviationSums& sums, long long m, double dTau0, int nExponent,
+                          const SNoiseEstimate& noise, double dConfidence) {
     SStabilityPoint point;
     point.nFactor = m;
     point.dTau = static_cast<double>(m) * dTau0;
     point.nAdevTerms = sums.nAdevTerms;
     point.nMdevTerms = sums.nMdevTerms;
-    const auto Rms = [nExponent](double dSquares, long long nTerms) {
-        return nTerms == 0 ? std::numeric_limits<double>::quiet_NaN()
-                           : std::ldexp(std::sqrt(dSquares / (2.0 * static_cast<double>(nTerms))),
-                                        nExponent);
-    };
-    point.dAdev = Rms(sums.dAdevSquares, sums.nAdevTerms) / point.dTau;
-    const double dMdevRms = Rms(sums.dMdevSquares, sums.nMdevTerms) / static_cast<double>(m);
+    point.nHdevTerms = sums.nHdevTerms;
+    point.nAlpha = noise.nAlpha;
+    point.alphaSource = noise.source;
+    point.dAdev = Rms(sums.dAdevSquares, sums.nAdevTerms, 2.0, nExponent) / point.dTau;
+    const double dMdevRms =
+        Rms(sums.dMdevSquares, sums.nMdevTerms, 2.0, nExponent) / static_cast<double>(m);
     point.dMdev = dMdevRms / point.dTau;
     // Time variance (same source): sigma_x^2(tau) = tau^2 / 3 * Mod sigma_y^2(tau).
     point.dTdev = dMdevRms / std::sqrt(3.0);
-    SetBounds(point.dAdev, point.nAdevTerms, m, point.dAdevLow, point.dAdevHigh);
-    SetBounds(point.dMdev, point.nMdevTerms, m, point.dMdevLow, point.dMdevHigh);
-    SetBounds(point.dTdev, point.nMdevTerms, m, point.dTdevLow, point.dTdevHigh);
+    point.dHdev = Rms(sums.dHdevSquares, sums.nHdevTerms, 6.0, nExponent) / point.dTau;
+
+    point.dAdevEdf = Edf(EVariance::Allan, noise.nAlpha, m, sums.nAdevTerms);
+    point.dMdevEdf = Edf(EVariance::ModifiedAllan, noise.nAlpha, m, sums.nMdevTerms);
+    point.dHdevEdf = Edf(EVariance::Hadamard, noise.nAlpha, m, sums.nHdevTerms);
+    const SBoundFactors adev = BoundFactors(point.dAdevEdf, dConfidence);
+    const SBoundFactors mdev = BoundFactors(point.dMdevEdf, dConfidence);
+    const SBoundFactors hdev = BoundFactors(point.dHdevEdf, dConfidence);
+    point.dAdevLow = point.dAdev * adev.dLow;
+    point.dAdevHigh = point.dAdev * adev.dHigh;
+    point.dMdevLow = point.dMdev * mdev.dLow;
+    point.dMdevHigh = point.dMdev * mdev.dHigh;
+    point.dTdevLow = point.dTdev * mdev.dLow;
+    point.dTdevHigh = point.dTdev * mdev.dHigh;
+    point.dHdevLow = point.dHdev * hdev.dLow;
+    point.dHdevHigh = point.dHdev * hdev.dHigh;
     return point;
+}
+
+SStabilityResult Refused(std::string strWhy, long long nBadPoint = -1) {
+    SStabilityResult result;
+    result.strWhyNot = std::move(strWhy);
+    result.nBadPoint = nBadPoint;
+    return result;
 }
 
 } // namespace
 
 SStabilityResult ComputeStability(const double* pXSeconds, const double* pPhaseSeconds,
-                                  std::size_t nPoints, ETauSpacing spacing) {
+                                  std::size_t nPoints, const SStabilityOptions& options) {
+    if (!(options.dConfidence > 0.0 && options.dConfidence < 1.0))
+        return Refused("the confidence is not between 0 and 1");
+    SSampleGrid grid = LayOnGrid(pXSeconds, pPhaseSeconds, nPoints);
+    if (!grid.strWhyNot.empty())
+        return Refused(std::move(grid.strWhyNot), grid.nBadPoint);
+    const auto nSamples = static_cast<long long>(grid.phase.size());
+    if (nSamples - grid.nMissing < MIN_PHASES)
+        return Refused("fewer than " + std::to_string(MIN_PHASES) + " phases that are numbers");
+    const int nExponent = ScaleToUnit(grid.phase);
+    const std::vector<std::uint32_t> missingBefore = MissingBefore(grid.phase, grid.nMissing);
+
     SStabilityResult result;
-    std::vector<double> phase;
-    int nExponent = 0;
-    result.strWhyNot = LayOutSlots(pXSeconds, pPhaseSeconds, nPoints, result, phase, nExponent);
-    if (!result.strWhyNot.empty())
-        return result;
-    SScratch scratch;
-    for (long long m = 1; 3 * m <= result.nSamples; m = NextFactor(m, spacing)) {
-        const SFactorSums sums =
-            SumFactor(phase, static_cast<std::size_t>(m), result.nMissing > 0, scratch);
+    result.dTau0 = grid.dTau0;
+    result.nSamples = nSamples;
+    result.nMissing = grid.nMissing;
+    SNoiseEstimate noise{FixedAlpha(options.noise), EAlphaSource::Fixed};
+    for (long long m = 1; 3 * m <= nSamples; m = NextFactor(m, options.spacing)) {
+        const auto nFactor = static_cast<std::size_t>(m);
+        const SDeviationSums sums = SumDeviations(grid.phase, missingBefore, nFactor);
         if (sums.nAdevTerms == 0)
             continue;
-        const SStabilityPoint point = MakePoint(sums, m, result.dTau0, nExponent);
+        if (options.noise == ENoise::Auto) {
+            // Both variances times tau^2 in the scaled phase, as the B1 ratio and R(n) take them.
+            const double dAvarTau2 =
+                sums.dAdevSquares / (2.0 * static_cast<double>(sums.nAdevTerms));
+            const double dMvarTau2 =
+                sums.nMdevTerms == 0 ? NOT_A_NUMBER
+                                     : sums.dMdevSquares / (2.0 * static_cast<double>(m * m) *
+                                                            static_cast<double>(sums.nMdevTerms));
+            noise = IdentifyNoise(grid.phase, nFactor, dAvarTau2, dMvarTau2, noise.nAlpha);
+        }
+        const SStabilityPoint point =
+            MakePoint(sums, m, result.dTau0, nExponent, noise, options.dConfidence);
         // Only a tau0 or phase near the limits of double could get here.
         if (std::isinf(point.dAdevHigh) || std::isinf(point.dMdevHigh) ||
-            std::isinf(point.dTdevHigh)) {
-            result.points.clear();
-            result.strWhyNot = "deviations beyond the range of numbers";
-            return result;
-        }
+            std::isinf(point.dTdevHigh) || std::isinf(point.dHdevHigh))
+            return Refused("deviations beyond the range of numbers");
         result.points.push_back(point);
     }
     result.bComputed = true;

@@ -29,7 +29,7 @@ void WriteStabilityTable(const CPlotData& data, int nGraph, const SXRange& range
             continue;
         }
         const SStabilityResult result =
-            ComputeStability(seconds.data(), phase.data(), seconds.size(), spacing);
+            ComputeStability(seconds.data(), phase.data(), seconds.size(), {.spacing = spacing});
         if (!result.bComputed) {
             notes.push_back("'" + strTitle + "': not measured: " + result.strWhyNot);
             continue;

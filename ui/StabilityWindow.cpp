@@ -144,8 +144,9 @@ void CStabilityWindow::Measure() {
             seconds.push_back(it->key - dFirstKey);
             phase.push_back(it->value * m_dSecondsPerUnit);
         }
-        m_results.push_back({m_view.graph(g)->name(), ComputeStability(seconds.data(), phase.data(),
-                                                                       seconds.size(), m_spacing)});
+        m_results.push_back(
+            {m_view.graph(g)->name(), ComputeStability(seconds.data(), phase.data(), seconds.size(),
+                                                       {.spacing = m_spacing})});
     }
     QString strHeading;
     if (!span.bDates)
