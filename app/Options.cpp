@@ -76,12 +76,35 @@ std::string TakeTaus(const std::string& strValue, SOptions& options) {
                                                             {"all", ETauSpacing::All}};
     for (const auto& [pszName, spacing] : spacings) {
         if (strValue == pszName) {
-            options.request.taus = spacing;
-            options.bTaus = true;
+            options.request.stability.spacing = spacing;
             return {};
         }
     }
     return "--taus takes octave, decade or all, not '" + strValue + "'";
+}
+
+std::string TakeNoise(const std::string& strValue, SOptions& options) {
+    const std::pair<const char*, ENoise> noises[] = {
+        {"auto", ENoise::Auto},   {"wpm", ENoise::WhitePm},   {"fpm", ENoise::FlickerPm},
+        {"wfm", ENoise::WhiteFm}, {"ffm", ENoise::FlickerFm}, {"rwfm", ENoise::RandomWalkFm}};
+    for (const auto& [pszName, noise] : noises) {
+        if (strValue == pszName) {
+            options.request.stability.noise = noise;
+            return {};
+        }
+    }
+    return "--noise takes auto, wpm, fpm, wfm, ffm or rwfm, not '" + strValue + "'";
+}
+
+std::string TakeConfidence(const std::string& strValue, SOptions& options) {
+    double dValue = 0.0;
+    const auto result = std::from_chars(strValue.data(), strValue.data() + strValue.size(), dValue);
+    if (result.ec != std::errc() || result.ptr != strValue.data() + strValue.size() ||
+        !(dValue > 0.0 && dValue < 1.0))
+        return "--confidence takes a probability between 0 and 1 (0.683, 0.95), not '" + strValue +
+               "'";
+    options.request.stability.dConfidence = dValue;
+    return {};
 }
 
 std::string TakeExport(const std::string& strValue, SOptions& options) {
@@ -125,7 +148,6 @@ std::string TakeRange(const std::string& strValue, SOptions& options) {
             ReadRangeEnd(str.substr(nColon + 1), HUGE_VAL, range.dTo, range.dToStep)) {
             if (range.dFrom > range.dTo)
                 return "--x-range '" + strValue + "' ends before it starts: give FROM:TO";
-            options.bRange = true;
             return {};
         }
     }
@@ -157,6 +179,8 @@ const SOptionRule OPTION_RULES[] = {
     {"--stability", nullptr, &TakeFlag<&SPlotRequest::bStability>},
     {"--y-unit", "a unit", &TakeYUnit},
     {"--taus", "octave, decade or all", &TakeTaus},
+    {"--noise", "a noise type", &TakeNoise},
+    {"--confidence", "a probability", &TakeConfidence},
 };
 
 // What no single option can check: the ones that only make sense together.
@@ -171,7 +195,7 @@ std::string CheckTogether(const SOptions& options) {
         return "--stats and --stability print and end: not with --export or --watch";
     if (options.request.bStats && options.request.bStability)
         return "--stats or --stability: one table at a time";
-    if (options.bRange && !options.request.bStats && !options.request.bStability)
+    if (options.Given("--x-range") && !options.request.bStats && !options.request.bStability)
         return "--x-range chooses what --stats or --stability measures: give one of them too";
     if (options.request.bStability && options.request.dSecondsPerUnit == 0.0)
         return "--stability needs --y-unit s, ms, us, ns or ps: a stability in the wrong unit "
@@ -204,8 +228,10 @@ std::vector<std::string> IdleOptions(const SOptions& options) {
     const bool bWindow = !bTable && !options.request.bExport;
     // In the window they choose what the stability window starts with.
     if (!bWindow && !options.request.bStability) {
-        if (options.bTaus)
-            idle.push_back("--taus has no effect without --stability");
+        for (const char* pszName : {"--taus", "--noise", "--confidence"}) {
+            if (options.Given(pszName))
+                idle.push_back(std::string(pszName) + " has no effect without --stability");
+        }
         if (options.request.dSecondsPerUnit > 0.0)
             idle.push_back("--y-unit has no effect on " +
                            std::string(options.request.bStats ? "--stats" : "an export"));
@@ -240,7 +266,6 @@ SOptions ExtractOptions(CArgumentList& args) {
         words.pop_back();
         return options;
     }
-    bool bSeen[std::size(OPTION_RULES)] = {};
     for (std::size_t i = 1; i < words.size();) {
         const auto* pRule =
             std::find_if(std::begin(OPTION_RULES), std::end(OPTION_RULES),
@@ -253,12 +278,13 @@ SOptions ExtractOptions(CArgumentList& args) {
         }
         const std::size_t nWords = pRule->pszValue ? 2 : 1;
         std::string strError;
-        if (std::exchange(bSeen[pRule - OPTION_RULES], true))
+        if (options.Given(pRule->pszName))
             strError = std::string(pRule->pszName) + " may be given only once";
         else if (i + nWords > words.size())
             strError = std::string(pRule->pszName) + " needs " + pRule->pszValue;
         else
             strError = pRule->take(nWords == 2 ? words[i + 1] : std::string(), options);
+        options.given.emplace_back(pRule->pszName);
         if (options.status.Ok() && !strError.empty())
             options.status = SStatus::Failed(ECause::Usage, strError);
         words.erase(words.begin() + static_cast<std::ptrdiff_t>(i),

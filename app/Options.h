@@ -4,6 +4,7 @@
 #include "platform/Status.h"
 #include "run/PlotRequest.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,12 @@ struct SOptions {
     bool bVersion = false; // "--version" as the only argument
     // What the options ask of the run; its data source is for the rules of the words left.
     SPlotRequest request;
-    bool bRange = false; // "--x-range FROM:TO" was given
-    bool bTaus = false;  // "--taus" was given
-    SStatus status;      // what is wrong with the options: a usage failure
+    // The options given, by name ("--x-range"), in their order.
+    std::vector<std::string> given;
+    bool Given(const char* pszName) const {
+        return std::find(given.begin(), given.end(), pszName) != given.end();
+    }
+    SStatus status; // what is wrong with the options: a usage failure
     // Words that look like options of ours and are none ("--exprot"), in their order.
     std::vector<std::string> unknown;
     // Options given where they change nothing: "--taus has no effect without --stability".

@@ -25,18 +25,18 @@ QByteArray ToBytes(const std::string& strText) {
     return QByteArray(strText.data(), static_cast<qsizetype>(strText.size()));
 }
 
-std::optional<QByteArray> RenderPng(CChartView& view, const QSize& size, int nScale) {
-    QImage image = view.ToImage(size, nScale);
+std::optional<QByteArray> RenderPng(const SPictureSource& source, const QSize& size, qreal dScale) {
+    QImage image = source.toImage(size, dScale);
     if (image.isNull())
         return std::nullopt;
     // The picture says how large it is meant to be shown: a 2× picture at twice the density.
-    const int nDotsPerMetre = qRound(SCREEN_DPI * nScale * INCHES_PER_METRE);
+    const int nDotsPerMetre = qRound(SCREEN_DPI * dScale * INCHES_PER_METRE);
     image.setDotsPerMeterX(nDotsPerMetre);
     image.setDotsPerMeterY(nDotsPerMetre);
     return EncodePng(image);
 }
 
-std::optional<QByteArray> RenderSvg(CChartView& view, const QSize& size) {
+std::optional<QByteArray> RenderSvg(const SPictureSource& source, const QSize& size) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -50,13 +50,13 @@ std::optional<QByteArray> RenderSvg(CChartView& view, const QSize& size) {
     QCPPainter painter;
     if (!painter.begin(&generator))
         return std::nullopt;
-    view.Render(painter, size);
+    source.render(painter, size);
     if (!painter.end())
         return std::nullopt;
     return bytes;
 }
 
-std::optional<QByteArray> RenderPdf(CChartView& view, const QSize& size) {
+std::optional<QByteArray> RenderPdf(const SPictureSource& source, const QSize& size) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -69,7 +69,7 @@ std::optional<QByteArray> RenderPdf(CChartView& view, const QSize& size) {
     QCPPainter painter;
     if (!painter.begin(&writer))
         return std::nullopt;
-    view.Render(painter, size);
+    source.render(painter, size);
     if (!painter.end())
         return std::nullopt;
     return bytes;
@@ -131,23 +131,36 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
                 .arg(EXPORT_LARGEST_SCALE)
                 .arg(LARGEST_PNG_PIXELS / 1000000));
     }
+    if (strKind == QLatin1String("csv")) {
+        if (!options.table)
+            return NotWritten(QStringLiteral("cannot write '%1': this chart has no table of its "
+                                             "points")
+                                  .arg(strPath));
+        return WriteOutput(strPath, ToBytes(options.table()));
+    }
+    if (strKind == QLatin1String("json"))
+        return WriteOutput(strPath, ToBytes(ChartToJson(model)));
+    const SPictureSource source{
+        [&view](const QSize& size, qreal dRatio) { return view.ToImage(size, dRatio); },
+        [&view](QCPPainter& painter, const QSize& size) { view.Render(painter, size); }};
+    return ExportPicture(source, strPath, strKind, size, nScale);
+}
+
+SStatus ExportPicture(const SPictureSource& source, const QString& strPath, const QString& strKind,
+                      const QSize& size, qreal dScale) {
     std::optional<QByteArray> bytes;
     if (strKind == QLatin1String("png"))
-        bytes = RenderPng(view, size, nScale);
+        bytes = RenderPng(source, size, dScale);
     else if (strKind == QLatin1String("svg"))
-        bytes = RenderSvg(view, size);
+        bytes = RenderSvg(source, size);
     else if (strKind == QLatin1String("pdf"))
-        bytes = RenderPdf(view, size);
-    else if (strKind == QLatin1String("csv") && options.table)
-        bytes = ToBytes(options.table());
-    else
-        bytes = ToBytes(ChartToJson(model));
+        bytes = RenderPdf(source, size);
     if (!bytes) {
         return NotWritten(QStringLiteral("cannot draw '%1' at %2×%3 and scale %4")
                               .arg(strPath)
                               .arg(size.width())
                               .arg(size.height())
-                              .arg(nScale));
+                              .arg(dScale));
     }
     return WriteOutput(strPath, *bytes);
 }

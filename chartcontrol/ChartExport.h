@@ -11,6 +11,8 @@
 #include <string>
 
 class CChartView;
+class QCPPainter;
+class QImage;
 
 struct SExportOptions {
     // Width × height: pixels of a PNG, points of a PDF or SVG; empty for the chart's own size.
@@ -38,3 +40,15 @@ QStringList ExportFilters(const QStringList& kinds = ExportKinds());
 // the file cannot be written (then in the system's own words).
 SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& strPath,
                     const SExportOptions& options = {});
+
+// What draws a picture: into an image of a size (logical pixels) at a pixel ratio, and onto a
+// painter's surface at a size.
+struct SPictureSource {
+    std::function<QImage(const QSize& size, qreal dRatio)> toImage;
+    std::function<void(QCPPainter& painter, const QSize& size)> render;
+};
+// Writes source's picture to strPath as strKind (png, svg or pdf) at size, a PNG at dScale
+// device pixels per pixel, the way ExportChart writes a chart's: whole or not at all, with the
+// system's reason when it cannot.
+SStatus ExportPicture(const SPictureSource& source, const QString& strPath, const QString& strKind,
+                      const QSize& size, qreal dScale);

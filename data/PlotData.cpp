@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 namespace {
@@ -109,6 +110,13 @@ void CPlotData::ReachSlot(int nSlot) {
     }
 }
 
+long long CPlotData::GetLine(int nGraph, int nSet, int nPoint) const {
+    const std::vector<SLineJump>& jumps = m_report.lineJumps[nGraph][nSet];
+    const auto after = std::upper_bound(jumps.begin(), jumps.end(), nPoint,
+                                        [](int n, const SLineJump& jump) { return n < jump.nSlot; });
+    return after == jumps.begin() ? 0 : std::prev(after)->nLine + (nPoint - std::prev(after)->nSlot);
+}
+
 std::string CPlotData::GetSubtitle(int nGraph) const {
     return InGraphRange(nGraph) ? m_strSubtitle[nGraph] : std::string();
 }
@@ -174,6 +182,7 @@ void CPlotData::ParseStream(bool bContinue) {
         m_nLine = 0;
         m_bAnySet = false;
         m_bSetSinceEnd = false;
+        m_runLineJumps.clear();
     }
     bool bLineStart = true;
     long long nLineLength = 0;
@@ -310,6 +319,9 @@ void CPlotData::HandlePointLine(const char* pszLine) {
         m_runBeforeFirstSet.Add(m_nLine);
     NoteData(m_nCurGraph);
     const int nSlot = m_nCount++;
+    if (m_runLineJumps.empty() || m_nLine != m_nLastStoredLine + 1)
+        m_runLineJumps.push_back({nSlot, m_nLine});
+    m_nLastStoredLine = m_nLine;
     ReachSlot(nSlot);
     const int nSet = m_nCurGraph * MAX_SETS + m_nCurSet;
     double& dX = CoordinateSlot(0, nSet, nSlot);
@@ -390,6 +402,7 @@ void CPlotData::HandleSetTerminator() {
                 m_report.pointsBeforeFirstSet.nFirstLine = m_runBeforeFirstSet.nFirstLine;
         }
         m_nPoints[m_nCurGraph][m_nCurSet] = nCounted;
+        m_report.lineJumps[m_nCurGraph][m_nCurSet] = std::move(m_runLineJumps);
         m_report.nCountedFromLine[m_nCurGraph][m_nCurSet] = m_nRunStored ? m_nRunFirstLine : 0;
         for (int g = 0; g < MAX_GRAPHS; ++g) {
             for (int k = 0; k < LINE_ISSUE_KINDS; ++k)
@@ -409,6 +422,7 @@ void CPlotData::HandleSetTerminator() {
     m_bRunHasNumber = false;
     m_bSetSinceEnd = false;
     m_runBeforeFirstSet = SLineTally();
+    m_runLineJumps.clear();
     std::fill(&m_nPendingIssues[0][0], &m_nPendingIssues[0][0] + MAX_GRAPHS * LINE_ISSUE_KINDS, 0);
     m_pendingIssues.clear();
     std::fill(std::begin(m_report.nOpenSetLine), std::end(m_report.nOpenSetLine), 0);

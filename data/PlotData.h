@@ -34,6 +34,9 @@ public:
     // How many points a set can hold.
     int GetMaxPoints() const { return m_nMaxPoints; }
 
+    // The input line point nPoint of a set was read from; 0 for a slot no line filled.
+    long long GetLine(int nGraph, int nSet, int nPoint) const;
+
     // The text accessors answer an empty text for any index outside the limits.
     std::string GetSubtitle(int nGraph) const;
     std::string GetLegend(int nGraph, int nSet) const;
@@ -116,6 +119,8 @@ private:
     bool m_bAnySet = false;
     bool m_bSetSinceEnd = false;
     SLineTally m_runBeforeFirstSet;
+    std::vector<SLineJump> m_runLineJumps;
+    long long m_nLastStoredLine = 0;
     long long m_nPendingIssues[MAX_GRAPHS][LINE_ISSUE_KINDS] = {};
     std::vector<SLineIssue> m_pendingIssues;
 

@@ -44,6 +44,13 @@ struct SLineIssue {
     char szText[TEXT_KEPT + 1] = {};
 };
 
+// Where the lines of a set's points stop following one another: point nSlot and those after it
+// come from line nLine on, until the next jump.
+struct SLineJump {
+    int nSlot = 0;
+    long long nLine = 0;
+};
+
 // A set that "&" counted again: the points counted into it before are replaced.
 struct SRecount {
     long long nLine = 0; // the "&" that counted it again
@@ -108,6 +115,9 @@ struct CReadReport {
     // Lines longer than the line buffer, the first ISSUES_KEPT of them; and how many in all.
     std::vector<SLongLine> longLines;
     long long nLongLines = 0;
+
+    // Per set, the lines of the points that "&" last counted into it.
+    std::vector<SLineJump> lineJumps[MAX_GRAPHS][MAX_SETS];
 
     // Per set, the first line of the points that "&" last counted into it.
     long long nCountedFromLine[MAX_GRAPHS][MAX_SETS] = {};

@@ -1,27 +1,13 @@
 #include "run/GraphCsv.h"
 
 #include "data/DatePoint.h"
-#include "data/NumberText.h"
+#include "data/TableWriter.h"
 #include "run/TableText.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace {
-
-void AppendText(std::string& out, const std::string& strText) {
-    if (strText.find_first_of(",\"\r\n") == std::string::npos) {
-        out += strText;
-        return;
-    }
-    out += '"';
-    for (char ch : strText) {
-        if (ch == '"')
-            out += '"';
-        out += ch;
-    }
-    out += '"';
-}
 
 // The calendar time the chart places a Julian Date at; false when it places it nowhere.
 bool DateText(double dJulian, std::string& strTime) {
@@ -50,24 +36,26 @@ bool HoldsDates(const CPlotData& data, int nGraph) {
 
 std::string GraphToCsv(const CPlotData& data, int nGraph) {
     const bool bDates = HoldsDates(data, nGraph);
-    std::string out = bDates ? "series,x,y,time\r\n" : "series,x,y\r\n";
-    for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
-        const std::string strTitle = SeriesTitle(data, nGraph, j);
-        for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
-            const double dX = data.GetX(nGraph, j, i);
-            const double dY = data.GetY(nGraph, j, i);
-            std::string strTime;
-            if (!IsDrawnPoint(dX, dY) || (dX > DATE_THRESHOLD && !DateText(dX, strTime)))
-                continue;
-            AppendText(out, strTitle);
-            out += ',';
-            AppendShortest(out, dX);
-            out += ',';
-            AppendShortest(out, dY);
+    return WholeTable(
+        [&](CTableWriter& out) {
+            out.Text("series").Text("x").Text("y");
             if (bDates)
-                out += ',' + strTime;
-            out += "\r\n";
-        }
-    }
-    return out;
+                out.Text("time");
+            out.EndRow();
+            for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
+                const std::string strTitle = SeriesTitle(data, nGraph, j);
+                for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
+                    const double dX = data.GetX(nGraph, j, i);
+                    const double dY = data.GetY(nGraph, j, i);
+                    std::string strTime;
+                    if (!IsDrawnPoint(dX, dY) || (dX > DATE_THRESHOLD && !DateText(dX, strTime)))
+                        continue;
+                    out.Text(strTitle).Number(dX).Number(dY);
+                    if (bDates)
+                        out.Text(strTime);
+                    out.EndRow();
+                }
+            }
+        },
+        CTableWriter::EFormat::Csv);
 }

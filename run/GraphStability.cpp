@@ -1,42 +1,63 @@
 #include "run/GraphStability.h"
 
 #include "data/DatePoint.h"
-#include "data/SeriesPoints.h"
-#include "data/TimeConstants.h"
+#include "data/StabilityInput.h"
 #include "run/TableText.h"
 
-void WriteStabilityTable(const CPlotData& data, int nGraph, const SXRange& range,
-                         double dSecondsPerUnit, ETauSpacing spacing, CTsvWriter& out,
-                         std::vector<std::string>& notes) {
-    out.Texts(STABILITY_COLUMNS).EndRow();
+#include <cstdio>
+
+namespace {
+
+// " (line 3456, 2025-03-01T12:15:00.000Z)" for the point of a set to blame.
+std::string Where(const CPlotData& data, int nGraph, int nSet, int nPoint) {
+    const SDateTime time = JulianToDateTime(data.GetX(nGraph, nSet, nPoint));
+    char szDate[48];
+    std::snprintf(szDate, sizeof szDate, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", time.nYear,
+                  time.nMonth, time.nDay, time.nHour, time.nMinute, time.nSecond,
+                  time.nMillisecond);
+    return " (line " + std::to_string(data.GetLine(nGraph, nSet, nPoint)) + ", " + szDate + ")";
+}
+
+} // namespace
+
+std::vector<SSeriesStability> MeasureGraphStability(const CPlotData& data, int nGraph,
+                                                    const SXRange& range, double dSecondsPerUnit,
+                                                    const SStabilityOptions& options) {
+    std::vector<SSeriesStability> measured;
     for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
-        const std::string strTitle = SeriesTitle(data, nGraph, j);
-        // Seconds from the first point: Julian Dates near 2.46e6 days keep their steps' digits.
-        const SSeriesPoints points = DrawnPointsInRange(data, nGraph, j, range);
-        if (points.x.empty()) {
-            notes.push_back(NoPointNote(strTitle, range));
-            continue;
+        SSeriesStability series{SeriesTitle(data, nGraph, j), {}, {}};
+        const SStabilityInput input =
+            PrepareStabilityInput(data, nGraph, j, range, dSecondsPerUnit);
+        if (input.bPlain) {
+            series.strNote = "'" + series.strTitle + "': not measured: its x are no Julian Dates";
+        } else if (input.points.empty()) {
+            series.strNote = NoPointNote(series.strTitle, range);
+        } else {
+            series.result = ComputeStability(input.seconds.data(), input.phase.data(),
+                                             input.seconds.size(), options);
+            if (!series.result.bComputed) {
+                series.strNote =
+                    "'" + series.strTitle + "': not measured: " + series.result.strWhyNot;
+                if (series.result.nBadPoint >= 0)
+                    series.strNote +=
+                        Where(data, nGraph, j,
+                              input.points[static_cast<std::size_t>(series.result.nBadPoint)]);
+            }
         }
-        std::vector<double> seconds, phase;
-        bool bPlain = false;
-        for (std::size_t i = 0; i < points.x.size(); ++i) {
-            bPlain = bPlain || points.x[i] <= DATE_THRESHOLD;
-            seconds.push_back((points.x[i] - points.x[0]) * SECONDS_PER_DAY);
-            phase.push_back(points.y[i] * dSecondsPerUnit);
-        }
-        if (bPlain) {
-            notes.push_back("'" + strTitle + "': not measured: its x are no Julian Dates");
-            continue;
-        }
-        const SStabilityResult result =
-            ComputeStability(seconds.data(), phase.data(), seconds.size(), {.spacing = spacing});
-        if (!result.bComputed) {
-            notes.push_back("'" + strTitle + "': not measured: " + result.strWhyNot);
-            continue;
-        }
-        for (const SStabilityPoint& point : result.points) {
-            out.Text(strTitle).Number(point.dTau).Count(point.nAdevTerms);
-            for (double dValue : {point.dAdev, point.dMdev, point.dTdev})
+        measured.push_back(std::move(series));
+    }
+    return measured;
+}
+
+void WriteStabilityTable(const std::vector<SSeriesStability>& series, CTableWriter& out) {
+    out.Texts(STABILITY_COLUMNS).EndRow();
+    for (const SSeriesStability& one : series) {
+        for (const SStabilityPoint& point : one.result.points) {
+            out.Text(one.strTitle).Number(point.dTau).Count(point.nAdevTerms);
+            out.Number(point.dAdev).Number(point.dMdev).Number(point.dTdev).Number(point.dHdev);
+            out.Count(point.nAlpha);
+            for (double dValue : {point.dAdevLow, point.dAdevHigh, point.dMdevLow, point.dMdevHigh,
+                                  point.dTdevLow, point.dTdevHigh, point.dHdevLow, point.dHdevHigh})
                 out.Number(dValue);
             out.EndRow();
         }

@@ -29,9 +29,9 @@ struct SPlotRequest {
     bool bStats = false;          // print the statistics of each series instead of showing it
     bool bStability = false;      // print the frequency stability of each series
     double dSecondsPerUnit = 0.0; // y as a phase: seconds a unit; 0 while not known
-    ETauSpacing taus = ETauSpacing::Octave;
-    SXRange range;               // the x the statistics are taken over
-    int nMaxPoints = MAX_POINTS; // room for so many points a set
+    SStabilityOptions stability;  // the taus, the noise behind the bounds, their confidence
+    SXRange range;                // the x the statistics are taken over
+    int nMaxPoints = MAX_POINTS;  // room for so many points a set
     // The export's size (pixels of a PNG, points of a PDF or SVG); 0 for the chart's own.
     int nExportWidth = 0;
     int nExportHeight = 0;

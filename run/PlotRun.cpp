@@ -210,17 +210,24 @@ SStatus CPlotRun::PrintTable() {
         return status;
     std::vector<std::string> unmeasured;
     int nWriteError = 0;
-    CTsvWriter out([&](std::string_view strPiece) {
+    CTableWriter out([&](std::string_view strPiece) {
         if (std::fwrite(strPiece.data(), 1, strPiece.size(), stdout) == strPiece.size())
             return true;
         nWriteError = errno;
         return false;
     });
-    if (m_request.bStability)
-        WriteStabilityTable(*m_pData, m_request.nGraph, m_request.range, m_request.dSecondsPerUnit,
-                            m_request.taus, out, unmeasured);
-    else
+    if (m_request.bStability) {
+        const std::vector<SSeriesStability> measured =
+            MeasureGraphStability(*m_pData, m_request.nGraph, m_request.range,
+                                  m_request.dSecondsPerUnit, m_request.stability);
+        for (const SSeriesStability& series : measured) {
+            if (!series.strNote.empty())
+                unmeasured.push_back(series.strNote);
+        }
+        WriteStabilityTable(measured, out);
+    } else {
         WriteStatisticsTable(*m_pData, m_request.nGraph, m_request.range, out, unmeasured);
+    }
     for (const std::string& strNote : unmeasured)
         ReportAbout(m_request.source.Name(), 0, strNote);
     if (out.Finish() && std::fflush(stdout) == 0)

@@ -53,6 +53,9 @@ public:
     // printed for an input that could not be had.
     SStatus PrintTable();
 
+    // The store the chart shows; null before the first read.
+    const CPlotData* ShownData() const { return m_pData.get(); }
+
     // The notes on the last read as it is shown, in their order.
     const std::vector<SDataNote>& Notes() const { return m_notes; }
     // The input as the notes' heading names it: "'x.dat'" or "standard input".

@@ -69,8 +69,15 @@ bool CPlotDlg::CreateControls() {
     connect(pView, &CChartView::CopyRequested, this, [pView] { CopyChartImage(*pView); });
     m_pStatistics = new CStatisticsPanel(*pView, this);
     connect(pView, &CChartView::StatisticsRequested, m_pStatistics, &CStatisticsPanel::Toggle);
-    m_pStability =
-        new CStabilityWindow(*pView, this, m_run.Request().dSecondsPerUnit, m_run.Request().taus);
+    m_pStability = new CStabilityWindow(
+        *pView, this,
+        [this](const SXRange& range, double dSecondsPerUnit, const SStabilityOptions& options) {
+            const CPlotData* pData = m_run.ShownData();
+            return pData ? MeasureGraphStability(*pData, m_run.Request().nGraph, range,
+                                                 dSecondsPerUnit, options)
+                         : std::vector<SSeriesStability>();
+        },
+        m_run.Request().dSecondsPerUnit, m_run.Request().stability);
     connect(pView, &CChartView::StabilityRequested, m_pStability, &CStabilityWindow::Toggle);
     m_pChartControl->SetEventSink([this](DISPID dispid) {
         if (dispid == ChartIds::EVENT_DRAWN)

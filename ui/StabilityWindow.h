@@ -1,10 +1,13 @@
 #pragma once
 
 #include "data/Stability.h"
+#include "data/XRange.h"
+#include "run/GraphStability.h"
 
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class CChartView;
@@ -13,38 +16,47 @@ class QCustomPlot;
 class QLabel;
 class QTableWidget;
 
-// A window of its own beside the chart: the frequency stability of each dated series over the
-// points in view, or between the cursors when both are set. A log-log plot of the deviation
-// chosen (Allan, modified Allan, time) against tau, with a marker and ±1σ bars at each tau, a
-// table below (series, tau, terms, ADEV, MDEV, TDEV), Copy (tab-separated) and Save (PNG, SVG,
-// PDF, CSV). Nothing numeric shows until the unit of y is known (--y-unit, or chosen here and
-// kept while the window lives). It follows zooms, cursors and reloads.
+// A window of its own beside the main one: the frequency stability of each dated series over
+// the points in view, or between the cursors when both are set. A log-log plot of the
+// deviation chosen (Allan, modified Allan, time, Hadamard) against tau, with a marker and the
+// bounds of its confidence interval at each tau (each series' a little apart), the noise
+// behind each slope named on the curve, the legend below, and a table (series, tau, terms,
+// noise, the four deviations and the chosen one's bounds); Copy (the table as tab-separated
+// values) and Save (PNG, SVG, PDF, CSV). Nothing numeric shows until the unit of y is known
+// (--y-unit, or chosen here and kept while the window lives). It follows zooms, cursors and
+// reloads.
 class CStabilityWindow : public QWidget {
     Q_OBJECT
 public:
+    // The stability of the shown graph's sets over a range of Julian Dates, y in units of
+    // dSecondsPerUnit seconds: the same measurement --stability prints.
+    using Measure = std::function<std::vector<SSeriesStability>(
+        const SXRange& range, double dSecondsPerUnit, const SStabilityOptions& options)>;
+
     // dSecondsPerUnit: seconds in a unit of y, 0 while it is not known.
-    CStabilityWindow(CChartView& view, QWidget* pMainWindow, double dSecondsPerUnit,
-                     ETauSpacing spacing);
+    CStabilityWindow(CChartView& view, QWidget* pMainWindow, Measure measure,
+                     double dSecondsPerUnit, const SStabilityOptions& options);
 
     // Shows the window beside the main one, or hides it.
     void Toggle();
-    // What Copy puts on the clipboard: the table as tab-separated values with a header line.
+    // What Copy puts on the clipboard: the table as tab-separated values with a header line,
+    // as --stability prints it.
     QString TableText() const;
 
 private:
-    struct SSeriesStability {
-        QString strTitle;
-        SStabilityResult result;
-    };
     void Refresh();
-    void Measure();
+    void MeasureNow();
     void ShowResults();
+    void LabelSlopes(int nKind);
+    void HideCrowdedLabels();
+    void PlaceBeside();
     void Save();
 
     CChartView& m_view;
     QWidget* m_pMainWindow;
+    Measure m_measure;
     double m_dSecondsPerUnit;
-    ETauSpacing m_spacing;
+    SStabilityOptions m_options;
     QComboBox* m_pUnit;
     QComboBox* m_pDeviation;
     QLabel* m_pHeading;

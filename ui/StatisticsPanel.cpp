@@ -2,8 +2,8 @@
 
 #include "chartcontrol/ChartView.h"
 #include "chartcontrol/DateTicker.h"
+#include "data/TableWriter.h"
 #include "data/TimeConstants.h"
-#include "data/TsvWriter.h"
 #include "run/GraphStatistics.h"
 
 #include <QApplication>
@@ -93,7 +93,7 @@ void CStatisticsPanel::Fill(const SMeasures& measures) {
     // Slopes per day on a date axis, whose x are seconds.
     const double dSlopeScale = measures.bDates ? SECONDS_PER_DAY : 1.0;
     m_pTable->setColumnCount(static_cast<int>(measures.series.size()));
-    CTsvWriter copied([this](std::string_view strPiece) {
+    CTableWriter copied([this](std::string_view strPiece) {
         m_strText += QString::fromUtf8(strPiece.data(), static_cast<qsizetype>(strPiece.size()));
         return true;
     });

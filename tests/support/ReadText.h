@@ -22,8 +22,8 @@ inline void ReadText(CPlotData& data, const std::string& text) {
 }
 
 // The store is about 800 KB: keep it off the test's stack.
-inline std::unique_ptr<CPlotData> ReadNew(const std::string& text) {
-    auto pData = std::make_unique<CPlotData>();
+inline std::unique_ptr<CPlotData> ReadNew(const std::string& text, int nMaxPoints = MAX_POINTS) {
+    auto pData = std::make_unique<CPlotData>(nMaxPoints);
     ReadText(*pData, text);
     return pData;
 }

@@ -1,4 +1,4 @@
-#include "data/TsvWriter.h"
+#include "data/TableWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 namespace {
 
-TEST(TsvWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLine) {
-    const std::string strTable = TsvText([](CTsvWriter& out) {
+TEST(TableWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLine) {
+    const std::string strTable = WholeTable([](CTableWriter& out) {
         out.Texts(std::vector<std::string>{"series", "n", "mean"}).EndRow();
         out.Text("rx1\tUTC(lab)\r\n\\").Count(-3).Number(0.1).EndRow();
         out.Text("").Number(NAN).Number(-INFINITY).EndRow();
@@ -19,9 +19,9 @@ TEST(TsvWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLine) {
                         "\tnan\t-inf\n");
 }
 
-TEST(TsvWriter, SendsALongTableInPiecesAndStopsAtAFailedOne) {
+TEST(TableWriter, SendsALongTableInPiecesAndStopsAtAFailedOne) {
     std::vector<std::size_t> pieces;
-    CTsvWriter out([&](std::string_view strPiece) {
+    CTableWriter out([&](std::string_view strPiece) {
         pieces.push_back(strPiece.size());
         return pieces.size() < 2;
     });
@@ -29,8 +29,8 @@ TEST(TsvWriter, SendsALongTableInPiecesAndStopsAtAFailedOne) {
         out.Text("row").Count(i).EndRow();
     EXPECT_FALSE(out.Finish());
     ASSERT_EQ(pieces.size(), 2U);
-    EXPECT_GE(pieces[0], CTsvWriter::BUFFER_BYTES);
-    EXPECT_LT(pieces[0], CTsvWriter::BUFFER_BYTES + 16);
+    EXPECT_GE(pieces[0], CTableWriter::BUFFER_BYTES);
+    EXPECT_LT(pieces[0], CTableWriter::BUFFER_BYTES + 16);
 }
 
 } // namespace
