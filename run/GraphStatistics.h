@@ -19,5 +19,5 @@ inline constexpr const char* STATISTICS_COLUMNS[] = {
 // Dates) and the standard deviation of the residuals (n - 2). x is as the file has it; "nan"
 // where a value is undefined (too few points).
 // A series without a drawn point there gets its row of nan and a note, "'title': ...", in notes.
-void WriteStatisticsTable(const CPlotData& data, int nGraph, const SXRange& range, CTableWriter& out,
-                          std::vector<std::string>& notes);
+void WriteStatisticsTable(const CPlotData& data, int nGraph, const SXRange& range,
+                          CTableWriter& out, std::vector<std::string>& notes);
