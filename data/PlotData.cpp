@@ -112,9 +112,11 @@ void CPlotData::ReachSlot(int nSlot) {
 
 long long CPlotData::GetLine(int nGraph, int nSet, int nPoint) const {
     const std::vector<SLineJump>& jumps = m_report.lineJumps[nGraph][nSet];
-    const auto after = std::upper_bound(jumps.begin(), jumps.end(), nPoint,
-                                        [](int n, const SLineJump& jump) { return n < jump.nSlot; });
-    return after == jumps.begin() ? 0 : std::prev(after)->nLine + (nPoint - std::prev(after)->nSlot);
+    const auto after =
+        std::upper_bound(jumps.begin(), jumps.end(), nPoint,
+                         [](int n, const SLineJump& jump) { return n < jump.nSlot; });
+    return after == jumps.begin() ? 0
+                                  : std::prev(after)->nLine + (nPoint - std::prev(after)->nSlot);
 }
 
 std::string CPlotData::GetSubtitle(int nGraph) const {

@@ -4,8 +4,8 @@
 #include "data/SeriesStatistics.h"
 #include "run/TableText.h"
 
-void WriteStatisticsTable(const CPlotData& data, int nGraph, const SXRange& range, CTableWriter& out,
-                          std::vector<std::string>& notes) {
+void WriteStatisticsTable(const CPlotData& data, int nGraph, const SXRange& range,
+                          CTableWriter& out, std::vector<std::string>& notes) {
     out.Texts(STATISTICS_COLUMNS).EndRow();
     for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
         const SSeriesPoints points = DrawnPointsInRange(data, nGraph, j, range);
