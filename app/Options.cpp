@@ -306,7 +306,8 @@ std::string HelpText() {
        verlo [FILE | -pipe] --export - --format png|svg|pdf|json|csv
        verlo --watch [--graph N] FILE
        verlo [FILE | -pipe] --stats [--graph N] [--x-range FROM:TO]
-       verlo [FILE | -pipe] --stability --y-unit UNIT [--taus SPACING] [--x-range FROM:TO]
+       verlo [FILE | -pipe] --stability --y-unit UNIT [--taus SPACING] [--noise KIND]
+                                    [--confidence P] [--x-range FROM:TO]
 
 Shows graph 0, or the graph --graph N names, of graph data text as a line chart in the
 window "Differences Graph".
@@ -354,10 +355,15 @@ Options:
   --y-unit UNIT          y is a phase in s, ms, us, ns or ps: what the stability needs
   --stability            no window: print the frequency stability of each dated series
                          as tab-separated values: series, tau_s, n (terms of the Allan
-                         deviation), adev and mdev (dimensionless), tdev (s); needs
-                         --y-unit; --x-range honoured
-  --taus SPACING         averaging times: octave (1, 2, 4, 8... times the median step,
+                         deviation), adev and mdev (dimensionless), tdev (s), hdev,
+                         alpha (the noise behind the bounds) and the low and high bound
+                         of each; missing samples (a step of k tau0, a y that is no
+                         number) are skipped; needs --y-unit; --x-range honoured
+  --taus SPACING         averaging times: octave (1, 2, 4, 8... times the nominal step,
                          the default), decade (1, 2, 5, 10, 20...) or all
+  --noise KIND           the noise the bounds assume at every tau: wpm, fpm, wfm, ffm,
+                         rwfm, or auto (identified at each tau, the default)
+  --confidence P         the two-sided confidence of the bounds (default 0.683)
   -h, --help             show this text
   --version              show the version
 Any other word before the file name is ignored; the last word is the file name.

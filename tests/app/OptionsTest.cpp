@@ -72,6 +72,12 @@ TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
          {"verlo", "a.dat"},
          "export=o graph=0 error: --format takes png, svg, pdf, csv or json, not 'gif'"},
         {{"verlo", "--all", "a.dat"}, {"verlo", "a.dat"}, "graph=0 all"},
+        {{"verlo", "a.dat", "--noise", "white"},
+         {"verlo", "a.dat"},
+         "graph=0 error: --noise takes auto, wpm, fpm, wfm, ffm or rwfm, not 'white'"},
+        {{"verlo", "a.dat", "--confidence", "1"},
+         {"verlo", "a.dat"},
+         "graph=0 error: --confidence takes a probability between 0 and 1 (0.683, 0.95), not '1'"},
         {{"verlo", "--exprot", "out.png", "--pipe", "-x"},
          {"verlo", "--exprot", "out.png", "--pipe", "-x"},
          "graph=0 unknown=--exprot"},
@@ -98,6 +104,9 @@ TEST(Options, NameThoseThatChangeNothingWhereTheyStand) {
         {{"verlo", "a.dat", "--export", "g.PNG", "--all", "--scale", "2", "--size", "9x9"}, ""},
         {{"verlo", "a.dat", "--export", "-", "--format", "svg", "--scale", "2", "--size", "9x9"},
          "--scale has no effect on a svg export: it scales a PNG"},
+        {{"verlo", "a.dat", "--stats", "--noise", "wfm", "--confidence", "0.95"},
+         "--noise has no effect without --stability; --confidence has no effect without "
+         "--stability"},
         {{"verlo", "a.dat", "--export", "t.csv", "--all", "--size", "9x9"},
          "--all has no effect on a csv export; --size has no effect on a csv export: it sizes a "
          "picture"},
