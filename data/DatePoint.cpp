@@ -66,7 +66,7 @@ bool IsChartDate(const SDateTime& time) {
            time.nSecond <= 59 && time.nMillisecond >= 0 && time.nMillisecond <= 999;
 }
 
-bool IsDrawnPoint(double dX, double dY) {
+bool IsDrawnPoint(double dX, double dY, const SDateRule& rule) {
     return std::isfinite(dY) &&
-           (dX > DATE_THRESHOLD ? IsChartDate(JulianToDateTime(dX)) : std::isfinite(dX));
+           (rule.IsDate(dX) ? IsChartDate(JulianToDateTime(rule.Julian(dX))) : std::isfinite(dX));
 }

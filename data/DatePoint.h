@@ -1,9 +1,28 @@
 #pragma once
 
+#include <cmath>
+#include <limits>
+
 // Where the chart places a point: x above DATE_THRESHOLD is a Julian Date, shown as the
 // calendar date and time to the millisecond; other x are plain numbers.
 
 inline constexpr double DATE_THRESHOLD = 200000.0;
+// A Modified Julian Date is the Julian Date less this: MJD 60650.0 is JD 2460650.5.
+inline constexpr double MJD_OFFSET = 2400000.5;
+
+// How x values are read: by the rule above, or (--mjd) every x as a Modified Julian Date.
+struct SDateRule {
+    bool bMjd = false;
+
+    // Whether x is read as a date at all: what is not, and is finite, is a plain number.
+    bool IsDate(double dX) const {
+        return bMjd ? !std::isnan(dX) && dX != -std::numeric_limits<double>::infinity()
+                    : dX > DATE_THRESHOLD;
+    }
+    // The Julian Date of a date's x, and the x of a Julian Date.
+    double Julian(double dX) const { return bMjd ? dX + MJD_OFFSET : dX; }
+    double FromJulian(double dJulian) const { return bMjd ? dJulian - MJD_OFFSET : dJulian; }
+};
 
 // A civil date and time of day, to the millisecond.
 struct SDateTime {
@@ -36,6 +55,6 @@ SDateTime JulianToDateTime(double dJulian);
 // Whether the chart can place a date there: a real date of the years 100 to 9999.
 bool IsChartDate(const SDateTime& time);
 
-// Whether the chart draws a point of the store at (dX, dY): x a plain finite number or a
-// Julian Date of a date it places, and y a finite number.
-bool IsDrawnPoint(double dX, double dY);
+// Whether the chart draws a point of the store at (dX, dY): x a plain finite number or a date
+// it places, and y a finite number.
+bool IsDrawnPoint(double dX, double dY, const SDateRule& rule = {});

@@ -1,6 +1,5 @@
 #include "data/SeriesPoints.h"
 
-#include "data/DatePoint.h"
 #include "data/NumberText.h"
 
 #include <algorithm>
@@ -20,18 +19,22 @@ bool InRange(const SXRange& range, double dX, double dResolution) {
            dX <= range.dTo + std::min(dResolution, range.dToStep) / 2.0;
 }
 
-SSeriesPoints DrawnPointsInRange(const CPlotData& data, int nGraph, int nSet,
-                                 const SXRange& range) {
+std::vector<double> XOf(const CGraphSeries& series) {
+    std::vector<double> x(static_cast<std::size_t>(series.Count()));
+    for (int i = 0; i < series.Count(); ++i)
+        x[static_cast<std::size_t>(i)] = series.X(i);
+    return x;
+}
+
+SSeriesPoints DrawnPointsInRange(const CGraphSeries& series, const SXRange& range,
+                                 const SDateRule& rule) {
     SSeriesPoints points;
-    const int nPoints = data.GetPointCount(nGraph, nSet);
-    std::vector<double> all(static_cast<std::size_t>(nPoints));
-    for (int i = 0; i < nPoints; ++i)
-        all[static_cast<std::size_t>(i)] = data.GetX(nGraph, nSet, i);
-    const double dResolution = XResolution(all.data(), all.size());
-    for (int i = 0; i < nPoints; ++i) {
-        const double dX = all[static_cast<std::size_t>(i)];
-        const double dY = data.GetY(nGraph, nSet, i);
-        if (IsDrawnPoint(dX, dY) && InRange(range, dX, dResolution)) {
+    const std::vector<double> x = XOf(series);
+    const double dResolution = XResolution(x.data(), x.size());
+    for (int i = 0; i < series.Count(); ++i) {
+        const double dX = x[static_cast<std::size_t>(i)];
+        const double dY = series.Y(i);
+        if (IsDrawnPoint(dX, dY, rule) && InRange(range, dX, dResolution)) {
             points.x.push_back(dX);
             points.y.push_back(dY);
         }

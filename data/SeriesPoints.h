@@ -1,13 +1,14 @@
 #pragma once
 
-#include "data/PlotData.h"
+#include "data/DatePoint.h"
+#include "data/GraphSeries.h"
 #include "data/XRange.h"
 
 #include <cstddef>
 #include <vector>
 
-// The points of one set that the statistics, the stability and the tables take: those the
-// chart draws, with x in a range.
+// The points of one series that the statistics and the tables take: those the chart draws,
+// with x in a range.
 struct SSeriesPoints {
     std::vector<double> x; // as the file has them (Julian Dates for dates)
     std::vector<double> y;
@@ -24,5 +25,9 @@ double XResolution(const double* pX, std::size_t nPoints);
 // not take the x of 2 of a file of whole numbers.
 bool InRange(const SXRange& range, double dX, double dResolution);
 
-// The drawn points of set nSet of graph nGraph with x in range.
-SSeriesPoints DrawnPointsInRange(const CPlotData& data, int nGraph, int nSet, const SXRange& range);
+// The x of a series, in its order.
+std::vector<double> XOf(const CGraphSeries& series);
+
+// The drawn points of a series with x in range.
+SSeriesPoints DrawnPointsInRange(const CGraphSeries& series, const SXRange& range,
+                                 const SDateRule& rule);

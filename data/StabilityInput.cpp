@@ -1,33 +1,29 @@
 #include "data/StabilityInput.h"
 
-#include "data/DatePoint.h"
 #include "data/SeriesPoints.h"
 #include "data/TimeConstants.h"
 
 #include <cmath>
 #include <limits>
 
-SStabilityInput PrepareStabilityInput(const CPlotData& data, int nGraph, int nSet,
-                                      const SXRange& range, double dSecondsPerUnit) {
+SStabilityInput PrepareStabilityInput(const CGraphSeries& series, const SXRange& range,
+                                      double dSecondsPerUnit, const SDateRule& rule) {
     SStabilityInput input;
-    const int nPoints = data.GetPointCount(nGraph, nSet);
-    std::vector<double> x(static_cast<std::size_t>(nPoints));
-    for (int i = 0; i < nPoints; ++i)
-        x[static_cast<std::size_t>(i)] = data.GetX(nGraph, nSet, i);
+    const std::vector<double> x = XOf(series);
     const double dResolution = XResolution(x.data(), x.size());
     double dFirstX = 0.0;
-    for (int i = 0; i < nPoints; ++i) {
+    for (int i = 0; i < series.Count(); ++i) {
         const double dX = x[static_cast<std::size_t>(i)];
         if (!std::isfinite(dX) || !InRange(range, dX, dResolution))
             continue;
-        if (dX <= DATE_THRESHOLD) {
+        if (!rule.IsDate(dX)) {
             input.bPlain = true;
             continue;
         }
-        // A Julian Date the chart places nowhere is no epoch either.
-        if (!IsChartDate(JulianToDateTime(dX)))
+        // A date the chart places nowhere is no epoch either.
+        if (!IsChartDate(JulianToDateTime(rule.Julian(dX))))
             continue;
-        const double dY = data.GetY(nGraph, nSet, i);
+        const double dY = series.Y(i);
         if (input.points.empty())
             dFirstX = dX;
         input.seconds.push_back((dX - dFirstX) * SECONDS_PER_DAY);

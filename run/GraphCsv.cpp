@@ -2,7 +2,6 @@
 
 #include "data/DatePoint.h"
 #include "data/TableWriter.h"
-#include "run/TableText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -22,10 +21,10 @@ bool DateText(double dJulian, std::string& strTime) {
     return true;
 }
 
-bool HoldsDates(const CPlotData& data, int nGraph) {
-    for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
-        for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
-            if (data.GetX(nGraph, j, i) > DATE_THRESHOLD)
+bool HoldsDates(const std::vector<CGraphSeries>& series, const SDateRule& rule) {
+    for (const CGraphSeries& one : series) {
+        for (int i = 0; i < one.Count(); ++i) {
+            if (rule.IsDate(one.X(i)))
                 return true;
         }
     }
@@ -34,23 +33,23 @@ bool HoldsDates(const CPlotData& data, int nGraph) {
 
 } // namespace
 
-std::string GraphToCsv(const CPlotData& data, int nGraph) {
-    const bool bDates = HoldsDates(data, nGraph);
+std::string GraphToCsv(const std::vector<CGraphSeries>& series, const SDateRule& rule) {
+    const bool bDates = HoldsDates(series, rule);
     return WholeTable(
         [&](CTableWriter& out) {
             out.Text("series").Text("x").Text("y");
             if (bDates)
                 out.Text("time");
             out.EndRow();
-            for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
-                const std::string strTitle = SeriesTitle(data, nGraph, j);
-                for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
-                    const double dX = data.GetX(nGraph, j, i);
-                    const double dY = data.GetY(nGraph, j, i);
+            for (const CGraphSeries& one : series) {
+                for (int i = 0; i < one.Count(); ++i) {
+                    const double dX = one.X(i);
+                    const double dY = one.Y(i);
                     std::string strTime;
-                    if (!IsDrawnPoint(dX, dY) || (dX > DATE_THRESHOLD && !DateText(dX, strTime)))
+                    if (!IsDrawnPoint(dX, dY, rule) ||
+                        (rule.IsDate(dX) && !DateText(rule.Julian(dX), strTime)))
                         continue;
-                    out.Text(strTitle).Number(dX).Number(dY);
+                    out.Text(one.Title()).Number(dX).Number(dY);
                     if (bDates)
                         out.Text(strTime);
                     out.EndRow();

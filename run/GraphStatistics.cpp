@@ -4,14 +4,15 @@
 #include "data/SeriesStatistics.h"
 #include "run/TableText.h"
 
-void WriteStatisticsTable(const CPlotData& data, int nGraph, const SXRange& range,
-                          CTableWriter& out, std::vector<std::string>& notes) {
+void WriteStatisticsTable(const std::vector<CGraphSeries>& series, const SXRange& range,
+                          const SDateRule& rule, CTableWriter& out,
+                          std::vector<std::string>& notes) {
     out.Texts(STATISTICS_COLUMNS).EndRow();
-    for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
-        const SSeriesPoints points = DrawnPointsInRange(data, nGraph, j, range);
+    for (const CGraphSeries& one : series) {
+        const SSeriesPoints points = DrawnPointsInRange(one, range, rule);
         const SSeriesStatistics stats =
             ComputeStatistics(points.x.data(), points.y.data(), points.x.size());
-        const std::string strTitle = SeriesTitle(data, nGraph, j);
+        const std::string& strTitle = one.Title();
         if (stats.nCount == 0)
             notes.push_back(NoPointNote(strTitle, range));
         out.Text(strTitle).Count(stats.nCount);
