@@ -108,8 +108,16 @@ void CChartNotes::Place() {
 }
 
 void CChartNotes::SetModeText(const QString& strText) {
-    m_pModeNote->setText(strText);
-    m_pModeNote->setVisible(!strText.isEmpty());
+    m_strModeText = strText;
+    QStringList lines{m_strModeText, m_strWaitText};
+    lines.removeAll(QString());
+    m_pModeNote->setText(lines.join(QLatin1Char('\n')));
+    m_pModeNote->setVisible(!lines.isEmpty());
+}
+
+void CChartNotes::SetWaitText(const QString& strText) {
+    m_strWaitText = strText;
+    SetModeText(m_strModeText);
 }
 
 void CChartNotes::SetEmptyText(const QString& strText) {

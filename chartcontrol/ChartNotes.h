@@ -15,8 +15,10 @@ public:
     // Counts the points outside the view again; the reason shows while bEmpty.
     void Update(bool bEmpty);
     void SetEmptyText(const QString& strText);
-    // Shown inside the plot's lower right corner while not empty: a way of showing that is on.
+    // Shown inside the plot's lower right corner while not empty: a way of showing that is on,
+    // and under it why what is shown may be behind its file.
     void SetModeText(const QString& strText);
+    void SetWaitText(const QString& strText);
     // Cuts the reason to the plot's width.
     void FitEmptyText();
     // Puts the count of points outside the view where the plot's layout left the plot.
@@ -36,4 +38,6 @@ private:
     QCPItemText* m_pEmptyNote;
     QCPItemText* m_pModeNote;
     QString m_strEmptyText;
+    QString m_strModeText;
+    QString m_strWaitText;
 };
