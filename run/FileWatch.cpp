@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/inotify.h>
@@ -23,17 +24,9 @@ CFileWatch::CFileWatch(const QString& strPath, QObject* pParent)
     connect(&m_settle, &QTimer::timeout, this, &CFileWatch::Look);
     connect(&m_longest, &QTimer::timeout, this, &CFileWatch::Look);
     connect(&m_poll, &QTimer::timeout, this, &CFileWatch::Changed);
-    const QFileInfo file(m_strPath);
-    m_name = QFile::encodeName(file.fileName());
     m_nInotify = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (m_nInotify < 0) {
         Poll("inotify_init1");
-        return;
-    }
-    m_nWatch = inotify_add_watch(m_nInotify, QFile::encodeName(file.absolutePath()).constData(),
-                                 DONE | WRITING);
-    if (m_nWatch < 0) {
-        Poll("inotify_add_watch");
         return;
     }
     m_pNotifier = std::make_unique<QSocketNotifier>(m_nInotify, QSocketNotifier::Read);
@@ -61,24 +54,28 @@ void CFileWatch::Poll(const char* pszCall) {
 }
 
 void CFileWatch::Follow() {
-    QString strTarget = m_strPath;
-    for (int i = 0; i < MAX_LINKS && QFileInfo(strTarget).isSymLink(); ++i)
-        strTarget = QFileInfo(strTarget).symLinkTarget();
-    if (strTarget == m_strTarget)
-        return;
-    const QFileInfo target(strTarget);
-    // The folder of the name itself may be the target's too: the system then gives its watch.
-    const int nWatch = inotify_add_watch(
-        m_nInotify, QFile::encodeName(target.absolutePath()).constData(), DONE | WRITING);
-    if (nWatch < 0) {
-        Poll("inotify_add_watch");
-        return;
+    std::vector<SName> names;
+    QString strPath = m_strPath;
+    for (int i = 0; i <= MAX_LINKS; ++i) {
+        const QFileInfo file(strPath);
+        // Folders met twice get one watch: the system gives the same one again.
+        const int nWatch = inotify_add_watch(
+            m_nInotify, QFile::encodeName(file.absolutePath()).constData(), DONE | WRITING);
+        if (nWatch < 0) {
+            Poll("inotify_add_watch");
+            return;
+        }
+        names.push_back({nWatch, QFile::encodeName(file.fileName())});
+        if (!file.isSymLink())
+            break;
+        strPath = file.symLinkTarget();
     }
-    if (m_nTargetWatch >= 0 && m_nTargetWatch != m_nWatch && m_nTargetWatch != nWatch)
-        inotify_rm_watch(m_nInotify, m_nTargetWatch);
-    m_nTargetWatch = nWatch;
-    m_strTarget = strTarget;
-    m_targetName = QFile::encodeName(target.fileName());
+    for (const SName& old : m_names) {
+        if (std::none_of(names.begin(), names.end(),
+                         [&](const SName& name) { return name.nWatch == old.nWatch; }))
+            inotify_rm_watch(m_nInotify, old.nWatch);
+    }
+    m_names = std::move(names);
 }
 
 void CFileWatch::OnEvents() {
@@ -92,11 +89,11 @@ void CFileWatch::OnEvents() {
             // Events lost to a full queue may have been any: look as after a close.
             if (pEvent->mask & IN_Q_OVERFLOW)
                 nLast = DONE;
-            const auto named = [pEvent](int nWatch, const QByteArray& name) {
-                return pEvent->wd == nWatch && std::strcmp(pEvent->name, name.constData()) == 0;
-            };
             if (pEvent->len == 0 ||
-                (!named(m_nWatch, m_name) && !named(m_nTargetWatch, m_targetName)))
+                std::none_of(m_names.begin(), m_names.end(), [pEvent](const SName& name) {
+                    return pEvent->wd == name.nWatch &&
+                           std::strcmp(pEvent->name, name.name.constData()) == 0;
+                }))
                 continue;
             // The last word counts: writing after a close means the writer came back.
             nLast = pEvent->mask & (DONE | WRITING);

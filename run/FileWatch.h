@@ -7,13 +7,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Tells when to look at a file again, so that a file still being written is not read half way
 // and a file written without a pause is still read now and then. It watches (inotify) the
-// folder of the file's name and, when the name is a symbolic link, the folder of the file it
-// leads to, found again after every change there; and so catches a file written in place, one
-// replaced by a rename (as editors and mv do), one that goes away or comes back, and a link
-// that leads elsewhere:
+// folder of the file's name and, when the name is a symbolic link, the folders of each link
+// and of the file they lead to, found again after every change there; and so catches a file
+// written in place, one replaced by a rename (as editors and mv do), one that goes away or
+// comes back, and a link that leads elsewhere:
 // - a writer that closes the file, or a rename into place, is done once nothing more happens
 //   for SETTLE_MS (a script that appends a line at a time with >> closes after every line);
 // - a writer that keeps the file open is done once it has been quiet for QUIET_MS, longer than
@@ -44,19 +45,22 @@ signals:
 private:
     void OnEvents();
     void Look();
-    // Finds where the path leads through its symbolic links, and watches that file's folder.
+    // Watches the folder of the path, and of each symbolic link on the way to the file and
+    // of the file, for those names; none other.
     void Follow();
     // From now on the file is looked at every POLL_MS; pszCall failed, errno says why.
     void Poll(const char* pszCall);
     void SetWaiting(bool bWaiting);
 
+    // A name in a watched folder that leads to the file, or is the file.
+    struct SName {
+        int nWatch;
+        QByteArray name;
+    };
+
     QString m_strPath;
-    QByteArray m_name;
-    QString m_strTarget;
-    QByteArray m_targetName;
     int m_nInotify = -1;
-    int m_nWatch = -1;
-    int m_nTargetWatch = -1;
+    std::vector<SName> m_names;
     std::unique_ptr<QSocketNotifier> m_pNotifier;
     QTimer m_settle;
     QTimer m_longest;
