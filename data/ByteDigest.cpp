@@ -1,46 +1,40 @@
 #include "data/ByteDigest.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
 
-constexpr std::uint64_t PRIME = (std::uint64_t{1} << 61) - 1;
-// Any number from 2 to PRIME - 2 does; this one has no pattern a text could echo.
-constexpr std::uint64_t BASE = 0x0B5AD4ECEDA1CE2AULL % PRIME;
-// Words summed a chunk at a time: small enough to stay in the first-level cache.
-constexpr std::size_t CHUNK_WORDS = 2048;
-// Independent sums over every LANES-th word, so that the multiplications overlap.
-constexpr std::size_t LANES = 4;
+constexpr std::uint64_t GOLDEN = 0x9E3779B97F4A7C15ULL;
+// Words a block: the keys of a block's places come from a table, offset by the block's place.
+constexpr std::size_t BLOCK_WORDS = 64;
 
-// The full product of two 64-bit numbers: one instruction on the machines Verlo runs on.
-__extension__ typedef unsigned __int128 UInt128;
-
-// Below 2^61 + 8, congruent to n.
-constexpr std::uint64_t Fold(std::uint64_t n) {
-    return (n & PRIME) + (n >> 61);
-}
-
-// For a * b below 2^124 (both folded, one plus a folded word, say): below 2^61 + 8,
-// congruent to a * b.
-constexpr std::uint64_t MultiplyFolded(std::uint64_t a, std::uint64_t b) {
-    const UInt128 product = static_cast<UInt128>(a) * b;
-    return Fold((static_cast<std::uint64_t>(product) & PRIME) +
-                static_cast<std::uint64_t>(product >> 61));
-}
-
-constexpr std::uint64_t Power(std::uint64_t nBase, std::uint64_t nExponent) {
-    std::uint64_t nResult = 1;
-    for (; nExponent != 0; nExponent >>= 1) {
-        if (nExponent & 1)
-            nResult = MultiplyFolded(nResult, nBase);
-        nBase = MultiplyFolded(nBase, nBase);
+// SplitMix64's outputs: keys without a pattern a text could echo.
+constexpr std::array<std::uint64_t, BLOCK_WORDS> MakeKeys() {
+    std::array<std::uint64_t, BLOCK_WORDS> keys{};
+    std::uint64_t nState = 0x243F6A8885A308D3ULL;
+    for (std::uint64_t& nKey : keys) {
+        std::uint64_t z = nState += GOLDEN;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        nKey = z ^ (z >> 31);
     }
-    return nResult;
+    return keys;
+}
+constexpr std::array<std::uint64_t, BLOCK_WORDS> KEYS = MakeKeys();
+
+// The share of word nWord at word place nPlace. The halves' product is 32 by 32 bits, which
+// the vector units do two or four at a time.
+std::uint64_t Share(std::uint64_t nWord, std::uint64_t nKey) {
+    const std::uint64_t nMixed = nWord ^ nKey;
+    return nWord + static_cast<std::uint64_t>(static_cast<std::uint32_t>(nMixed)) *
+                       static_cast<std::uint32_t>(nMixed >> 32);
 }
 
-constexpr std::uint64_t BASE_LANES = Power(BASE, LANES);
-constexpr std::uint64_t BASE_CHUNK = Power(BASE, CHUNK_WORDS);
+std::uint64_t KeyOf(std::uint64_t nPlace) {
+    return KEYS[nPlace % BLOCK_WORDS] + nPlace / BLOCK_WORDS * GOLDEN;
+}
 
 std::uint64_t Word(const unsigned char* p) {
     std::uint64_t n = 0;
@@ -48,66 +42,79 @@ std::uint64_t Word(const unsigned char* p) {
     return n;
 }
 
-// The sum of nWords words (a multiple of LANES), each times BASE to the power of its place in
-// them. Each lane sums its words backwards, by Horner's rule in BASE^LANES.
-std::uint64_t ChunkSum(const unsigned char* pWords, std::size_t nWords) {
-    std::uint64_t lane[LANES] = {};
-    for (std::size_t i = nWords; i != 0;) {
-        i -= LANES;
-        for (std::size_t l = 0; l < LANES; ++l)
-            lane[l] = MultiplyFolded(lane[l], BASE_LANES) + Fold(Word(pWords + 8 * (i + l)));
-    }
+// The shares of nWords whole words from word place nPlace on.
+std::uint64_t SumOfWords(const unsigned char* p, std::uint64_t nPlace, std::size_t nWords) {
     std::uint64_t nSum = 0;
-    std::uint64_t nWeight = 1;
-    for (std::size_t l = 0; l < LANES; ++l) {
-        nSum = Fold(nSum + MultiplyFolded(Fold(lane[l]), nWeight));
-        nWeight = MultiplyFolded(nWeight, BASE);
+    // One at a time up to a block's start and after the last whole block; blocks in one loop
+    // of fixed length, which the compiler turns into vector code.
+    for (; nWords != 0 && nPlace % BLOCK_WORDS != 0; --nWords, ++nPlace, p += 8)
+        nSum += Share(Word(p), KeyOf(nPlace));
+    for (; nWords >= BLOCK_WORDS; nWords -= BLOCK_WORDS, nPlace += BLOCK_WORDS) {
+        const std::uint64_t nBlockKey = nPlace / BLOCK_WORDS * GOLDEN;
+        for (std::size_t i = 0; i < BLOCK_WORDS; ++i, p += 8)
+            nSum += Share(Word(p), KEYS[i] + nBlockKey);
     }
+    for (; nWords != 0; --nWords, ++nPlace, p += 8)
+        nSum += Share(Word(p), KeyOf(nPlace));
     return nSum;
 }
 
 } // namespace
 
-void CByteDigest::AddFew(const unsigned char* pBytes, std::size_t nBytes) {
-    for (std::size_t i = 0; i < nBytes; ++i, ++m_nEnd) {
-        const auto nPlace = static_cast<std::uint64_t>(m_nEnd);
-        const std::uint64_t nShare = Fold(std::uint64_t{pBytes[i]} << (8 * (nPlace % 8)));
-        m_nSum = Fold(m_nSum + MultiplyFolded(nShare, Power(BASE, nPlace / 8)));
+void CByteDigest::Hold(const SPartWord& part) {
+    SPartWord* pHeld = std::find_if(m_parts, m_parts + m_nParts, [&](const SPartWord& held) {
+        return held.nPlace == part.nPlace;
+    });
+    if (pHeld == m_parts + m_nParts) {
+        *pHeld = part;
+        ++m_nParts;
+    } else {
+        pHeld->nBytes |= part.nBytes;
+        pHeld->nHeld |= part.nHeld;
     }
+    if (pHeld->nHeld == 0xFF) {
+        m_nSum += Share(pHeld->nBytes, KeyOf(pHeld->nPlace));
+        *pHeld = m_parts[--m_nParts];
+    }
+}
+
+void CByteDigest::AddWithinWord(const unsigned char* pBytes, std::size_t nBytes) {
+    SPartWord part;
+    part.nPlace = static_cast<std::uint64_t>(m_nEnd) / 8;
+    for (std::size_t i = 0; i < nBytes; ++i, ++m_nEnd) {
+        const unsigned nByte = static_cast<unsigned>(m_nEnd % 8);
+        part.nBytes |= std::uint64_t{pBytes[i]} << (8 * nByte);
+        part.nHeld |= 1u << nByte;
+    }
+    if (nBytes != 0)
+        Hold(part);
 }
 
 void CByteDigest::Add(const void* pBytes, std::size_t nBytes) {
     const auto* p = static_cast<const unsigned char*>(pBytes);
-    // Bytes up to a word's start one at a time; then whole groups of LANES words.
     const std::size_t nHead = std::min<std::size_t>(nBytes, (8 - m_nEnd % 8) % 8);
-    AddFew(p, nHead);
+    AddWithinWord(p, nHead);
     p += nHead;
     nBytes -= nHead;
-    std::size_t nWords = nBytes / 8 / LANES * LANES;
-    std::uint64_t nWeight = Power(BASE, static_cast<std::uint64_t>(m_nEnd) / 8);
-    while (nWords != 0) {
-        const std::size_t nChunk = std::min(nWords, CHUNK_WORDS);
-        m_nSum = Fold(m_nSum + MultiplyFolded(ChunkSum(p, nChunk), nWeight));
-        nWeight = MultiplyFolded(nWeight, BASE_CHUNK);
-        p += 8 * nChunk;
-        nBytes -= 8 * nChunk;
-        m_nEnd += static_cast<long long>(8 * nChunk);
-        nWords -= nChunk;
-    }
-    AddFew(p, nBytes);
+    const std::size_t nWords = nBytes / 8;
+    m_nSum += SumOfWords(p, static_cast<std::uint64_t>(m_nEnd) / 8, nWords);
+    m_nEnd += static_cast<long long>(8 * nWords);
+    AddWithinWord(p + 8 * nWords, nBytes % 8);
 }
 
 bool CByteDigest::Append(const CByteDigest& next) {
     if (next.m_nStart != m_nEnd)
         return false;
-    m_nSum = Fold(m_nSum + next.m_nSum);
+    m_nSum += next.m_nSum;
+    for (int i = 0; i < next.m_nParts; ++i)
+        Hold(next.m_parts[i]);
     m_nEnd = next.m_nEnd;
     return true;
 }
 
 std::uint64_t CByteDigest::Value() const {
-    std::uint64_t nValue = Fold(m_nSum);
-    while (nValue >= PRIME)
-        nValue -= PRIME;
+    std::uint64_t nValue = m_nSum;
+    for (int i = 0; i < m_nParts; ++i)
+        nValue += Share(m_parts[i].nBytes, KeyOf(m_parts[i].nPlace));
     return nValue;
 }

@@ -5,12 +5,13 @@
 
 // A 64-bit digest of a run of bytes, to tell whether a file still holds what was read from it.
 // The bytes are taken as little-endian 8-byte words at their places in the whole input (not
-// in the run), and the digest is the sum of each word times BASE to the power of its place,
-// modulo the prime 2^61 - 1. A byte's share depends only on its own place, so digests of
-// consecutive parts, each begun where its part lies, add up to the digest of the whole,
-// however the parts are cut; and a change of one byte always changes the digest (its share
-// changes by a nonzero multiple of a power of BASE, which the prime cannot divide).
-// About 3 GB/s on one core.
+// in the run), and the digest is the sum, modulo 2^64, of a share of each word that depends
+// on the word and its place: its value plus the product of the halves of the word mixed with
+// a key of that place. A word's share depends on nothing else, so digests of consecutive
+// parts, each begun where its part lies, add up to the digest of the whole however the parts
+// are cut (a word cut in two is kept until its other part comes); a change anywhere, or
+// words in another order, change the digest but for a chance of about 2^-64. Written for
+// speed: about 12 GB/s on one core, as fast as memory gives the bytes.
 class CByteDigest {
 public:
     // An empty digest of the bytes from nStart on.
@@ -30,10 +31,21 @@ public:
     }
 
 private:
-    // A few bytes within the words from nPos on, a byte at a time.
-    void AddFew(const unsigned char* pBytes, std::size_t nBytes);
+    // A word only partly within the bytes digested: its place, and its bytes there so far.
+    struct SPartWord {
+        std::uint64_t nPlace = 0;
+        std::uint64_t nBytes = 0;
+        unsigned nHeld = 0; // a bit for each byte there
+    };
+    // The bytes from m_nEnd on that lie within one word.
+    void AddWithinWord(const unsigned char* pBytes, std::size_t nBytes);
+    // Merges part with what is held of its word; a word made whole goes into the sum.
+    void Hold(const SPartWord& part);
 
     long long m_nStart;
     long long m_nEnd;
-    std::uint64_t m_nSum = 0; // below 2^62, reduced fully only by Value()
+    std::uint64_t m_nSum = 0; // of the whole words
+    // The first and last words when cut; one more while two parts are joined.
+    SPartWord m_parts[3];
+    int m_nParts = 0;
 };
