@@ -9,7 +9,6 @@
 #include "data/PlotData.h"
 #include "platform/automation/OleExceptions.h"
 #include "run/FileWatch.h"
-#include "run/ReloadPolicy.h"
 #include "run/Reporter.h"
 
 #include <QTimer>

@@ -74,7 +74,7 @@ private:
     // With --watch: the file read as the policy says into the pending store. False when it is
     // gone, or holds nothing new and nothing waits to be shown.
     bool ReadAgain();
-    // Keeps the chart as it is, with a note why.
+    // One more note on the chart as it is (why it stays, say), unless it is there already.
     void AddNote(const std::string& strWhy, long long nLine);
     void SetNotes(std::vector<SDataNote> notes);
     // The chart's corner says whether what it shows may be behind the file.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # --watch shows a change near the top of a file copied in place, a link's target rewritten or
-# replaced, a link led elsewhere, a file rewritten without a pause, a file without inotify.
+# replaced, a link led elsewhere, a file rewritten without a pause, a file without inotify;
+# Save as writes what the window shows.
 VERLO=$1
 source "$(dirname "$0")/lib.sh"
 
@@ -34,6 +35,14 @@ watch "$VERLO"
 n=0 stop=$(($(date +%s%N) + 8000000000))
 while [ "$(date +%s%N)" -lt "$stop" ]; do data "w$((++n))" 30 >"$file" && sleep 0.05; done
 [ "$(shown 'w[0-9]+')" -ge 3 ] || fail "a file rewritten every 0.05 s showed $(shown 'w[0-9]+') times in 8 s"
+
+# Save as while a read waits for a set's "&": the CSV holds what the window shows.
+file=$E2E_TMP/held.dat && data one 3 >"$file"
+watch "$VERLO"
+printf '@S1\n5 5\n&\n@S2\n1 2\n' >>"$file" && sleep 0.6 && press "$(wait_window "Differences Graph")" ctrl+s
+dialog=$(wait_window "Save Chart As" 5) || fail "no Save as dialog"
+xdotool windowfocus --sync "$dialog" key ctrl+a type "$E2E_TMP/out.csv" && press "$dialog" Return && sleep 0.5
+[ -s "$E2E_TMP/out.csv" ] && ! grep -q "^Series 2" "$E2E_TMP/out.csv" || fail "Save as wrote a read the window held back"
 
 # The user's limit of inotify instances, in a user namespace of its own, set to 0.
 unshare --user true 2>/dev/null || { echo "no user namespaces: no try without a watch"; exit 0; }
