@@ -61,6 +61,7 @@ TEST(ReloadPolicy, ReadsOnFromTheSameBytesOnlyAndHoldsOrLooksAgainBeforeShowing)
     CReloadPolicy policy;
     policy.Shown(6);
     EXPECT_EQ(policy.Judge(2, true), EVerdict::Hold);
+    EXPECT_EQ(policy.Judge(6, false), EVerdict::Show);
     EXPECT_EQ(policy.Judge(9, false), EVerdict::Show);
     EXPECT_EQ(policy.Judge(4, false), EVerdict::SecondLook);
     EXPECT_EQ(policy.Judge(3, false), EVerdict::SecondLook);
