@@ -36,9 +36,9 @@ n=0 stop=$(($(date +%s%N) + 8000000000))
 while [ "$(date +%s%N)" -lt "$stop" ]; do data "w$((++n))" 30 >"$file" && sleep 0.05; done
 [ "$(shown 'w[0-9]+')" -ge 3 ] || fail "a file rewritten every 0.05 s showed $(shown 'w[0-9]+') times in 8 s"
 
-# Save as while a read waits for a set's "&": the CSV holds what the window shows.
-file=$E2E_TMP/held.dat && data one 3 >"$file"
-watch "$VERLO"
+# Save as while a read waits for a set's "&" in graph 1, the one shown: the CSV is what shows.
+file=$E2E_TMP/held.dat && data one 3 | sed 1i@WITH\ G1 >"$file"
+watch "$VERLO" --graph 1
 printf '@S1\n5 5\n&\n@S2\n1 2\n' >>"$file" && sleep 0.6 && press "$(wait_window "Differences Graph")" ctrl+s
 dialog=$(wait_window "Save Chart As" 5) || fail "no Save as dialog"
 xdotool windowfocus --sync "$dialog" key ctrl+a type "$E2E_TMP/out.csv" && press "$dialog" Return && sleep 0.5
