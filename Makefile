@@ -77,6 +77,7 @@ bench: deps
 	bench/startup/run-startup.sh $(BUILD) 15
 	bench/export/run-export.sh $(BUILD) 21
 	bench/millions/run-millions.sh $(BUILD) 5
+	bench/watch/run-soak.sh $(BUILD) 60
 
 fuzz: deps
 	cmake --preset fuzz

@@ -339,7 +339,13 @@ Options:
   --all                  start with every point in view, as after the key A (Home
                          returns to the first view)
   --watch                read FILE again whenever its writer is done with it, keeping
-                         the zoom; e.g. verlo --watch /var/log/clock/differences.dat
+                         the zoom: 0.15 s after the writer closes it or renames a new
+                         one into place, after a second of quiet from a writer that
+                         keeps it open, and at most 2 s after a writer that never
+                         pauses began; through a symbolic link, the file it leads to
+                         now; a set still without its "&" is not shown half. Without
+                         inotify, FILE is looked at every second.
+                         e.g. verlo --watch /var/log/clock/differences.dat
   --stats                no window: print the statistics of each series of the graph
                          as tab-separated values: series, n, first_x, last_x, mean,
                          std, rms, min, x_of_min, max, x_of_max, p2p, fit_y0, slope,

@@ -84,12 +84,13 @@ void CountAdded(double dY, SPopulationReport& report) {
     report.dLargestFiniteY = std::max(report.dLargestFiniteY, dY);
 }
 
-void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationReport& report) {
-    if (dX > DATE_THRESHOLD) {
+void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationReport& report,
+              const SDateRule& rule) {
+    if (rule.IsDate(dX)) {
         double dDate = 0.0;
         // A Julian Date that is no calendar date has no place on a date axis: sending an
         // undefined x would plot garbage, so the point is left out.
-        if (JulianToVariantTime(dX, dDate)) {
+        if (JulianToVariantTime(rule.Julian(dX), dDate)) {
             chart.GetSeries(nSet).AddXY(dDate, dY, POINT_LABEL, POINT_COLOUR);
             CountAdded(dY, report);
         } else {
@@ -109,25 +110,24 @@ void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationR
     }
 }
 
-// A set of a store beyond the fixed capacity: its points as two arrays in one call, each
-// point taken or left out as AddPoint would, the "Date" caption once for the set. Whether the
-// set holds dates.
-bool AddPointsInBulk(const CTChart& chart, int nSet, const CPlotData& data, int nGraph,
-                     SPopulationReport& report) {
-    const int nPoints = data.GetPointCount(nGraph, nSet);
+} // namespace
+
+bool AddPointsInBulk(const CTChart& chart, int nSet, const CGraphSeries& series,
+                     SPopulationReport& report, const SDateRule& rule) {
+    const int nPoints = series.Count();
     auto pXs = std::make_shared<std::vector<double>>();
     auto pYs = std::make_shared<std::vector<double>>();
     pXs->reserve(static_cast<std::size_t>(nPoints));
     pYs->reserve(static_cast<std::size_t>(nPoints));
     bool bDates = false;
     for (int i = 0; i < nPoints; ++i) {
-        const double dX = data.GetX(nGraph, nSet, i);
-        const double dY = data.GetY(nGraph, nSet, i);
+        const double dX = series.X(i);
+        const double dY = series.Y(i);
         double dDate = 0.0;
-        const bool bDate = dX > DATE_THRESHOLD;
+        const bool bDate = rule.IsDate(dX);
         bDates = bDates || bDate;
         if (bDate) {
-            if (!FastJulianToVariantTime(dX, dDate)) {
+            if (!FastJulianToVariantTime(rule.Julian(dX), dDate)) {
                 report.refusedDates.Add(dX);
                 continue;
             }
@@ -152,8 +152,6 @@ bool AddPointsInBulk(const CTChart& chart, int nSet, const CPlotData& data, int 
     return bDates;
 }
 
-} // namespace
-
 double ScaleMaximum(double dMaxY) {
     const double dK = std::ceil(std::log10(dMaxY) * 10.0);
     return std::pow(10.0, dK * 0.1);
@@ -165,7 +163,7 @@ double FallbackScaleMaximum(const SPopulationReport& report) {
 }
 
 void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report,
-                   int nGraph) {
+                   int nGraph, const SDateRule& rule) {
     report = SPopulationReport();
     bool bDates = false;
     // Beyond the store's fixed capacity the points go over in bulk: a million calls a set
@@ -174,12 +172,13 @@ void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationRepor
     for (int j = 0; j < data.GetSetCount(nGraph); ++j) {
         chart.AddSeries(SERIES_KIND);
         if (bBulk) {
-            bDates = AddPointsInBulk(chart, j, data, nGraph, report) || bDates;
+            bDates =
+                AddPointsInBulk(chart, j, CGraphSeries(data, nGraph, j), report, rule) || bDates;
         } else {
             for (int i = 0; i < data.GetPointCount(nGraph, j); ++i) {
                 const double dX = data.GetX(nGraph, j, i);
-                bDates = bDates || dX > DATE_THRESHOLD;
-                AddPoint(chart, j, dX, data.GetY(nGraph, j, i), report);
+                bDates = bDates || rule.IsDate(dX);
+                AddPoint(chart, j, dX, data.GetY(nGraph, j, i), report, rule);
             }
         }
         chart.GetSeries(j).SetTitle(data.GetLegend(nGraph, j).c_str());

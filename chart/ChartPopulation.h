@@ -3,6 +3,7 @@
 #include "chart/PopulationReport.h"
 #include "chart/TChart.h"
 #include "data/DatePoint.h"
+#include "data/GraphSeries.h"
 #include "data/PlotData.h"
 #include "platform/datetime/VariantTime.h"
 
@@ -12,7 +13,13 @@
 // subtitle as header line 0. What the picture leaves out is counted in report. Failures of
 // the chart's calls are not caught here: the caller reports them.
 void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report,
-                   int nGraph = 0);
+                   int nGraph = 0, const SDateRule& rule = {});
+
+// Adds a series' points to the chart's series nSet as two arrays in one call (as a set beyond
+// the fixed capacity goes over), each point taken or left out as the population takes it, the
+// "Date" caption once; counts them in report. Whether the series holds dates.
+bool AddPointsInBulk(const CTChart& chart, int nSet, const CGraphSeries& series,
+                     SPopulationReport& report, const SDateRule& rule);
 
 // The date step for one x value: its Julian Date as a calendar date, the seconds rounded to
 // the millisecond, then as an automation date. FALSE when that is no date the platform takes.

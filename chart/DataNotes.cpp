@@ -160,13 +160,20 @@ void DescribeOtherGraphs(const CPlotData& data, int nGraph, std::vector<SDataNot
             {0, Count(nMore, "more graph holds", "more graphs hold") + " data that is not shown"});
 }
 
-void DescribePopulation(const SPopulationReport& population, std::vector<SDataNote>& notes) {
+// How the x that are dates are read, for the notes.
+const char* DateReading(const SDateRule& rule) {
+    return rule.bMjd ? "read as a Modified Julian Date (--mjd)"
+                     : "read as a Julian Date (x above 200000)";
+}
+
+void DescribePopulation(const SPopulationReport& population, const SDateRule& rule,
+                        std::vector<SDataNote>& notes) {
     if (population.refusedDates.nCount)
-        notes.push_back(
-            {0, Count(population.refusedDates.nCount, "point", "points") + " not drawn: x " +
-                    Range(population.refusedDates) +
-                    " is read as a Julian Date (x above 200000) but is no date of the years 100 "
-                    "to 9999"});
+        notes.push_back({0, Count(population.refusedDates.nCount, "point", "points") +
+                                " not drawn: x " + Range(population.refusedDates) + " is " +
+                                std::string(DateReading(rule)) +
+                                " but is no date of the years 100 "
+                                "to 9999"});
     if (population.plainOnDateAxis.nCount)
         notes.push_back(
             {0, Count(population.plainOnDateAxis.nCount, "point", "points") + " with x " +
@@ -225,7 +232,7 @@ void DescribeDrops(const CPlotData& data, std::vector<SDataNote>& notes) {
 } // namespace
 
 std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationReport& population,
-                                    int nGraph) {
+                                    int nGraph, const SDateRule& rule) {
     const CReadReport& report = data.GetReadReport();
     std::vector<SDataNote> notes;
     if (report.bOpenFailed)
@@ -240,13 +247,13 @@ std::vector<SDataNote> DescribeData(const CPlotData& data, const SPopulationRepo
     DescribeStoreRules(data, nGraph, notes);
     DescribeUnshownSets(data, nGraph, notes);
     DescribeOtherGraphs(data, nGraph, notes);
-    DescribePopulation(population, notes);
+    DescribePopulation(population, rule, notes);
     DescribeDrops(data, notes);
     return notes;
 }
 
 std::string EmptyChartReason(const CPlotData& data, const SPopulationReport& population,
-                             const std::string& strInput, int nGraph) {
+                             const std::string& strInput, int nGraph, const SDateRule& rule) {
     if (population.nPointsAdded > 0)
         return {};
     const CReadReport& report = data.GetReadReport();
@@ -257,7 +264,9 @@ std::string EmptyChartReason(const CPlotData& data, const SPopulationReport& pop
     if (report.nLines == 0)
         return "No points: the input is empty";
     if (population.refusedDates.nCount)
-        return "No points drawn: no x above 200000 is a date of the years 100 to 9999";
+        return std::string("No points drawn: no x ") +
+               (rule.bMjd ? "as a Modified Julian Date" : "above 200000") +
+               " is a date of the years 100 to 9999";
     if (population.nonFiniteX.nCount)
         return "No points drawn: no x is a finite number";
     if (population.nNonFiniteY)

@@ -108,20 +108,25 @@ void CChartNotes::Place() {
 }
 
 void CChartNotes::SetModeText(const QString& strText) {
-    m_strMode = strText;
+    m_strModeText = strText;
     m_pModeNote->setText(CornerText());
     m_pModeNote->setVisible(!m_pModeNote->text().isEmpty());
 }
 
+void CChartNotes::SetWaitText(const QString& strText) {
+    m_strWaitText = strText;
+    SetModeText(m_strModeText);
+}
+
 void CChartNotes::SetHintText(const QString& strText) {
     m_strHint = strText;
-    SetModeText(m_strMode);
+    SetModeText(m_strModeText);
 }
 
 QString CChartNotes::CornerText() const {
-    if (m_strMode.isEmpty() || m_strHint.isEmpty())
-        return m_strMode + m_strHint;
-    return m_strMode + QLatin1Char('\n') + m_strHint;
+    QStringList lines{m_strModeText, m_strWaitText, m_strHint};
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
 }
 
 void CChartNotes::SetEmptyText(const QString& strText) {

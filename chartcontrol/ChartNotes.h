@@ -16,8 +16,10 @@ public:
     void Update(bool bEmpty);
     void SetEmptyText(const QString& strText);
     // Shown inside the plot's lower right corner while not empty: a way of showing that is on,
-    // and under it a hint on what the user just asked for (why a cursor was not placed).
+    // and under it why what is shown may be behind its file, and a hint on what the user just
+    // asked for (why a cursor was not placed).
     void SetModeText(const QString& strText);
+    void SetWaitText(const QString& strText);
     void SetHintText(const QString& strText);
     QString CornerText() const;
     // Cuts the reason to the plot's width.
@@ -39,6 +41,7 @@ private:
     QCPItemText* m_pEmptyNote;
     QCPItemText* m_pModeNote;
     QString m_strEmptyText;
-    QString m_strMode;
+    QString m_strModeText;
+    QString m_strWaitText;
     QString m_strHint;
 };

@@ -324,6 +324,11 @@ void CChartView::SetEmptyText(const QString& strText) {
     m_pSchedule->RequestDrawing();
 }
 
+void CChartView::SetWaitText(const QString& strText) {
+    m_pNotes->SetWaitText(strText);
+    m_pSchedule->RequestDrawing();
+}
+
 void CChartView::SetFallbackMaximum(double dMaximum) {
     m_dFallbackMaximum = dMaximum;
     // The axis ranges come from the sync: the next one takes the model in again.

@@ -55,6 +55,8 @@ public:
     // Shown in the middle of the plot, in the window and in pictures, while the chart has
     // no point to draw.
     void SetEmptyText(const QString& strText);
+    // Shown in the plot's lower right corner while not empty: why the chart may be behind.
+    void SetWaitText(const QString& strText);
     // The value axis's end when the maximum it was given is no finite number (an infinite y
     // made it so): its minimum stays; NaN, the default, fits the axis to the finite data.
     void SetFallbackMaximum(double dMaximum);

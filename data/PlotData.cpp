@@ -128,7 +128,40 @@ std::string CPlotData::GetLegend(int nGraph, int nSet) const {
                                                     : std::string();
 }
 
-void CPlotData::ReadFromFile(std::string strPath) {
+CPlotData::CPlotData(const CPlotData& other) : CPlotData(other.m_nMaxPoints) {
+    std::copy(std::begin(other.m_strSubtitle), std::end(other.m_strSubtitle), m_strSubtitle);
+    std::copy(std::begin(other.m_strLegend), std::end(other.m_strLegend), m_strLegend);
+    if (m_pFixed)
+        std::memcpy(m_pFixed, other.m_pFixed,
+                    2 * MAX_GRAPHS * MAX_SETS * MAX_POINTS * sizeof(double));
+    for (int nAxis = 0; nAxis < 2; ++nAxis) {
+        for (int nSet = 0; nSet < MAX_GRAPHS * MAX_SETS; ++nSet) {
+            for (const auto& pChunk : other.m_chunks[nAxis][nSet]) {
+                auto* pCopy = static_cast<double*>(std::malloc(CHUNK_POINTS * sizeof(double)));
+                if (!pCopy)
+                    throw std::bad_alloc();
+                std::memcpy(pCopy, pChunk.get(), CHUNK_POINTS * sizeof(double));
+                m_chunks[nAxis][nSet].emplace_back(pCopy);
+            }
+        }
+    }
+    std::memcpy(m_nPoints, other.m_nPoints, sizeof m_nPoints);
+    std::memcpy(m_nSets, other.m_nSets, sizeof m_nSets);
+    std::memcpy(m_dMaxY, other.m_dMaxY, sizeof m_dMaxY);
+    m_nCurGraph = other.m_nCurGraph;
+    m_nCurSet = other.m_nCurSet;
+    m_nCount = other.m_nCount;
+    m_nLine = other.m_nLine;
+    m_nRunFirstLine = other.m_nRunFirstLine;
+    m_nRunStored = other.m_nRunStored;
+    m_bRunHasNumber = other.m_bRunHasNumber;
+    std::memcpy(m_nPendingIssues, other.m_nPendingIssues, sizeof m_nPendingIssues);
+    m_pendingIssues = other.m_pendingIssues;
+    m_report = other.m_report;
+}
+
+void CPlotData::ReadFromFile(const std::string& strPath,
+                             const std::function<void(std::FILE*)>& whenRead) {
     m_pStream = std::fopen(strPath.c_str(), "r");
     if (!m_pStream) {
         m_report.bOpenFailed = true;
@@ -136,20 +169,16 @@ void CPlotData::ReadFromFile(std::string strPath) {
         return;
     }
     ParseStream();
+    if (whenRead)
+        whenRead(m_pStream);
     std::fclose(m_pStream);
     m_pStream = nullptr;
 }
 
-bool CPlotData::ContinueFromFile(const std::string& strPath, long long nOffset) {
-    m_pStream = std::fopen(strPath.c_str(), "r");
-    if (!m_pStream)
-        return false;
-    const bool bPlaced = std::fseek(m_pStream, nOffset, SEEK_SET) == 0;
-    if (bPlaced)
-        ParseStream(true);
-    std::fclose(m_pStream);
+void CPlotData::ContinueFromStream(FILE* pStream) {
+    m_pStream = pStream;
+    ParseStream(true);
     m_pStream = nullptr;
-    return bPlaced;
 }
 
 void CPlotData::ReadFromStdin() {
@@ -173,7 +202,7 @@ std::string CPlotData::GetQuotedText(const char* pszRest) {
 }
 
 void CPlotData::ParseStream(bool bContinue) {
-    CTextLineReader reader(m_pStream);
+    CTextLineReader reader(m_pStream, &m_report.digest);
     char* pLine = nullptr;
     std::size_t nRead = 0;
     char szLine[CTextLineReader::LINE_BUFFER_SIZE];
@@ -236,7 +265,6 @@ void CPlotData::ParseStream(bool bContinue) {
     if (!bLineStart && nPieces > 0)
         NoteLongLine(nLineLength, nPieces);
     m_report.nLines = m_nLine;
-    m_report.nBytes += reader.BytesRead();
     m_report.bEndsWithLineFeed = bLineStart;
     FinishRun();
 }

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -18,7 +19,8 @@ class CPlotData {
 public:
     explicit CPlotData(int nMaxPoints = MAX_POINTS);
     ~CPlotData();
-    CPlotData(const CPlotData&) = delete;
+    // A store read on without changing the one it came from.
+    CPlotData(const CPlotData& other);
     CPlotData& operator=(const CPlotData&) = delete;
 
     // The numeric accessors check nothing: the caller keeps its indices within the limits.
@@ -41,11 +43,14 @@ public:
     std::string GetSubtitle(int nGraph) const;
     std::string GetLegend(int nGraph, int nSet) const;
 
-    void ReadFromFile(std::string strPath);
-    // Reads on where ReadFromFile of the same file stopped, nOffset bytes in, at the end of a
-    // line: the store as one read of the whole file would leave it. For a file that grows by
-    // appending. False, the store as it was, when the file cannot be opened there.
-    bool ContinueFromFile(const std::string& strPath, long long nOffset);
+    // whenRead, if given, sees the stream after the read, before it is closed: who follows
+    // the file learns there which file was read.
+    void ReadFromFile(const std::string& strPath,
+                      const std::function<void(std::FILE*)>& whenRead = {});
+    // Reads on from pStream's position, where the last read of the same file stopped at the end
+    // of a line (the report's digest ends there): the store as one read of the whole file would
+    // leave it. For a file that grows by appending.
+    void ContinueFromStream(FILE* pStream);
     void ReadFromStdin();
     // Reads an already open stream to its end; the caller keeps ownership of it.
     void ReadFromStream(FILE* pStream);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ByteDigest.h"
 #include "data/PlotLimits.h"
 
 #include <cstddef>
@@ -76,7 +77,7 @@ struct CReadReport {
     bool bReadFailed = false; // reading stopped on an error; nReadError holds errno
     int nReadError = 0;
     long long nLines = 0;
-    long long nBytes = 0;          // read from the input, by every read of the store
+    CByteDigest digest;            // of the bytes read, by every read of the store
     bool bEndsWithLineFeed = true; // the last byte read ended a line (or none was read)
 
     SLineTally pointsDropped;   // point lines of a graph or set outside the store

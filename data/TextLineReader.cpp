@@ -19,7 +19,8 @@ bool CTextLineReader::Refill() {
     }
     m_pPos = m_buffer;
     m_pEnd = m_buffer + nRead;
-    m_nBytesRead += static_cast<long long>(nRead);
+    if (m_pDigest)
+        m_pDigest->Add(m_buffer, nRead);
     return nRead != 0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ByteDigest.h"
+
 #include <cstddef>
 #include <cstdio>
 
@@ -12,7 +14,9 @@ class CTextLineReader {
 public:
     static constexpr std::size_t LINE_BUFFER_SIZE = 1024;
 
-    explicit CTextLineReader(FILE* pStream) : m_pStream(pStream) {}
+    // Every byte read from the stream is added to pDigest, if given.
+    explicit CTextLineReader(FILE* pStream, CByteDigest* pDigest = nullptr)
+        : m_pStream(pStream), m_pDigest(pDigest) {}
     CTextLineReader(const CTextLineReader&) = delete;
     CTextLineReader& operator=(const CTextLineReader&) = delete;
 
@@ -21,8 +25,6 @@ public:
     bool ReadLine(char*& pLine, std::size_t& nLength);
 
     bool Failed() const { return m_bFailed; }
-    // How many bytes came from the stream so far.
-    long long BytesRead() const { return m_nBytesRead; }
     int Error() const { return m_nError; }
 
 private:
@@ -30,11 +32,11 @@ private:
     bool ReadLineCopied(char*& pLine, std::size_t& nLength);
 
     FILE* m_pStream;
+    CByteDigest* m_pDigest;
     char m_buffer[256 * 1024];
     char* m_pPos = m_buffer;
     char* m_pEnd = m_buffer;
     char m_piece[LINE_BUFFER_SIZE];
     bool m_bFailed = false;
-    long long m_nBytesRead = 0;
     int m_nError = 0;
 };

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "data/DatePoint.h"
 #include "data/PlotLimits.h"
 #include "data/Stability.h"
 #include "data/XRange.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 // Where the viewer's data come from, as the command line decides it.
 struct SDataSource {
@@ -30,8 +33,13 @@ struct SPlotRequest {
     bool bStability = false;      // print the frequency stability of each series
     double dSecondsPerUnit = 0.0; // y as a phase: seconds a unit; 0 while not known
     SStabilityOptions stability;  // the taus, the noise behind the bounds, their confidence
-    SXRange range;                // the x the statistics are taken over
-    int nMaxPoints = MAX_POINTS;  // room for so many points a set
+    SDateRule dates;              // --mjd: every x a Modified Julian Date
+    // Series A - B shown after the graph's sets, by their numbers in the graph (from 0).
+    std::vector<std::pair<int, int>> differences;
+    // --hat A,B,C: the three-cornered hat of three series in place of --stability's series.
+    std::vector<int> hat;
+    SXRange range;               // the x the statistics are taken over
+    int nMaxPoints = MAX_POINTS; // room for so many points a set
     // The export's size (pixels of a PNG, points of a PDF or SVG); 0 for the chart's own.
     int nExportWidth = 0;
     int nExportHeight = 0;

@@ -5,6 +5,7 @@
 #include "chartcontrol/ChartControl.h"
 #include "chartcontrol/ChartView.h"
 #include "data/PlotData.h"
+#include "data/SeriesDifference.h"
 #include "platform/automation/OleExceptions.h"
 #include "run/FileWatch.h"
 #include "run/GraphCsv.h"
@@ -52,24 +53,29 @@ void CPlotRun::Watch() {
     if (m_pWatch || m_request.source.kind != SDataSource::EKind::File)
         return;
     m_pWatch = new CFileWatch(QString::fromStdString(m_request.source.strPath), this);
-    connect(m_pWatch, &CFileWatch::Settled, this, &CPlotRun::Reload);
+    m_strWatchProblem = m_pWatch->Problem();
+    connect(m_pWatch, &CFileWatch::Changed, this, &CPlotRun::Reload);
+    connect(m_pWatch, &CFileWatch::WaitingChanged, this, &CPlotRun::ShowWaiting);
 }
 
 SStatus CPlotRun::Read() {
     // About 800 KB: kept off the stack.
-    m_pData = std::make_unique<CPlotData>(m_request.nMaxPoints);
+    m_pShown = std::make_unique<CPlotData>(m_request.nMaxPoints);
     switch (m_request.source.kind) {
     case SDataSource::EKind::Usage:
         return SStatus::Failed(ECause::Usage, USAGE_MESSAGE);
     case SDataSource::EKind::Pipe:
-        m_pData->ReadFromStdin();
+        m_pShown->ReadFromStdin();
         break;
     case SDataSource::EKind::File:
-        m_pData->ReadFromFile(m_request.source.strPath);
+        // The file that was read, whatever its name leads to by the time the read is over.
+        m_pShown->ReadFromFile(m_request.source.strPath, [this](std::FILE* pStream) {
+            if (m_pWatch)
+                m_policy.Mark(fileno(pStream), m_pShown->GetReadReport());
+        });
         break;
     }
-    MarkRead();
-    const CReadReport& report = m_pData->GetReadReport();
+    const CReadReport& report = m_pShown->GetReadReport();
     if (report.bOpenFailed)
         return SStatus::SystemFailed(ECause::CannotOpen, "cannot open " + InputName(),
                                      report.nOpenError);
@@ -82,20 +88,80 @@ SStatus CPlotRun::Read() {
 SStatus CPlotRun::Show(const CTChart& chart, CChartControl& control) {
     m_pChart = &chart;
     m_pControl = &control;
-    const CPlotData& data = *m_pData;
+    const CPlotData& data = *m_pShown;
     const int nGraph = m_request.nGraph;
     SPopulationReport population;
+    std::vector<SDataNote> differenceNotes;
     // The chart fails as automation does; here the viewer meets it.
-    const SStatus status = StatusOfCall([&] { PopulateChart(chart, data, population, nGraph); });
+    const SStatus status = StatusOfCall([&] {
+        PopulateChart(chart, data, population, nGraph, m_request.dates);
+        differenceNotes = AddDifferences(chart, population);
+    });
     // What was read is worth its notes even when the chart gave up half way.
-    SetNotes(DescribeData(data, population, nGraph));
+    std::vector<SDataNote> notes = DescribeData(data, population, nGraph, m_request.dates);
+    notes.insert(notes.end(), differenceNotes.begin(), differenceNotes.end());
+    if (!m_strWatchProblem.empty())
+        notes.push_back({0, m_strWatchProblem});
+    SetNotes(std::move(notes));
     CChartView& view = *control.View();
     view.SetStartWithAllData(m_request.bAll);
     view.SetFallbackMaximum(FallbackScaleMaximum(population));
-    view.SetEmptyText(
-        QString::fromStdString(EmptyChartReason(data, population, InputName(), nGraph)));
-    m_nShownPoints = PointsOfTheGraph(data);
+    view.SetEmptyText(QString::fromStdString(
+        EmptyChartReason(data, population, InputName(), nGraph, m_request.dates)));
+    m_policy.Shown(PointsOfTheGraph(data));
     return status;
+}
+
+std::vector<CGraphSeries> CPlotRun::Series() const {
+    std::vector<CGraphSeries> series = SetsOfGraph(*m_pShown, m_request.nGraph);
+    const auto nSets = static_cast<int>(series.size());
+    for (const auto& [nA, nB] : m_request.differences) {
+        if (nA < nSets && nB < nSets)
+            series.push_back(Difference(series[static_cast<std::size_t>(nA)],
+                                        series[static_cast<std::size_t>(nB)], m_request.dates)
+                                 .series);
+    }
+    return series;
+}
+
+std::vector<SDataNote> CPlotRun::AddDifferences(const CTChart& chart,
+                                                SPopulationReport& population) const {
+    std::vector<SDataNote> notes;
+    const std::vector<CGraphSeries> sets = SetsOfGraph(*m_pShown, m_request.nGraph);
+    const auto nSets = static_cast<int>(sets.size());
+    int nSeries = nSets;
+    for (const auto& [nA, nB] : m_request.differences) {
+        if (nA >= nSets || nB >= nSets) {
+            notes.push_back({0, "no difference " + std::to_string(nA) + " - " + std::to_string(nB) +
+                                    ": graph " + std::to_string(m_request.nGraph) + " holds " +
+                                    std::to_string(nSets) + " series"});
+            continue;
+        }
+        const SDifference difference =
+            Difference(sets[static_cast<std::size_t>(nA)], sets[static_cast<std::size_t>(nB)],
+                       m_request.dates);
+        chart.AddSeries(0);
+        AddPointsInBulk(chart, nSeries, difference.series, population, m_request.dates);
+        chart.GetSeries(nSeries).SetTitle(difference.series.Title().c_str());
+        ++nSeries;
+        if (difference.nAloneA || difference.nAloneB)
+            notes.push_back({0, "'" + difference.series.Title() +
+                                    "': " + std::to_string(difference.nAloneA) + " epochs of '" +
+                                    sets[static_cast<std::size_t>(nA)].Title() + "' and " +
+                                    std::to_string(difference.nAloneB) + " of '" +
+                                    sets[static_cast<std::size_t>(nB)].Title() +
+                                    "' had no partner within 1 % of the step, and are left out"});
+    }
+    return notes;
+}
+
+void CPlotRun::AddDifference(int nA, int nB) {
+    m_request.differences.emplace_back(nA, nB);
+    if (!m_pChart || !m_pControl)
+        return;
+    m_pControl->ResetToSavedState();
+    if (const SStatus status = Show(*m_pChart, *m_pControl); !status.Ok())
+        ReportAbout(m_request.source.Name(), 0, status.strMessage);
 }
 
 long long CPlotRun::PointsOfTheGraph(const CPlotData& data) const {
@@ -117,7 +183,7 @@ void CPlotRun::SetNotes(std::vector<SDataNote> notes) {
     emit NotesChanged();
 }
 
-void CPlotRun::Hold(const std::string& strWhy, long long nLine) {
+void CPlotRun::AddNote(const std::string& strWhy, long long nLine) {
     std::vector<SDataNote> notes = m_notes;
     if (std::none_of(notes.begin(), notes.end(),
                      [&](const SDataNote& note) { return note.strText == strWhy; }))
@@ -125,65 +191,82 @@ void CPlotRun::Hold(const std::string& strWhy, long long nLine) {
     SetNotes(std::move(notes));
 }
 
-void CPlotRun::MarkRead() {
-    const CReadReport& report = m_pData->GetReadReport();
-    if (m_pWatch && !report.bOpenFailed && !report.bReadFailed && report.bEndsWithLineFeed)
-        m_mark.Take(m_request.source.strPath, report.nBytes);
-    else
-        m_mark.Forget();
+void CPlotRun::ShowWaiting() {
+    if (m_pControl)
+        m_pControl->View()->SetWaitText(m_pPending || (m_pWatch && m_pWatch->Waiting())
+                                            ? QStringLiteral("waiting for the writer")
+                                            : QString());
 }
 
 bool CPlotRun::ReadAgain() {
-    const std::string& strPath = m_request.source.strPath;
-    // A monitoring program appends: a month of seconds is not read again for a line more.
-    if (m_mark.OnlyGrown(strPath) && m_pData->ContinueFromFile(strPath, m_mark.Offset())) {
-        MarkRead();
-        return true;
-    }
-    auto pData = std::make_unique<CPlotData>(m_request.nMaxPoints);
-    pData->ReadFromFile(strPath);
-    if (pData->GetReadReport().bOpenFailed)
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> pFile(
+        std::fopen(m_request.source.strPath.c_str(), "r"), &std::fclose);
+    if (!pFile) {
+        AddNote("gone: the chart shows what was read last", 0);
         return false;
-    m_pData = std::move(pData);
-    MarkRead();
+    }
+    // Each look reads the file it compared: a file renamed into place after the comparison
+    // waits for the next look.
+    const int nFile = fileno(pFile.get());
+    CReloadPolicy::ERead read = m_policy.HowToRead(nFile);
+    if (read == CReloadPolicy::ERead::Grown &&
+        std::fseek(pFile.get(), m_policy.Offset(), SEEK_SET) != 0)
+        read = CReloadPolicy::ERead::Rewritten;
+    switch (read) {
+    case CReloadPolicy::ERead::Unchanged:
+        return m_pPending != nullptr;
+    case CReloadPolicy::ERead::Grown:
+        // A monitoring program appends: a month of seconds is not read again for a line more.
+        // The shown store stays as it is shown, for Save as: the read goes on in a copy.
+        if (!m_pPending)
+            m_pPending = std::make_unique<CPlotData>(*m_pShown);
+        m_pPending->ContinueFromStream(pFile.get());
+        break;
+    case CReloadPolicy::ERead::Rewritten:
+        m_pPending = std::make_unique<CPlotData>(m_request.nMaxPoints);
+        m_pPending->ReadFromStream(pFile.get());
+        break;
+    }
+    m_policy.Mark(nFile, m_pPending->GetReadReport());
     return true;
 }
 
 void CPlotRun::Reload() {
-    if (!ReadAgain()) {
-        Hold("gone: the chart shows what was read last", 0);
+    if (m_pWatch->Problem() != m_strWatchProblem) {
+        m_strWatchProblem = m_pWatch->Problem();
+        AddNote(m_strWatchProblem, 0);
+    }
+    if (!ReadAgain())
         return;
-    }
-    const CPlotData* pData = m_pData.get();
-    const CReadReport& report = pData->GetReadReport();
-    // A set caught half way would show as a legend without its line.
-    if (const long long nOpenLine = report.nOpenSetLine[m_request.nGraph]) {
-        Hold("a set is still being written (no \"&\" after it yet): the chart shows the last "
-             "whole read",
-             nOpenLine);
+    const long long nOpenLine = m_pPending->GetReadReport().nOpenSetLine[m_request.nGraph];
+    const long long nPoints = PointsOfTheGraph(*m_pPending);
+    const long long nShownPoints = m_policy.ShownPoints();
+    const CReloadPolicy::EVerdict verdict = m_policy.Judge(nPoints, nOpenLine != 0);
+    switch (verdict) {
+    case CReloadPolicy::EVerdict::Hold:
+        AddNote("a set is still being written (no \"&\" after it yet): the chart shows the last "
+                "whole read",
+                nOpenLine);
+        ShowWaiting();
         return;
+    case CReloadPolicy::EVerdict::SecondLook:
+        QTimer::singleShot(CFileWatch::SETTLE_MS, this, &CPlotRun::Reload);
+        ShowWaiting();
+        return;
+    case CReloadPolicy::EVerdict::Show:
+    case CReloadPolicy::EVerdict::ShowFewer:
+        break;
     }
-    // Fewer points than before may be a file caught while it is written: a second read after
-    // another quiet moment tells.
-    const long long nPoints = PointsOfTheGraph(*pData);
-    std::vector<SDataNote> extraNotes;
-    if (nPoints < m_nShownPoints) {
-        if (std::exchange(m_nFewerPoints, nPoints) != nPoints) {
-            QTimer::singleShot(CFileWatch::SETTLE_MS, this, &CPlotRun::Reload);
-            return;
-        }
-        extraNotes.push_back(FewerPointsNote(nPoints, m_nShownPoints));
-    }
-    m_nFewerPoints = -1;
+    m_pShown = std::move(m_pPending);
     m_pControl->ResetToSavedState();
     const SStatus status = Show(*m_pChart, *m_pControl);
     if (!status.Ok())
         ReportAbout(m_request.source.Name(), 0, status.strMessage);
-    if (!extraNotes.empty()) {
-        std::vector<SDataNote> notes = m_notes;
-        notes.insert(notes.end(), extraNotes.begin(), extraNotes.end());
-        SetNotes(std::move(notes));
+    if (verdict == CReloadPolicy::EVerdict::ShowFewer) {
+        const SDataNote fewer = FewerPointsNote(nPoints, nShownPoints);
+        AddNote(fewer.strText, fewer.nLine);
     }
+    ShowWaiting();
 }
 
 SStatus CPlotRun::Write(CChartControl& control, const QString& strPath,
@@ -192,7 +275,7 @@ SStatus CPlotRun::Write(CChartControl& control, const QString& strPath,
         return SStatus::Failed(ECause::NotWritten,
                                "not written: '" + strPath.toStdString() +
                                    "' is the data file itself, which it would replace");
-    options.table = [this] { return GraphToCsv(*m_pData, m_request.nGraph); };
+    options.table = [this] { return GraphToCsv(Series(), m_request.dates); };
     return ExportChart(*control.View(), control.Model(), strPath, options);
 }
 
@@ -204,8 +287,12 @@ SStatus CPlotRun::PrintTable() {
     }
     // The notes are those of the window: what the chart would leave out, the statistics do.
     SPopulationReport population;
-    PopulateChart(CTChart(), *m_pData, population, m_request.nGraph);
-    SetNotes(DescribeData(*m_pData, population, m_request.nGraph));
+    PopulateChart(CTChart(), *m_pShown, population, m_request.nGraph, m_request.dates);
+    std::vector<SDataNote> notes =
+        DescribeData(*m_pShown, population, m_request.nGraph, m_request.dates);
+    const std::vector<SDataNote> differenceNotes = AddDifferences(CTChart(), population);
+    notes.insert(notes.end(), differenceNotes.begin(), differenceNotes.end());
+    SetNotes(std::move(notes));
     if (!status.Ok())
         return status;
     std::vector<std::string> unmeasured;
@@ -216,17 +303,35 @@ SStatus CPlotRun::PrintTable() {
         nWriteError = errno;
         return false;
     });
+    const std::vector<CGraphSeries> series = Series();
     if (m_request.bStability) {
-        const std::vector<SSeriesStability> measured =
-            MeasureGraphStability(*m_pData, m_request.nGraph, m_request.range,
-                                  m_request.dSecondsPerUnit, m_request.stability);
+        std::vector<SSeriesStability> measured;
+        if (m_request.hat.size() == 3) {
+            const int nLast = *std::max_element(m_request.hat.begin(), m_request.hat.end());
+            if (nLast >= static_cast<int>(series.size())) {
+                unmeasured.push_back("no three-cornered hat: graph " +
+                                     std::to_string(m_request.nGraph) + " holds " +
+                                     std::to_string(series.size()) + " series");
+            } else {
+                const auto At = [&](int n) -> const CGraphSeries& {
+                    return series[static_cast<std::size_t>(n)];
+                };
+                measured =
+                    MeasureHat(At(m_request.hat[0]), At(m_request.hat[1]), At(m_request.hat[2]),
+                               m_request.range, m_request.dSecondsPerUnit, m_request.stability,
+                               m_request.dates);
+            }
+        } else {
+            measured = MeasureGraphStability(series, m_request.range, m_request.dSecondsPerUnit,
+                                             m_request.stability, m_request.dates);
+        }
         for (const SSeriesStability& series : measured) {
             if (!series.strNote.empty())
                 unmeasured.push_back(series.strNote);
         }
         WriteStabilityTable(measured, out);
     } else {
-        WriteStatisticsTable(*m_pData, m_request.nGraph, m_request.range, out, unmeasured);
+        WriteStatisticsTable(series, m_request.range, m_request.dates, out, unmeasured);
     }
     for (const std::string& strNote : unmeasured)
         ReportAbout(m_request.source.Name(), 0, strNote);

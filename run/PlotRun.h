@@ -2,9 +2,10 @@
 
 #include "chart/DataNotes.h"
 #include "chartcontrol/ChartExport.h"
+#include "data/GraphSeries.h"
 #include "platform/Status.h"
-#include "run/FileMark.h"
 #include "run/PlotRequest.h"
+#include "run/ReloadPolicy.h"
 
 #include <QObject>
 #include <QString>
@@ -33,16 +34,16 @@ public:
     // With --watch: follows the request's file from now on, so that no change after the
     // read can go unseen.
     void Watch();
-    // Reads the request's input into a fresh store. Usage when the command line named none;
-    // CannotOpen or CannotRead when the input could not be had (the store then holds what
-    // was read, if anything).
+    // Reads the request's input into a fresh store, the one shown from now on. Usage when the
+    // command line named none; CannotOpen or CannotRead when the input could not be had (the store
+    // then holds what was read, if anything).
     SStatus Read();
-    // Fills chart, bound to control, with the requested graph of the last read, and tells
+    // Fills chart, bound to control, with the requested graph of the shown store, and tells
     // what the picture leaves out. ChartFailed, in the chart's own words, when one of its
     // calls failed: the chart stays as far as it got. The run keeps both for --watch.
     SStatus Show(const CTChart& chart, CChartControl& control);
     // Writes the chart (filled by Show) to strPath, the kind chosen by options or the name;
-    // a CSV holds the numbers of the last read as its file has them.
+    // a CSV holds the numbers of the shown store as its file has them.
     SStatus Write(CChartControl& control, const QString& strPath, SExportOptions options) const;
     // --export from start to end on control, a chart component without a window: read, fill,
     // write to the request's path. Nothing is written for an input that could not be had.
@@ -53,8 +54,11 @@ public:
     // printed for an input that could not be had.
     SStatus PrintTable();
 
-    // The store the chart shows; null before the first read.
-    const CPlotData* ShownData() const { return m_pData.get(); }
+    // The series the chart shows: the shown graph's sets, then the differences asked for.
+    // Refers to the shown store: good until the next read is shown.
+    std::vector<CGraphSeries> Series() const;
+    // Shows A - B of two of the shown graph's series (from 0) after them from now on.
+    void AddDifference(int nA, int nB);
 
     // The notes on the last read as it is shown, in their order.
     const std::vector<SDataNote>& Notes() const { return m_notes; }
@@ -71,31 +75,34 @@ signals:
 
 private:
     long long PointsOfTheGraph(const CPlotData& data) const;
+    // The differences asked for, added to chart after the sets; notes on epochs left out.
+    std::vector<SDataNote> AddDifferences(const CTChart& chart,
+                                          SPopulationReport& population) const;
     // Whether strPath names the input file, under any name: writing there would lose it.
     bool WritesOverInput(const std::string& strPath) const;
-    // With --watch, when the file's writer is done with it: shown anew, unless it is gone,
-    // a set of the shown graph is still being written, or it holds fewer points than before
-    // and a second look after a quiet moment has not confirmed that.
+    // With --watch, when the file may have changed: read into the pending store (anew, or on
+    // from the last read when the file only grew) and shown, as the policy judges.
     void Reload();
-    // With --watch: the file read anew, or, when it only grew since the last read, read on
-    // from there into the store. False when it is gone.
+    // With --watch: the file read as the policy says into the pending store. False when it is
+    // gone, or holds nothing new and nothing waits to be shown.
     bool ReadAgain();
-    // Notes where the read just made ended, for the next to tell whether the file only grew.
-    void MarkRead();
-    // Keeps the chart as it is, with a note why.
-    void Hold(const std::string& strWhy, long long nLine);
+    // One more note on the chart as it is (why it stays, say), unless it is there already.
+    void AddNote(const std::string& strWhy, long long nLine);
     void SetNotes(std::vector<SDataNote> notes);
+    // The chart's corner says whether what it shows may be behind the file.
+    void ShowWaiting();
 
     SPlotRequest m_request;
-    std::unique_ptr<CPlotData> m_pData;
+    std::unique_ptr<CPlotData> m_pShown;
+    // With --watch: a read not shown yet (held, or waiting for a second look).
+    std::unique_ptr<CPlotData> m_pPending;
     std::vector<SDataNote> m_notes;
     // What went to stderr last: a note repeated by the next read is not said again.
     std::vector<SDataNote> m_printed;
     const CTChart* m_pChart = nullptr;
     CChartControl* m_pControl = nullptr;
     CFileWatch* m_pWatch = nullptr;
-    CFileMark m_mark;
-    long long m_nShownPoints = 0;
-    long long m_nFewerPoints = -1; // a smaller count once read, waiting to be read again
+    CReloadPolicy m_policy;
+    std::string m_strWatchProblem;
     SStatus m_outcome;
 };

@@ -71,11 +71,11 @@ bool CPlotDlg::CreateControls() {
     connect(pView, &CChartView::StatisticsRequested, m_pStatistics, &CStatisticsPanel::Toggle);
     m_pStability = new CStabilityWindow(
         *pView, this,
-        [this](const SXRange& range, double dSecondsPerUnit, const SStabilityOptions& options) {
-            const CPlotData* pData = m_run.ShownData();
-            return pData ? MeasureGraphStability(*pData, m_run.Request().nGraph, range,
-                                                 dSecondsPerUnit, options)
-                         : std::vector<SSeriesStability>();
+        [this](const SXRange& julian, double dSecondsPerUnit, const SStabilityOptions& options) {
+            const SDateRule& dates = m_run.Request().dates;
+            const SXRange range{dates.FromJulian(julian.dFrom), dates.FromJulian(julian.dTo),
+                                julian.dFromStep, julian.dToStep};
+            return MeasureGraphStability(m_run.Series(), range, dSecondsPerUnit, options, dates);
         },
         m_run.Request().dSecondsPerUnit, m_run.Request().stability);
     connect(pView, &CChartView::StabilityRequested, m_pStability, &CStabilityWindow::Toggle);

@@ -23,7 +23,7 @@ TEST(GraphCsv, HoldsTheFilesNumbersAndTheTimeTheChartPlacesThemAt) {
                                     "Series 1,1.5,2\r\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(GraphToCsv(*ReadNew(c.pszText), 0), c.pszCsv);
+        EXPECT_EQ(GraphToCsv(SetsOfGraph(*ReadNew(c.pszText), 0), {}), c.pszCsv);
 }
 
 } // namespace

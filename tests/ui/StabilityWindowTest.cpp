@@ -66,7 +66,8 @@ TEST(StabilityWindow, ShowsWhatStabilityPrintsForTheSameSeries) {
 
     const auto pData = ReadNew(TwoReceivers(), 4000);
     const std::string strPrinted = WholeTable([&](CTableWriter& out) {
-        WriteStabilityTable(MeasureGraphStability(*pData, 0, SXRange(), 1e-9, {}), out);
+        WriteStabilityTable(MeasureGraphStability(SetsOfGraph(*pData, 0), SXRange(), 1e-9, {}, {}),
+                            out);
     });
     EXPECT_GT(strPrinted.size(), 1000U);
     EXPECT_EQ(strShown.toStdString(), strPrinted);
