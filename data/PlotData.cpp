@@ -155,6 +155,11 @@ CPlotData::CPlotData(const CPlotData& other) : CPlotData(other.m_nMaxPoints) {
     m_nRunFirstLine = other.m_nRunFirstLine;
     m_nRunStored = other.m_nRunStored;
     m_bRunHasNumber = other.m_bRunHasNumber;
+    m_bAnySet = other.m_bAnySet;
+    m_bSetSinceEnd = other.m_bSetSinceEnd;
+    m_runBeforeFirstSet = other.m_runBeforeFirstSet;
+    m_runLineJumps = other.m_runLineJumps;
+    m_nLastStoredLine = other.m_nLastStoredLine;
     std::memcpy(m_nPendingIssues, other.m_nPendingIssues, sizeof m_nPendingIssues);
     m_pendingIssues = other.m_pendingIssues;
     m_report = other.m_report;
