@@ -22,10 +22,9 @@ TEST(SeriesDifference, EpochsWithinOnePercentOfTheStepArePartners) {
 }
 
 TEST(SeriesDifference, TakesAsEpochsAndSaysWhatHadNoPartner) {
-    const SDifference difference =
-        Difference(Series("rx1", {2460676.5, 2460676.6, 2460676.7, 2460676.8}, {5, 7, NAN, 1}),
-                   Series("rx2", {2460676.5000001, 2460676.7, 2460676.8, 2460676.9}, {2, 3, 4, 6}),
-                   {});
+    const SDifference difference = Difference(
+        Series("rx1", {2460676.5, 2460676.6, 2460676.7, 2460676.8}, {5, 7, NAN, 1}),
+        Series("rx2", {2460676.5000001, 2460676.7, 2460676.8, 2460676.9}, {2, 3, 4, 6}), {});
     const CGraphSeries& series = difference.series;
     EXPECT_EQ(series.Title(), "rx1 \u2212 rx2");
     ASSERT_EQ(series.Count(), 3);
