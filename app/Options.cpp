@@ -107,6 +107,46 @@ std::string TakeConfidence(const std::string& strValue, SOptions& options) {
     return {};
 }
 
+// "A,B" or "A,B,C": series numbers of the shown graph, from 0, all different.
+bool ReadSeriesList(const std::string& strValue, std::size_t nCount, std::vector<int>& series) {
+    series.clear();
+    std::string_view str(strValue);
+    for (std::size_t k = 0; k < nCount; ++k) {
+        const std::size_t nComma = k + 1 < nCount ? str.find(',') : str.size();
+        int nSeries = 0;
+        if (nComma == std::string_view::npos ||
+            !ReadWhole(str.substr(0, nComma), 0, MAX_SETS + 9, nSeries) ||
+            std::find(series.begin(), series.end(), nSeries) != series.end())
+            return false;
+        series.push_back(nSeries);
+        str.remove_prefix(std::min(str.size(), nComma + 1));
+    }
+    return true;
+}
+
+std::string TakeDifference(const std::string& strValue, SOptions& options) {
+    std::vector<int> series;
+    if (!ReadSeriesList(strValue, 2, series))
+        return "--difference takes two series of the graph as A,B (from 0: 0,1), not '" + strValue +
+               "'";
+    options.request.differences.emplace_back(series[0], series[1]);
+    return {};
+}
+
+std::string TakeHat(const std::string& strValue, SOptions& options) {
+    if (!ReadSeriesList(strValue, 3, options.request.hat))
+        return "--hat takes three series of the graph as A,B,C (from 0: 0,1,2), not '" + strValue +
+               "'";
+    return {};
+}
+
+std::string TakeAxis(const std::string& strValue, SOptions& options) {
+    if (strValue != "date" && strValue != "mjd")
+        return "--axis takes date or mjd, not '" + strValue + "'";
+    options.request.bMjdAxis = strValue == "mjd";
+    return {};
+}
+
 std::string TakeExport(const std::string& strValue, SOptions& options) {
     options.request.bExport = true;
     options.request.strExportPath = strValue;
@@ -123,9 +163,10 @@ std::string TakeFormat(const std::string& strValue, SOptions& options) {
     return "--format takes png, svg, pdf, csv or json, not '" + strValue + "'";
 }
 
-// One end of an x range: empty for open, a number, or an ISO date taken as its Julian Date;
-// with the step of its text.
-bool ReadRangeEnd(std::string_view str, double dOpen, double& dValue, double& dStep) {
+// One end of an x range: empty for open, a number as x is written, or an ISO date taken as x
+// of that moment (a Julian Date, or under --mjd a Modified one); with the step of its text.
+bool ReadRangeEnd(std::string_view str, double dOpen, const SDateRule& rule, double& dValue,
+                  double& dStep) {
     if (str.empty()) {
         dValue = dOpen;
         return true;
@@ -135,23 +176,39 @@ bool ReadRangeEnd(std::string_view str, double dOpen, double& dValue, double& dS
         dStep = std::pow(10.0, -DecimalPlaces(str));
         return true;
     }
-    return IsoDateToJulian(str, dValue, &dStep);
+    if (!IsoDateToJulian(str, dValue, &dStep))
+        return false;
+    dValue = rule.FromJulian(dValue);
+    return true;
 }
 
-// FROM:TO, where ISO times have colons of their own: the split where both ends read.
 std::string TakeRange(const std::string& strValue, SOptions& options) {
-    SXRange& range = options.request.range;
+    options.strRange = strValue;
+    return {};
+}
+
+// FROM:TO, where ISO times have colons of their own: the split where both ends read. Read
+// once every option is known, --mjd among them.
+std::string ReadRange(const std::string& strValue, SPlotRequest& request) {
+    SXRange& range = request.range;
     for (std::size_t nColon = strValue.find(':'); nColon != std::string::npos;
          nColon = strValue.find(':', nColon + 1)) {
         const std::string_view str(strValue);
-        if (ReadRangeEnd(str.substr(0, nColon), -HUGE_VAL, range.dFrom, range.dFromStep) &&
-            ReadRangeEnd(str.substr(nColon + 1), HUGE_VAL, range.dTo, range.dToStep)) {
+        if (ReadRangeEnd(str.substr(0, nColon), -HUGE_VAL, request.dates, range.dFrom,
+                         range.dFromStep) &&
+            ReadRangeEnd(str.substr(nColon + 1), HUGE_VAL, request.dates, range.dTo,
+                         range.dToStep)) {
             if (range.dFrom > range.dTo)
                 return "--x-range '" + strValue + "' ends before it starts: give FROM:TO";
             return {};
         }
     }
     return "--x-range takes FROM:TO, numbers or dates as 2024-12-06T12:00, not '" + strValue + "'";
+}
+
+std::string TakeMjd(const std::string&, SOptions& options) {
+    options.request.dates.bMjd = true;
+    return {};
 }
 
 template <bool SPlotRequest::*pFlag> std::string TakeFlag(const std::string&, SOptions& options) {
@@ -181,6 +238,10 @@ const SOptionRule OPTION_RULES[] = {
     {"--taus", "octave, decade or all", &TakeTaus},
     {"--noise", "a noise type", &TakeNoise},
     {"--confidence", "a probability", &TakeConfidence},
+    {"--difference", "A,B", &TakeDifference},
+    {"--hat", "A,B,C", &TakeHat},
+    {"--mjd", nullptr, &TakeMjd},
+    {"--axis", "date or mjd", &TakeAxis},
 };
 
 // What no single option can check: the ones that only make sense together.
@@ -197,6 +258,8 @@ std::string CheckTogether(const SOptions& options) {
         return "--stats or --stability: one table at a time";
     if (options.Given("--x-range") && !options.request.bStats && !options.request.bStability)
         return "--x-range chooses what --stats or --stability measures: give one of them too";
+    if (options.Given("--hat") && !options.request.bStability)
+        return "--hat measures the stability of three clocks: give --stability too";
     if (options.request.bStability && options.request.dSecondsPerUnit == 0.0)
         return "--stability needs --y-unit s, ms, us, ns or ps: a stability in the wrong unit "
                "is a wrong number";
@@ -232,12 +295,13 @@ std::vector<std::string> IdleOptions(const SOptions& options) {
             if (options.Given(pszName))
                 idle.push_back(std::string(pszName) + " has no effect without --stability");
         }
-        if (options.request.dSecondsPerUnit > 0.0)
-            idle.push_back("--y-unit has no effect on " +
-                           std::string(options.request.bStats ? "--stats" : "an export"));
+        if (options.request.dSecondsPerUnit > 0.0 && !options.request.bStats)
+            idle.push_back("--y-unit has no effect on an export");
     }
     const std::string strKind = options.request.bExport ? ExportKind(options) : std::string();
     const bool bPicture = strKind == "png" || strKind == "svg" || strKind == "pdf";
+    if (bTable && options.Given("--axis"))
+        idle.push_back("--axis has no effect on a table: its x are as the file has them");
     if (options.request.bAll && (bTable || (options.request.bExport && !bPicture)))
         idle.push_back("--all has no effect on " +
                        (bTable ? std::string("a table") : "a " + strKind + " export"));
@@ -291,6 +355,9 @@ SOptions ExtractOptions(CArgumentList& args) {
                     words.begin() +
                         static_cast<std::ptrdiff_t>(std::min(i + nWords, words.size())));
     }
+    if (const std::string strError = ReadRange(options.strRange, options.request);
+        options.Given("--x-range") && options.status.Ok() && !strError.empty())
+        options.status = SStatus::Failed(ECause::Usage, strError);
     if (const std::string strError = CheckTogether(options);
         options.status.Ok() && !strError.empty())
         options.status = SStatus::Failed(ECause::Usage, strError);

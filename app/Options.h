@@ -17,6 +17,7 @@ struct SOptions {
     SPlotRequest request;
     // The options given, by name ("--x-range"), in their order.
     std::vector<std::string> given;
+    std::string strRange; // the text of --x-range, read once --mjd is known
     bool Given(const char* pszName) const {
         return std::find(given.begin(), given.end(), pszName) != given.end();
     }

@@ -1,5 +1,7 @@
 #include "data/SeriesStatistics.h"
 
+#include "data/TimeConstants.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -144,6 +146,26 @@ SSeriesStatistics Compute(const SSpan& span) {
     });
     const double dRss = CorrectedSquares(squaresResiduals, residuals, dCount);
     stats.dResidualStd = std::ldexp(std::sqrt(dRss / (dCount - 2.0)), nExpY);
+
+    // The parabola through orthogonal polynomials of the deviations of u: the coefficient of
+    // the second, p2 = du^2 - (S3 / S2) du - S2 / n, is that of u^2, free of the line's.
+    CCompensatedSum cubesU;
+    span.ForEachFinite([&](double dX, double) {
+        const double dDevU = u(dX) - dMeanU;
+        cubesU.Add(dDevU * dDevU * dDevU);
+    });
+    const double dLinear = cubesU.Total() / dSuu;
+    const double dConstant = dSuu / dCount;
+    CCompensatedSum productsP2, squaresP2;
+    span.ForEachFinite([&](double dX, double dY) {
+        const double dDevU = u(dX) - dMeanU;
+        const double dP2 = dDevU * dDevU - dLinear * dDevU - dConstant;
+        productsP2.Add((v(dY) - dMeanV) * dP2);
+        squaresP2.Add(dP2 * dP2);
+    });
+    // Two different x leave p2 at 0 but for rounding.
+    if (squaresP2.Total() > 1e-12 * dSuu * dSuu / dCount)
+        stats.dQuadratic = std::ldexp(productsP2.Total() / squaresP2.Total(), nExpY - 2 * nExpX);
     return stats;
 }
 
@@ -181,6 +203,11 @@ SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::s
     const std::size_t nBegin = FirstIndexPast(all, [dFromX](double dX) { return dX >= dFromX; });
     const std::size_t nEnd = FirstIndexPast(all, [dToX](double dX) { return dX > dToX; });
     return Compute(SSpan{pX, pY, nBegin, std::max(nBegin, nEnd), nStride});
+}
+
+SFrequency FrequencyOf(const SSeriesStatistics& stats, double dSecondsPerUnit) {
+    return {stats.dSlope * dSecondsPerUnit / SECONDS_PER_DAY,
+            2.0 * stats.dQuadratic * dSecondsPerUnit / SECONDS_PER_DAY};
 }
 
 std::vector<double> FitResiduals(const SSeriesStatistics& fit, const double* pX, const double* pY,

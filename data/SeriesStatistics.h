@@ -41,7 +41,20 @@ struct SSeriesStatistics {
     double dFitY0 = NaN;       // the line y = dFitY0 + dSlope * (x - dFirstX) at dFirstX
     double dSlope = NaN;       // per x unit
     double dResidualStd = NaN; // of y about the line, n - 2 degrees of freedom
+    // The least-squares parabola's coefficient of x squared, per x unit squared: half the rate
+    // at which the slope changes (a clock's frequency drift, of its phase). NaN for fewer than 3
+    // points or fewer than 3 different x.
+    double dQuadratic = NaN;
 };
+
+// A clock's frequency from the statistics of its phase against days (y in units of
+// dSecondsPerUnit seconds): the line's slope as a fractional frequency (s/s; 1 ns a day is
+// 1.1574e-14), and its drift, the change of that fraction a day, from the parabola.
+struct SFrequency {
+    double dOffset = SSeriesStatistics::NaN;
+    double dDriftPerDay = SSeriesStatistics::NaN;
+};
+SFrequency FrequencyOf(const SSeriesStatistics& stats, double dSecondsPerUnit);
 
 // Point i is at pX[i * nStride] and pY[i * nStride]: x and y may lie interleaved in one array.
 SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints,

@@ -2,12 +2,16 @@
 
 #include "data/SeriesPoints.h"
 #include "data/SeriesStatistics.h"
+#include "data/TimeConstants.h"
 #include "run/TableText.h"
 
 void WriteStatisticsTable(const std::vector<CGraphSeries>& series, const SXRange& range,
-                          const SDateRule& rule, CTableWriter& out,
+                          const SDateRule& rule, double dSecondsPerUnit, CTableWriter& out,
                           std::vector<std::string>& notes) {
-    out.Texts(STATISTICS_COLUMNS).EndRow();
+    out.Texts(STATISTICS_COLUMNS);
+    if (dSecondsPerUnit > 0.0)
+        out.Texts(FREQUENCY_COLUMNS);
+    out.EndRow();
     for (const CGraphSeries& one : series) {
         const SSeriesPoints points = DrawnPointsInRange(one, range, rule);
         const SSeriesStatistics stats =
@@ -20,6 +24,12 @@ void WriteStatisticsTable(const std::vector<CGraphSeries>& series, const SXRange
                               stats.dMin, stats.dXOfMin, stats.dMax, stats.dXOfMax,
                               stats.dPeakToPeak, stats.dFitY0, stats.dSlope, stats.dResidualStd})
             out.Number(dValue);
+        if (dSecondsPerUnit > 0.0) {
+            const SFrequency frequency = FrequencyOf(stats, dSecondsPerUnit);
+            const bool bDates = !points.x.empty() && rule.IsDate(points.x.front());
+            out.Number(bDates ? frequency.dOffset : NAN)
+                .Number(bDates ? frequency.dDriftPerDay : NAN);
+        }
         out.EndRow();
     }
 }

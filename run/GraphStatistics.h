@@ -20,6 +20,11 @@ inline constexpr const char* STATISTICS_COLUMNS[] = {
 // Dates) and the standard deviation of the residuals (n - 2). x is as the file has it; "nan"
 // where a value is undefined (too few points).
 // A series without a drawn point there gets its row of nan and a note, "'title': ...", in notes.
+// With y a phase in units of dSecondsPerUnit seconds (not 0) and x dates, two columns more:
+// frac_freq, the line's slope as a fractional frequency (s/s), and drift_per_day, the change of
+// fractional frequency a day from the least-squares parabola (2 c, c its coefficient of t^2
+// with t in days, over the seconds of a day); nan for plain x.
+inline constexpr const char* FREQUENCY_COLUMNS[] = {"frac_freq", "drift_per_day"};
 void WriteStatisticsTable(const std::vector<CGraphSeries>& series, const SXRange& range,
-                          const SDateRule& rule, CTableWriter& out,
+                          const SDateRule& rule, double dSecondsPerUnit, CTableWriter& out,
                           std::vector<std::string>& notes);

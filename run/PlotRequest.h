@@ -38,6 +38,7 @@ struct SPlotRequest {
     std::vector<std::pair<int, int>> differences;
     // --hat A,B,C: the three-cornered hat of three series in place of --stability's series.
     std::vector<int> hat;
+    bool bMjdAxis = false;       // --axis mjd: the date axis and read-outs as Modified Julian Dates
     SXRange range;               // the x the statistics are taken over
     int nMaxPoints = MAX_POINTS; // room for so many points a set
     // The export's size (pixels of a PNG, points of a PDF or SVG); 0 for the chart's own.

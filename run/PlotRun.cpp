@@ -331,7 +331,8 @@ SStatus CPlotRun::PrintTable() {
         }
         WriteStabilityTable(measured, out);
     } else {
-        WriteStatisticsTable(series, m_request.range, m_request.dates, out, unmeasured);
+        WriteStatisticsTable(series, m_request.range, m_request.dates, m_request.dSecondsPerUnit,
+                             out, unmeasured);
     }
     for (const std::string& strNote : unmeasured)
         ReportAbout(m_request.source.Name(), 0, strNote);

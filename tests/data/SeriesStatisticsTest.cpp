@@ -97,6 +97,24 @@ TEST(SeriesStatistics, SmallVariationsOnLargeOffsetsKeepTheirDigits) {
                  1e-12);
 }
 
+// A clock's phase in ns drifting by a known amount: 3 ns a day of offset, 0.5 ns a day a day
+// of curvature, on a Julian Date offset. The fraction of 1 ns a day is 1 / 86400e9.
+TEST(SeriesStatistics, TheParabolaGivesTheFrequencyDrift) {
+    std::vector<double> x, y;
+    for (int k = 0; k < 3000; ++k) {
+        const double t = k / 96.0;
+        x.push_back(2460650.5 + t);
+        y.push_back(1e6 + 3.0 * t + 0.5 * t * t + (k % 2 == 0 ? 0.2 : -0.2));
+    }
+    const S s = ComputeStatistics(x.data(), y.data(), x.size());
+    EXPECT_PRED3(Close, s.dQuadratic, 0.5, 1e-6);
+    const SFrequency frequency = FrequencyOf(s, 1e-9);
+    EXPECT_PRED3(Close, frequency.dDriftPerDay, 1.0 / 86400e9, 1e-6);
+    EXPECT_PRED3(Close, FrequencyOf(ComputeStatistics(x.data(), x.data(), 2), 1e-9).dOffset,
+                 1e-9 / 86400, 1e-12); // y = x: 1 ns a day
+    EXPECT_TRUE(std::isnan(ComputeStatistics(x.data(), y.data(), 2).dQuadratic));
+}
+
 TEST(SeriesStatistics, RangeTakesThePointsFromToBothEndsIncluded) {
     const double x[] = {0, 1, 2, NaN, 3, 4, 5};
     const double y[] = {10, 11, NaN, 12, 13, 14, 15};
