@@ -156,8 +156,8 @@ string Observed(const CPlotData& data) {
            std::to_string(report.pointsBeyondSet.nCount) + "," +
            std::to_string(report.strayPoints.nCount) + "," + std::to_string(report.nRecounts) +
            "," + std::to_string(report.pointsBeforeFirstSet.nCount) + "," +
-           std::to_string(data.GetLine(0, 1, 0)) + "," + std::to_string(report.digest.End()) +
-           "," + std::to_string(report.digest.Value());
+           std::to_string(data.GetLine(0, 1, 0)) + "," + std::to_string(report.digest.End()) + "," +
+           std::to_string(report.digest.Value());
 }
 
 // A store of room for 5 points a set keeps the rules a store of 1000 keeps, on input scaled
