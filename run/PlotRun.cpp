@@ -114,9 +114,10 @@ SStatus CPlotRun::Show(const CTChart& chart, CChartControl& control) {
 
 std::vector<CGraphSeries> CPlotRun::Series() const {
     std::vector<CGraphSeries> series = SetsOfGraph(*m_pShown, m_request.nGraph);
-    const auto nSets = static_cast<int>(series.size());
+    // Each difference may take any series before it, a difference among them.
     for (const auto& [nA, nB] : m_request.differences) {
-        if (nA < nSets && nB < nSets)
+        const auto nSeries = static_cast<int>(series.size());
+        if (nA < nSeries && nB < nSeries)
             series.push_back(Difference(series[static_cast<std::size_t>(nA)],
                                         series[static_cast<std::size_t>(nB)], m_request.dates)
                                  .series);
@@ -127,36 +128,37 @@ std::vector<CGraphSeries> CPlotRun::Series() const {
 std::vector<SDataNote> CPlotRun::AddDifferences(const CTChart& chart,
                                                 SPopulationReport& population) const {
     std::vector<SDataNote> notes;
-    const std::vector<CGraphSeries> sets = SetsOfGraph(*m_pShown, m_request.nGraph);
-    const auto nSets = static_cast<int>(sets.size());
-    int nSeries = nSets;
+    std::vector<CGraphSeries> series = SetsOfGraph(*m_pShown, m_request.nGraph);
+    // Each difference may take any series before it, a difference among them.
     for (const auto& [nA, nB] : m_request.differences) {
-        if (nA >= nSets || nB >= nSets) {
+        const auto nSeries = static_cast<int>(series.size());
+        if (nA >= nSeries || nB >= nSeries) {
             notes.push_back({0, "no difference " + std::to_string(nA) + " - " + std::to_string(nB) +
-                                    ": graph " + std::to_string(m_request.nGraph) + " holds " +
-                                    std::to_string(nSets) + " series"});
+                                    ": graph " + std::to_string(m_request.nGraph) + " shows " +
+                                    std::to_string(nSeries) + " series"});
             continue;
         }
-        const SDifference difference =
-            Difference(sets[static_cast<std::size_t>(nA)], sets[static_cast<std::size_t>(nB)],
-                       m_request.dates);
+        const CGraphSeries& a = series[static_cast<std::size_t>(nA)];
+        const CGraphSeries& b = series[static_cast<std::size_t>(nB)];
+        SDifference difference = Difference(a, b, m_request.dates);
         chart.AddSeries(0);
         AddPointsInBulk(chart, nSeries, difference.series, population, m_request.dates);
         chart.GetSeries(nSeries).SetTitle(difference.series.Title().c_str());
-        ++nSeries;
         if (difference.nAloneA || difference.nAloneB)
             notes.push_back({0, "'" + difference.series.Title() +
                                     "': " + std::to_string(difference.nAloneA) + " epochs of '" +
-                                    sets[static_cast<std::size_t>(nA)].Title() + "' and " +
-                                    std::to_string(difference.nAloneB) + " of '" +
-                                    sets[static_cast<std::size_t>(nB)].Title() +
+                                    a.Title() + "' and " + std::to_string(difference.nAloneB) +
+                                    " of '" + b.Title() +
                                     "' had no partner within 1 % of the step, and are left out"});
+        series.push_back(std::move(difference.series));
     }
     return notes;
 }
 
 void CPlotRun::AddDifference(int nA, int nB) {
     m_request.differences.emplace_back(nA, nB);
+    // A difference is signed: the view from 0 up would hide half of it.
+    m_request.bAll = true;
     if (!m_pChart || !m_pControl)
         return;
     m_pControl->ResetToSavedState();

@@ -8,6 +8,7 @@
 #include "ui/AboutDlg.h"
 #include "ui/ChartSaving.h"
 #include "ui/DialogUnits.h"
+#include "ui/DifferenceDialog.h"
 #include "ui/Icons.h"
 #include "ui/Messages.h"
 #include "ui/NotesLabel.h"
@@ -18,6 +19,7 @@
 #include "ui/StatisticsPanel.h"
 #include "ui/SystemMenu.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -71,11 +73,26 @@ bool CPlotDlg::CreateControls() {
     connect(pView, &CChartView::StatisticsRequested, m_pStatistics, &CStatisticsPanel::Toggle);
     m_pStability = new CStabilityWindow(
         *pView, this,
-        [this](const SXRange& julian, double dSecondsPerUnit, const SStabilityOptions& options) {
+        [this](const SXRange& julian, double dSecondsPerUnit, const SStabilityOptions& options,
+               const std::vector<int>& hat) {
             const SDateRule& dates = m_run.Request().dates;
             const SXRange range{dates.FromJulian(julian.dFrom), dates.FromJulian(julian.dTo),
                                 julian.dFromStep, julian.dToStep};
-            return MeasureGraphStability(m_run.Series(), range, dSecondsPerUnit, options, dates);
+            const std::vector<CGraphSeries> series = m_run.Series();
+            if (hat.size() == 3 && std::all_of(hat.begin(), hat.end(), [&](int n) {
+                    return n < static_cast<int>(series.size());
+                }))
+                return MeasureHat(series[static_cast<std::size_t>(hat[0])],
+                                  series[static_cast<std::size_t>(hat[1])],
+                                  series[static_cast<std::size_t>(hat[2])], range, dSecondsPerUnit,
+                                  options, dates);
+            return MeasureGraphStability(series, range, dSecondsPerUnit, options, dates);
+        },
+        [this] {
+            std::vector<std::string> titles;
+            for (const CGraphSeries& series : m_run.Series())
+                titles.push_back(series.Title());
+            return titles;
         },
         m_run.Request().dSecondsPerUnit, m_run.Request().stability);
     connect(pView, &CChartView::StabilityRequested, m_pStability, &CStabilityWindow::Toggle);
@@ -149,8 +166,26 @@ void CPlotDlg::BuildSystemMenu() {
         *this, [this](unsigned nCommand) { OnSysCommand(nCommand, 0); }, pAbout);
     // A window manager that keeps Alt+Space for its own menu leaves the chart's menu as the
     // place where a user looks for About.
+    // A - B of two series, shown after them from then on.
+    auto* pDifference = new QAction(tr("Difference &A − B..."), this);
+    pDifference->setShortcut(Qt::Key_Minus);
+    pDifference->setShortcutContext(Qt::WindowShortcut);
+    addAction(pDifference);
+    connect(pDifference, &QAction::triggered, this, &CPlotDlg::AskForDifference);
+    QList<QAction*> actions{pDifference};
     if (pAbout)
-        m_pChartControl->View()->AddMenuActions({pAbout});
+        actions << pAbout;
+    m_pChartControl->View()->AddMenuActions(actions);
+}
+
+void CPlotDlg::AskForDifference() {
+    QStringList titles;
+    for (const CGraphSeries& series : m_run.Series())
+        titles << QString::fromStdString(series.Title());
+    int nA = 0;
+    int nB = 0;
+    if (::AskForDifference(this, titles, nA, nB))
+        m_run.AddDifference(nA, nB);
 }
 
 void CPlotDlg::contextMenuEvent(QContextMenuEvent* pEvent) {

@@ -49,6 +49,7 @@ private:
     void ShowNotes();
     void SaveChart();
     void BuildSystemMenu();
+    void AskForDifference();
 
     QIcon m_hIcon;
     CTChart m_chart;

@@ -102,10 +102,12 @@ double Dodged(double dTau, std::size_t s, std::size_t n) {
 } // namespace
 
 CStabilityWindow::CStabilityWindow(CChartView& view, QWidget* pMainWindow, Measure measure,
-                                   double dSecondsPerUnit, const SStabilityOptions& options)
+                                   Titles titles, double dSecondsPerUnit,
+                                   const SStabilityOptions& options)
     : QWidget(pMainWindow, Qt::Window), m_view(view), m_pMainWindow(pMainWindow),
-      m_measure(std::move(measure)), m_dSecondsPerUnit(dSecondsPerUnit), m_options(options),
-      m_pUnit(new QComboBox(this)), m_pDeviation(new QComboBox(this)), m_pHeading(new QLabel(this)),
+      m_measure(std::move(measure)), m_titles(std::move(titles)),
+      m_dSecondsPerUnit(dSecondsPerUnit), m_options(options), m_pUnit(new QComboBox(this)),
+      m_pDeviation(new QComboBox(this)), m_pWhat(new QComboBox(this)), m_pHeading(new QLabel(this)),
       m_pPlot(new QCustomPlot(this)), m_pTable(new QTableWidget(this)) {
     setWindowTitle(tr("Stability"));
     m_pUnit->addItem(tr("unit of y?"), 0.0);
@@ -124,6 +126,8 @@ CStabilityWindow::CStabilityWindow(CChartView& view, QWidget* pMainWindow, Measu
     pBar->addWidget(pSave);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pBar);
+    pLayout->addWidget(m_pWhat, 0, Qt::AlignLeft);
+    m_pWhat->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     pLayout->addWidget(m_pHeading);
     pLayout->addWidget(m_pPlot, 3);
     pLayout->addWidget(m_pTable, 2);
@@ -154,6 +158,7 @@ CStabilityWindow::CStabilityWindow(CChartView& view, QWidget* pMainWindow, Measu
         MeasureNow();
     });
     connect(m_pDeviation, &QComboBox::currentIndexChanged, this, &CStabilityWindow::ShowResults);
+    connect(m_pWhat, &QComboBox::activated, this, &CStabilityWindow::MeasureNow);
     connect(pCopy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(TableText()); });
     connect(pSave, &QPushButton::clicked, this, &CStabilityWindow::Save);
@@ -191,7 +196,30 @@ void CStabilityWindow::Refresh() {
         m_refresh.start();
 }
 
+void CStabilityWindow::OfferHats() {
+    // The choice is kept by its text while the series keep their titles.
+    const QString strChosen = m_pWhat->currentText();
+    const std::vector<std::string> titles = m_titles();
+    m_pWhat->clear();
+    m_pWhat->addItem(tr("each series"));
+    const auto n = static_cast<int>(titles.size());
+    for (int a = 0; a < n; ++a) {
+        for (int b = a + 1; b < n; ++b) {
+            for (int c = b + 1; c < n; ++c) {
+                const QString strText =
+                    tr("three-cornered hat: %1, %2, %3")
+                        .arg(QString::fromStdString(titles[a]), QString::fromStdString(titles[b]),
+                             QString::fromStdString(titles[c]));
+                m_pWhat->addItem(strText, QVariantList{a, b, c});
+            }
+        }
+    }
+    m_pWhat->setCurrentIndex(std::max(0, m_pWhat->findText(strChosen)));
+    m_pWhat->setVisible(n >= 3);
+}
+
 void CStabilityWindow::MeasureNow() {
+    OfferHats();
     m_results.clear();
     const SMeasures span = m_view.Measures();
     if (span.bDates && m_dSecondsPerUnit > 0.0) {
@@ -201,7 +229,10 @@ void CStabilityWindow::MeasureNow() {
         const SXRange range{span.dFrom / SECONDS_PER_DAY + UNIX_EPOCH_JULIAN_DATE,
                             span.dTo / SECONDS_PER_DAY + UNIX_EPOCH_JULIAN_DATE, MILLISECOND,
                             MILLISECOND};
-        m_results = m_measure(range, m_dSecondsPerUnit, m_options);
+        std::vector<int> hat;
+        for (const QVariant& series : m_pWhat->currentData().toList())
+            hat.push_back(series.toInt());
+        m_results = m_measure(range, m_dSecondsPerUnit, m_options, hat);
     }
     QString strHeading;
     if (!span.bDates)
@@ -277,7 +308,7 @@ void CStabilityWindow::ShowResults() {
             const QString cells[] = {strTitle,
                                      QString::number(point.dTau, 'g', 6),
                                      QString::number(point.nAdevTerms),
-                                     NoiseName(point.nAlpha),
+                                     series.bHat ? QStringLiteral("–") : NoiseName(point.nAlpha),
                                      QString::number(point.dAdev, 'g', 4),
                                      QString::number(point.dMdev, 'g', 4),
                                      QString::number(point.dTdev / m_dSecondsPerUnit, 'g', 4),
@@ -303,6 +334,7 @@ void CStabilityWindow::ShowResults() {
     m_pPlot->setVisible(nRows > 0);
     m_pTable->setVisible(nRows > 0);
     LabelSlopes(nKind);
+    MarkBelowZero(nKind);
     m_pPlot->replot();
 }
 
@@ -313,7 +345,8 @@ void CStabilityWindow::LabelSlopes(int nKind) {
     const double dScale = kind.bTime ? 1.0 / m_dSecondsPerUnit : 1.0;
     std::size_t nGraph = 0;
     for (const SSeriesStability& series : m_results) {
-        if (!series.result.bComputed)
+        // A hat's clocks have no noise of their own identified.
+        if (!series.result.bComputed || series.bHat)
             continue;
         const std::vector<SStabilityPoint>& points = series.result.points;
         for (std::size_t nStart = 0; nStart < points.size();) {
@@ -335,6 +368,30 @@ void CStabilityWindow::LabelSlopes(int nKind) {
                 pLabel->setFont(m_pPlot->font());
             }
             nStart = nEnd;
+        }
+        ++nGraph;
+    }
+}
+
+void CStabilityWindow::MarkBelowZero(int nKind) {
+    const SKind& kind = KINDS[nKind];
+    const double dFoot = m_pPlot->yAxis->range().lower * 1.3;
+    std::size_t nGraph = 0;
+    for (const SSeriesStability& series : m_results) {
+        if (!series.result.bComputed)
+            continue;
+        QVector<double> taus;
+        for (const SStabilityPoint& point : series.result.points) {
+            if (series.bHat && std::isnan(point.*kind.pValue))
+                taus << point.dTau;
+        }
+        if (!taus.isEmpty()) {
+            auto* pMarks = m_pPlot->addGraph();
+            pMarks->removeFromLegend();
+            pMarks->setLineStyle(QCPGraph::lsNone);
+            pMarks->setScatterStyle(
+                QCPScatterStyle(QCPScatterStyle::ssCross, PaletteColour(nGraph), 9));
+            pMarks->setData(taus, QVector<double>(taus.size(), dFoot), true);
         }
         ++nGraph;
     }

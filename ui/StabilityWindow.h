@@ -28,13 +28,17 @@ class QTableWidget;
 class CStabilityWindow : public QWidget {
     Q_OBJECT
 public:
-    // The stability of the shown graph's sets over a range of Julian Dates, y in units of
-    // dSecondsPerUnit seconds: the same measurement --stability prints.
+    // The stability of the shown graph's series over a range of Julian Dates, y in units of
+    // dSecondsPerUnit seconds: the same measurement --stability prints; with three series in
+    // hat (numbers from 0), their three-cornered hat instead, as --hat prints it.
     using Measure = std::function<std::vector<SSeriesStability>(
-        const SXRange& range, double dSecondsPerUnit, const SStabilityOptions& options)>;
+        const SXRange& range, double dSecondsPerUnit, const SStabilityOptions& options,
+        const std::vector<int>& hat)>;
+    // The titles of the shown graph's series, in their order.
+    using Titles = std::function<std::vector<std::string>()>;
 
     // dSecondsPerUnit: seconds in a unit of y, 0 while it is not known.
-    CStabilityWindow(CChartView& view, QWidget* pMainWindow, Measure measure,
+    CStabilityWindow(CChartView& view, QWidget* pMainWindow, Measure measure, Titles titles,
                      double dSecondsPerUnit, const SStabilityOptions& options);
 
     // Shows the window beside the main one, or hides it.
@@ -48,6 +52,10 @@ private:
     void MeasureNow();
     void ShowResults();
     void LabelSlopes(int nKind);
+    // Each series, or the three-cornered hat of each three of them.
+    void OfferHats();
+    // Where a hat's variance came out below 0: a cross at the plot's foot at that tau.
+    void MarkBelowZero(int nKind);
     void HideCrowdedLabels();
     void PlaceBeside();
     void Save();
@@ -55,10 +63,12 @@ private:
     CChartView& m_view;
     QWidget* m_pMainWindow;
     Measure m_measure;
+    Titles m_titles;
     double m_dSecondsPerUnit;
     SStabilityOptions m_options;
     QComboBox* m_pUnit;
     QComboBox* m_pDeviation;
+    QComboBox* m_pWhat;
     QLabel* m_pHeading;
     QCustomPlot* m_pPlot;
     QTableWidget* m_pTable;
