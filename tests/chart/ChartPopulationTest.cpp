@@ -149,6 +149,20 @@ TEST_F(ChartPopulation, ALongSetGoesOverInOneCallAndArrivesWhole) {
     EXPECT_EQ(inBulk.plainOnDateAxis.nCount, pointByPoint.plainOnDateAxis.nCount);
 }
 
+// Markers on more points than the fixed capacity would make a band that hides the line.
+TEST_F(ChartPopulation, Set0HasMarkersUpToTheFixedCapacityOnly) {
+    for (const int nPoints : {1000, 1001}) {
+        std::string strText = "@S0\n";
+        for (int i = 0; i < nPoints; ++i)
+            strText += std::to_string(i) + " 1\n";
+        auto pData = std::make_unique<CPlotData>(2000);
+        ReadText(*pData, strText + "&\n");
+        CRecordedChart component;
+        PopulateOther(component, *pData);
+        EXPECT_EQ(component.Model().series.at(0).bPointsVisible, nPoints == 1000) << nPoints;
+    }
+}
+
 TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
     // Call 8 is the AddXY of set 1's first point.
     m_component.FailCall(8, "Out of points");
