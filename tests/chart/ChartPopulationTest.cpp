@@ -153,12 +153,12 @@ TEST_F(ChartPopulation, ALongSetGoesOverInOneCallAndArrivesWhole) {
 TEST_F(ChartPopulation, Set0HasMarkersUpToTheFixedCapacityOnly) {
     for (const int nPoints : {1000, 1001}) {
         std::string strText = "@S0\n";
-        for (int i = 0; i < nPoints; ++i)
-            strText += std::to_string(i) + " 1\n";
-        auto pData = std::make_unique<CPlotData>(2000);
-        ReadText(*pData, strText + "&\n");
+        while (strText.size() < 4 * static_cast<std::size_t>(nPoints + 1))
+            strText += "1 1\n";
+        CPlotData data(2000);
+        ReadText(data, strText + "&\n");
         CRecordedChart component;
-        PopulateOther(component, *pData);
+        PopulateOther(component, data);
         EXPECT_EQ(component.Model().series.at(0).bPointsVisible, nPoints == 1000) << nPoints;
     }
 }
