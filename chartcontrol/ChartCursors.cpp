@@ -105,7 +105,13 @@ void CChartCursors::Arrange(const QList<QRectF>& notes) {
     for (const auto& corner : corners) {
         put(corner);
         const QRectF box = NoteRect(*m_pDelta);
-        const std::pair<bool, long long> score{Overlaps(box, taken), PointsIn(box)};
+        const bool bOverlaps = Overlaps(box, taken);
+        if (bOverlaps && !best.first)
+            continue;
+        const std::pair<bool, long long> score{
+            bOverlaps,
+            PointsIn(box, bOverlaps == best.first ? best.second
+                                                  : std::numeric_limits<long long>::max())};
         if (score < best) {
             best = score;
             pBest = &corner;
@@ -129,7 +135,7 @@ void CChartCursors::ArrangeLabels(const QList<QRectF>& notes) {
     }
 }
 
-long long CChartCursors::PointsIn(const QRectF& rect) const {
+long long CChartCursors::PointsIn(const QRectF& rect, long long nEnough) const {
     long long nPoints = 0;
     for (int g = 0; g < m_plot.graphCount(); ++g) {
         const QCPGraph* pGraph = m_plot.graph(g);
@@ -142,8 +148,8 @@ long long CChartCursors::PointsIn(const QRectF& rect) const {
         const auto pData = pGraph->data();
         for (auto it = pData->findBegin(keys.lower, false); it != pData->findEnd(keys.upper, false);
              ++it) {
-            if (values.contains(it->value))
-                ++nPoints;
+            if (values.contains(it->value) && ++nPoints >= nEnough)
+                return nPoints;
         }
     }
     return nPoints;

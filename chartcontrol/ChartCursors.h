@@ -16,8 +16,9 @@ class QCustomPlot;
 // short when long) and the point's y. The labels hang from the plot's top, B's under A's, below
 // any note in that corner. With both set, a box on the chart's ground reads Δx (on a date axis
 // in days, hours, minutes and seconds, and in seconds), Δy and Δy/Δx (per day and per second on
-// a date axis), in the corner of the plot with the fewest points under it. Cursors keep their
-// x through zooms, pans and new data; their y is read again from their series.
+// a date axis), in the corner of the plot clear of the notes and labels with the fewest points
+// under it. Cursors keep their x through zooms, pans and new data; their y is read again from
+// their series.
 class CChartCursors {
 public:
     enum class EWhich { A, B };
@@ -57,8 +58,9 @@ private:
     // The series' title, cut to the label's room.
     QString Title(int nSeries) const;
     void ArrangeLabels(const QList<QRectF>& notes);
-    // Drawn points of every series inside rect (pixels).
-    long long PointsIn(const QRectF& rect) const;
+    // Drawn points of every series inside rect (pixels), counted no further than nEnough: a
+    // corner with as many as the best so far is no better.
+    long long PointsIn(const QRectF& rect, long long nEnough) const;
 
     QCustomPlot& m_plot;
     std::function<bool()> m_bDates;
