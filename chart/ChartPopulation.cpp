@@ -187,7 +187,10 @@ void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationRepor
     if (!bDates)
         report.plainOnDateAxis = SValueTally();
 
-    chart.GetSeries(0).GetPart43().SetFlag2(TRUE);
+    // Markers on more points than the fixed capacity run together into a band that hides the
+    // line: a longer set is drawn as a line alone.
+    if (data.GetPointCount(nGraph, 0) <= MAX_POINTS)
+        chart.GetSeries(0).GetPart43().SetFlag2(TRUE);
     chart.GetAxes().GetLeft().GetPart11().SetValue16(LEFT_LABEL_GAP);
     chart.GetAxes().GetLeft().SetFlag3(FALSE);
     chart.GetAxes().GetLeft().SetValue20(0.0);

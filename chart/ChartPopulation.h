@@ -10,7 +10,8 @@
 // Shows graph nGraph (0 to 9; the viewer's own is 0) of the store on the chart: one series per
 // set with its legend text as title, x values above 200000 as the dates of those Julian Dates,
 // the "Value" axis from 0.0 to the scale maximum, the single-set legend setting and the
-// subtitle as header line 0. What the picture leaves out is counted in report. Failures of
+// subtitle as header line 0. Set 0 gets point markers unless it holds more points than the
+// store's fixed capacity. What the picture leaves out is counted in report. Failures of
 // the chart's calls are not caught here: the caller reports them.
 void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report,
                    int nGraph = 0, const SDateRule& rule = {});

@@ -2,19 +2,30 @@
 
 #include "chartcontrol/ChartStyle.h"
 #include "chartcontrol/DateTicker.h"
+#include "chartcontrol/TextElision.h"
 #include "data/TimeConstants.h"
 
 #include <qcustomplot.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 namespace {
 
 const QColor CURSOR_COLOURS[] = {QColor(160, 30, 30), QColor(30, 110, 40)};
-// Labels hang just below the plot's top edge, clear of the frame.
-constexpr double LABEL_DROP = 0.012;
-constexpr double LABEL_STEP = 0.09;
-constexpr int BOX_INSET = 6;
+// Labels and the box keep this far from the plot's frame; labels this far from each other and
+// from a note above them.
+constexpr int INSET = 6;
+constexpr int GAP = 4;
+// A title in a label gets a little less than the date above it.
+constexpr double LABEL_TITLE_WIDTH = 150.0;
+
+bool Overlaps(const QRectF& rect, const QList<QRectF>& others) {
+    return std::any_of(others.begin(), others.end(),
+                       [&rect](const QRectF& other) { return rect.intersects(other); });
+}
 
 QString Number(double dValue, int nDigits = 10) {
     return std::isnan(dValue) ? QStringLiteral("–") : QString::number(dValue, 'g', nDigits);
@@ -54,17 +65,116 @@ CChartCursors::CChartCursors(QCustomPlot& plot, std::function<bool()> bDates)
         cursor.pLine->setVisible(false);
         cursor.pLabel = NewNote(plot, QPointF(0, 0), Qt::AlignLeft | Qt::AlignTop);
         cursor.pLabel->position->setTypeX(QCPItemPosition::ptPlotCoords);
+        cursor.pLabel->position->setTypeY(QCPItemPosition::ptAbsolute);
         cursor.pLabel->setColor(CURSOR_COLOURS[i]);
         cursor.pLabel->setClipToAxisRect(true);
         cursor.pLabel->setTextAlignment(Qt::AlignLeft);
     }
     m_pDelta->setTextAlignment(Qt::AlignLeft);
+    // Read over the data, the box hides what lies under it.
+    m_pDelta->setBrush(CHART_BACKGROUND_COLOUR);
+    m_pDelta->setPen(QPen(CHART_FRAME_COLOUR, CHART_FRAME_WIDTH));
+    m_pDelta->position->setType(QCPItemPosition::ptAbsolute);
 }
 
-void CChartCursors::PlaceBox() {
+void CChartCursors::Arrange(const QList<QRectF>& notes) {
+    ArrangeLabels(notes);
+    if (!m_pDelta->visible())
+        return;
+    QList<QRectF> taken = notes;
+    for (const SCursor& cursor : m_cursors) {
+        if (cursor.bSet)
+            taken << NoteRect(*cursor.pLabel);
+    }
     const QRect plot = m_plot.axisRect()->rect();
-    m_pDelta->position->setType(QCPItemPosition::ptAbsolute);
-    m_pDelta->position->setCoords(plot.left() + BOX_INSET, plot.bottom() - BOX_INSET);
+    const double dLeft = plot.left() + INSET, dRight = plot.right() - INSET;
+    const double dTop = plot.top() + INSET, dBottom = plot.bottom() - INSET;
+    // On a tie the first wins: the lower left corner, where the box has always been.
+    const std::pair<Qt::Alignment, QPointF> corners[] = {
+        {Qt::AlignLeft | Qt::AlignBottom, {dLeft, dBottom}},
+        {Qt::AlignRight | Qt::AlignBottom, {dRight, dBottom}},
+        {Qt::AlignLeft | Qt::AlignTop, {dLeft, dTop}},
+        {Qt::AlignRight | Qt::AlignTop, {dRight, dTop}}};
+    const auto put = [this](const std::pair<Qt::Alignment, QPointF>& corner) {
+        m_pDelta->setPositionAlignment(corner.first);
+        m_pDelta->position->setCoords(corner.second);
+    };
+    // A corner clear of the notes and labels before one that is not, then the fewest points.
+    std::pair<bool, long long> best{true, std::numeric_limits<long long>::max()};
+    const auto* pBest = &corners[0];
+    for (const auto& corner : corners) {
+        put(corner);
+        const QRectF box = NoteRect(*m_pDelta);
+        const bool bOverlaps = Overlaps(box, taken);
+        if (bOverlaps && !best.first)
+            continue;
+        const std::pair<bool, long long> score{
+            bOverlaps,
+            PointsIn(box, bOverlaps == best.first ? best.second
+                                                  : std::numeric_limits<long long>::max())};
+        if (score < best) {
+            best = score;
+            pBest = &corner;
+        }
+    }
+    put(*pBest);
+}
+
+void CChartCursors::ArrangeLabels(const QList<QRectF>& notes) {
+    double dTop = m_plot.axisRect()->rect().top() + INSET;
+    for (const SCursor& cursor : m_cursors) {
+        if (!cursor.bSet)
+            continue;
+        cursor.pLabel->position->setCoords(cursor.dKey, dTop);
+        for (const QRectF& note : notes) {
+            if (NoteRect(*cursor.pLabel).intersects(note))
+                cursor.pLabel->position->setCoords(cursor.dKey, note.bottom() + GAP);
+        }
+        // B's label under A's, so that the two never cover each other.
+        dTop = NoteRect(*cursor.pLabel).bottom() + GAP;
+    }
+}
+
+long long CChartCursors::PointsIn(const QRectF& rect, long long nEnough) const {
+    long long nPoints = 0;
+    for (int g = 0; g < m_plot.graphCount(); ++g) {
+        const QCPGraph* pGraph = m_plot.graph(g);
+        QCPRange keys(pGraph->keyAxis()->pixelToCoord(rect.left()),
+                      pGraph->keyAxis()->pixelToCoord(rect.right()));
+        QCPRange values(pGraph->valueAxis()->pixelToCoord(rect.bottom()),
+                        pGraph->valueAxis()->pixelToCoord(rect.top()));
+        keys.normalize();
+        values.normalize();
+        const auto pData = pGraph->data();
+        for (auto it = pData->findBegin(keys.lower, false); it != pData->findEnd(keys.upper, false);
+             ++it) {
+            if (values.contains(it->value) && ++nPoints >= nEnough)
+                return nPoints;
+        }
+    }
+    return nPoints;
+}
+
+QRectF CChartCursors::LabelRect(EWhich which) const {
+    const QCPItemText* pLabel = m_cursors[Index(which)].pLabel;
+    return pLabel->visible() ? NoteRect(*pLabel) : QRectF();
+}
+
+QRectF CChartCursors::BoxRect() const {
+    return m_pDelta->visible() ? NoteRect(*m_pDelta) : QRectF();
+}
+
+QString CChartCursors::Title(int nSeries) const {
+    if (nSeries >= m_plot.graphCount())
+        return QString();
+    QStringList others;
+    for (int g = 0; g < m_plot.graphCount(); ++g) {
+        if (g != nSeries)
+            others << m_plot.graph(g)->name();
+    }
+    const QString strTitle = m_plot.graph(nSeries)->name();
+    return ElideKeepingDifference(strTitle, SharedBeginning(strTitle, others), LABEL_TITLE_WIDTH,
+                                  QFontMetricsF(ChartFont(CHART_TEXT_PIXELS)));
 }
 
 void CChartCursors::Place(EWhich which, int nSeries, double dKey) {
@@ -90,7 +200,6 @@ double CChartCursors::ValueAt(const SCursor& cursor) const {
 }
 
 void CChartCursors::Update() {
-    const bool bDates = m_bDates();
     for (std::size_t i = 0; i < m_cursors.size(); ++i) {
         const SCursor& cursor = m_cursors[i];
         cursor.pLine->setVisible(cursor.bSet);
@@ -99,20 +208,25 @@ void CChartCursors::Update() {
             continue;
         cursor.pLine->point1->setCoords(cursor.dKey, 0);
         cursor.pLine->point2->setCoords(cursor.dKey, 1);
-        // B's label a little lower than A's, so that the two never cover each other.
-        cursor.pLabel->position->setCoords(cursor.dKey, LABEL_DROP + LABEL_STEP * i);
         // In the right half of the view the label hangs to the left of its line, so that it
         // stays inside the plot.
         const bool bRightHalf = cursor.dKey > m_plot.xAxis->range().center();
         cursor.pLabel->setPositionAlignment(Qt::AlignTop |
                                             (bRightHalf ? Qt::AlignRight : Qt::AlignLeft));
-        cursor.pLabel->setText(QStringLiteral("%1  %2\n%3")
-                                   .arg(QString(QLatin1Char(i == 0 ? 'A' : 'B')),
-                                        bDates ? DescribeDate(cursor.dKey) : Number(cursor.dKey),
-                                        Number(ValueAt(cursor))));
+        cursor.pLabel->setText(LabelText(i == 0 ? EWhich::A : EWhich::B));
     }
     m_pDelta->setText(DeltaText());
     m_pDelta->setVisible(BothSet());
+}
+
+QString CChartCursors::LabelText(EWhich which) const {
+    const SCursor& cursor = m_cursors[Index(which)];
+    if (!cursor.bSet)
+        return QString();
+    return QStringLiteral("%1  %2\n%3  %4")
+        .arg(QString(QLatin1Char(which == EWhich::A ? 'A' : 'B')),
+             m_bDates() ? DescribeDate(cursor.dKey) : Number(cursor.dKey), Title(cursor.nSeries),
+             Number(ValueAt(cursor)));
 }
 
 QString CChartCursors::DeltaText() const {

@@ -7,7 +7,7 @@ std::vector<SSeriesMeasure> MeasureSeries(const QCustomPlot& plot, double dFrom,
     for (int g = 0; g < plot.graphCount(); ++g) {
         const QCPGraph* pGraph = plot.graph(g);
         const auto pData = pGraph->data();
-        SSeriesMeasure measure{pGraph->name(), {}};
+        SSeriesMeasure measure{pGraph->name(), pGraph->pen().color(), {}};
         if (!pData->isEmpty()) {
             // A graph keeps its points as key, value pairs, one after another.
             const QCPGraphData& first = *pData->constBegin();

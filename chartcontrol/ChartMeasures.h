@@ -2,6 +2,7 @@
 
 #include "data/SeriesStatistics.h"
 
+#include <QColor>
 #include <QString>
 
 #include <vector>
@@ -10,6 +11,7 @@ class QCustomPlot;
 
 struct SSeriesMeasure {
     QString strTitle;
+    QColor colour;           // of the series' line
     SSeriesStatistics stats; // of the points as drawn, x in the plot's own unit
 };
 

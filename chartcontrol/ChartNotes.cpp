@@ -50,9 +50,7 @@ QString DescribeOutside(const SOutside& outside) {
 }
 
 bool NoteAt(const QCPItemText* pNote, const QPointF& pos) {
-    return pNote->visible() &&
-           QRectF(pNote->topLeft->pixelPosition(), pNote->bottomRight->pixelPosition())
-               .contains(pos);
+    return pNote->visible() && NoteRect(*pNote).contains(pos);
 }
 
 } // namespace
@@ -105,6 +103,15 @@ void CChartNotes::Place() {
     m_pOutsideNote->position->setCoords(plot.right() - NOTE_INSET, plot.top() + NOTE_INSET);
     m_pModeNote->position->setType(QCPItemPosition::ptAbsolute);
     m_pModeNote->position->setCoords(plot.right() - NOTE_INSET, plot.bottom() - NOTE_INSET);
+}
+
+QList<QRectF> CChartNotes::CornerRects() const {
+    QList<QRectF> rects;
+    for (const QCPItemText* pNote : {m_pOutsideNote, m_pModeNote}) {
+        if (pNote->visible())
+            rects << NoteRect(*pNote);
+    }
+    return rects;
 }
 
 void CChartNotes::SetModeText(const QString& strText) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 class QCPItemText;
@@ -26,6 +28,9 @@ public:
     void FitEmptyText();
     // Puts the count of points outside the view where the plot's layout left the plot.
     void Place();
+    // Where the notes shown in the plot's corners lie, in pixels: what else is drawn there
+    // keeps clear of them.
+    QList<QRectF> CornerRects() const;
 
     // "62 points below the view", "3 points left of the view", "12 left, 3 above the view":
     // the drawn points outside the view, each counted on one side only (left or right before

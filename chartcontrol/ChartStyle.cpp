@@ -19,7 +19,7 @@ QColor SeriesColour(const SChartSeries& series, std::size_t nIndex) {
 void StyleChart(QCustomPlot& plot) {
     const QFont font = ChartFont(CHART_TEXT_PIXELS);
     plot.setFont(font);
-    plot.setBackground(Qt::white);
+    plot.setBackground(CHART_BACKGROUND_COLOUR);
     QColor selection = PaletteColour(0);
     plot.selectionRect()->setPen(QPen(selection, CHART_FRAME_WIDTH, Qt::DashLine));
     selection.setAlpha(30);
@@ -78,6 +78,10 @@ QCPItemText* NewNote(QCustomPlot& plot, const QPointF& place, Qt::Alignment alig
     pNote->setBrush(QColor(255, 255, 255, 190));
     pNote->setVisible(false);
     return pNote;
+}
+
+QRectF NoteRect(const QCPItemText& note) {
+    return QRectF(note.topLeft->pixelPosition(), note.bottomRight->pixelPosition());
 }
 
 void SetTicker(QCPAxis& axis, const SChartAxis& settings, bool bDatesAllowed) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QRectF>
 
 #include <cstddef>
 #include <iterator>
@@ -31,6 +32,7 @@ inline constexpr int CHART_HEADER_PIXELS = 15;
 inline const QColor CHART_FRAME_COLOUR(110, 110, 110);
 inline const QColor CHART_GRID_COLOUR(228, 228, 228);
 inline const QColor CHART_NOTE_COLOUR(70, 70, 70);
+inline const QColor CHART_BACKGROUND_COLOUR(Qt::white);
 
 // Okabe and Ito's colours, told apart with every common kind of colour blindness, in the
 // order that keeps each next series farthest (in CIELAB, seen with normal, deutan and protan
@@ -61,6 +63,8 @@ QCPTextElement* NewHeader(QCustomPlot& plot);
 // A hidden note at place on the plot (shares of its width and height from its top left),
 // aligned there by alignment, on a white ground that keeps it readable over lines.
 QCPItemText* NewNote(QCustomPlot& plot, const QPointF& place, Qt::Alignment alignment);
+// Where the note lies, in pixels, padding included.
+QRectF NoteRect(const QCPItemText& note);
 // Ticks and labels for the axis: calendar dates when it asks for them and bDatesAllowed,
 // numbers in one format otherwise.
 void SetTicker(QCPAxis& axis, const SChartAxis& settings, bool bDatesAllowed);

@@ -278,7 +278,7 @@ void CChartView::updateLayout() {
     // The tickers choose their labels by the plot's length, which the first pass settles.
     QCustomPlot::updateLayout();
     m_pNotes->Place();
-    m_pCursors->PlaceBox();
+    m_pCursors->Arrange(m_pNotes->CornerRects());
 }
 
 void CChartView::FitTexts() {

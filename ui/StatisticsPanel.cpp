@@ -11,26 +11,83 @@
 #include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int PANEL_WIDTH = 440;
 constexpr int MARGIN = 8;
+constexpr int MAX_TITLE_LINES = 3;
+constexpr int STRIPE_PIXELS = 4;
+// A value of any scale in about the width of a time of day, so that five columns fit beside
+// the chart on a screen 1280 pixels wide; Copy has every digit.
+constexpr int VALUE_CHARACTERS = 11;
+constexpr int VALUE_DIGITS = 12;
 
+// The longest names over two lines, as narrow as the others.
 const char* const QUANTITIES[] = {
-    "N",     "first x",         "last x", "mean",     "std dev",      "RMS",
-    "min",   "x of min",        "max",    "x of max", "peak-to-peak", "line at first x",
-    "slope", "residual std dev"};
+    "N",     "first x",          "last x", "mean",     "std dev",      "RMS",
+    "min",   "x of min",         "max",    "x of max", "peak-to-peak", "line at\nfirst x",
+    "slope", "residual\nstd dev"};
+constexpr int SLOPE_ROW = 12;
+
+// dValue with up to nDigits significant digits, as many as fit VALUE_CHARACTERS.
+QString Value(double dValue, int nDigits = VALUE_DIGITS) {
+    QString strValue = QString::number(dValue, 'g', nDigits);
+    while (strValue.size() > VALUE_CHARACTERS && nDigits > 1)
+        strValue = QString::number(dValue, 'g', --nDigits);
+    return strValue;
+}
 
 // The shortest text that reads back as the same double.
 QString IsoTime(double dUnixSeconds) {
     return QDateTime::fromMSecsSinceEpoch(std::llround(dUnixSeconds * 1000.0), Qt::UTC)
         .toString(Qt::ISODateWithMs);
 }
+
+// The title in lines broken at blanks, each cut to nWidth pixels; past the last line allowed,
+// the rest is cut short with "…" (the tooltip has it whole).
+QString WrapTitle(const QString& strTitle, int nWidth, const QFontMetrics& metrics) {
+    QStringList lines;
+    for (const QString& strWord : strTitle.simplified().split(u' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + strWord) <= nWidth)
+            lines.last() += u' ' + strWord;
+        else
+            lines << strWord;
+    }
+    if (lines.size() > MAX_TITLE_LINES) {
+        const QString strRest = lines.mid(MAX_TITLE_LINES - 1).join(u' ');
+        lines = lines.mid(0, MAX_TITLE_LINES - 1) << strRest;
+    }
+    for (QString& strLine : lines)
+        strLine = metrics.elidedText(strLine, Qt::ElideRight, nWidth);
+    return lines.join(u'\n');
+}
+
+// A header with a stripe along the top of each section in the colour the section holds as
+// Qt::UserRole: a column is matched to its line at no cost in width.
+class CColourHeader : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    QSize sectionSizeFromContents(int nSection) const override {
+        return QHeaderView::sectionSizeFromContents(nSection) + QSize(0, STRIPE_PIXELS);
+    }
+    void paintSection(QPainter* pPainter, const QRect& rect, int nSection) const override {
+        QHeaderView::paintSection(pPainter, rect.adjusted(0, STRIPE_PIXELS, 0, 0), nSection);
+        // The style leaves its own clip behind.
+        pPainter->setClipRect(rect);
+        pPainter->fillRect(
+            rect.x(), rect.y(), rect.width(), STRIPE_PIXELS,
+            model()->headerData(nSection, orientation(), Qt::UserRole).value<QColor>());
+    }
+};
 
 } // namespace
 
@@ -45,6 +102,8 @@ CStatisticsPanel::CStatisticsPanel(CChartView& view, QWidget* pWindow)
     pLayout->addWidget(pCopy, 0, Qt::AlignRight);
     connect(pCopy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(TableText()); });
+    m_pRange->setWordWrap(true);
+    m_pTable->setHorizontalHeader(new CColourHeader(Qt::Horizontal, m_pTable));
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_pTable->setRowCount(static_cast<int>(std::size(QUANTITIES)));
@@ -61,37 +120,64 @@ CStatisticsPanel::CStatisticsPanel(CChartView& view, QWidget* pWindow)
 }
 
 void CStatisticsPanel::Toggle() {
-    const QSize base = m_pWindow->minimumSize();
     if (isVisible()) {
         hide();
-        m_pWindow->resize(base);
+        m_pWindow->resize(m_pWindow->minimumSize());
         return;
     }
-    const QRect chart = m_view.geometry();
-    setGeometry(base.width(), chart.top(), PANEL_WIDTH, chart.height());
-    m_pWindow->resize(base.width() + PANEL_WIDTH + MARGIN, m_pWindow->height());
-    // The wider window stays on its screen.
+    Fill(m_view.Measures());
+    FitWindow(0);
+    show();
+}
+
+void CStatisticsPanel::FitWindow(int nLeast) {
+    const QSize base = m_pWindow->minimumSize();
     const QRect screen = m_pWindow->screen()->availableGeometry();
+    const int nFrame = m_pWindow->frameGeometry().width() - m_pWindow->width();
+    const int nRoom = screen.width() - nFrame - base.width() - MARGIN;
+    const int nWidth = std::max(nLeast, std::min(WidthWanted(), nRoom));
+    const QRect chart = m_view.geometry();
+    setGeometry(base.width(), chart.top(), nWidth, chart.height());
+    m_pWindow->resize(base.width() + nWidth + MARGIN, m_pWindow->height());
+    // The wider window stays on its screen.
     const int nOver = m_pWindow->frameGeometry().right() - screen.right();
     if (nOver > 0)
         m_pWindow->move(std::max(screen.left(), m_pWindow->x() - nOver), m_pWindow->y());
-    Refresh();
-    show();
+}
+
+int CStatisticsPanel::WidthWanted() const {
+    return m_pTable->verticalHeader()->sizeHint().width() + m_pTable->horizontalHeader()->length() +
+           2 * m_pTable->frameWidth();
 }
 
 void CStatisticsPanel::Refresh() {
     Fill(m_view.Measures());
+    // A window the user sized is left alone while the panel has room enough.
+    if (WidthWanted() > width())
+        FitWindow(width());
 }
 
 void CStatisticsPanel::Fill(const SMeasures& measures) {
     const auto x = [&](double dX) {
         return measures.bDates ? DescribeDate(dX) : QString::number(dX, 'g', 12);
     };
+    // In the table the time of day goes under the date: a column of dates then is as narrow
+    // as one of numbers.
+    const auto cellX = [&](double dX) {
+        QString strX = x(dX);
+        const qsizetype nTime = strX.lastIndexOf(u' ');
+        if (measures.bDates && nTime > 0)
+            strX[nTime] = u'\n';
+        return strX;
+    };
+    const QFontMetrics metrics = m_pTable->horizontalHeader()->fontMetrics();
     m_pRange->setText(
         (measures.bBetweenCursors ? tr("Between the cursors: %1 to %2") : tr("In view: %1 to %2"))
             .arg(x(measures.dFrom), x(measures.dTo)));
     // Slopes per day on a date axis, whose x are seconds.
     const double dSlopeScale = measures.bDates ? SECONDS_PER_DAY : 1.0;
+    m_pTable->verticalHeaderItem(SLOPE_ROW)->setText(measures.bDates ? tr("slope /d")
+                                                                     : tr("slope"));
     m_pTable->setColumnCount(static_cast<int>(measures.series.size()));
     CTableWriter copied([this](std::string_view strPiece) {
         m_strText += QString::fromUtf8(strPiece.data(), static_cast<qsizetype>(strPiece.size()));
@@ -102,25 +188,31 @@ void CStatisticsPanel::Fill(const SMeasures& measures) {
     for (std::size_t s = 0; s < measures.series.size(); ++s) {
         const SSeriesMeasure& measure = measures.series[s];
         const SSeriesStatistics& st = measure.stats;
-        m_pTable->setHorizontalHeaderItem(static_cast<int>(s),
-                                          new QTableWidgetItem(measure.strTitle));
         const QString shown[] = {QString::number(st.nCount),
-                                 x(st.dFirstX),
-                                 x(st.dLastX),
-                                 QString::number(st.dMean, 'g', 12),
-                                 QString::number(st.dStd, 'g', 6),
-                                 QString::number(st.dRms, 'g', 12),
-                                 QString::number(st.dMin, 'g', 12),
-                                 x(st.dXOfMin),
-                                 QString::number(st.dMax, 'g', 12),
-                                 x(st.dXOfMax),
-                                 QString::number(st.dPeakToPeak, 'g', 10),
-                                 QString::number(st.dFitY0, 'g', 12),
-                                 QString::number(st.dSlope * dSlopeScale, 'g', 8) +
-                                     (measures.bDates ? tr(" /d") : QString()),
-                                 QString::number(st.dResidualStd, 'g', 6)};
-        for (int r = 0; r < m_pTable->rowCount(); ++r)
+                                 cellX(st.dFirstX),
+                                 cellX(st.dLastX),
+                                 Value(st.dMean),
+                                 Value(st.dStd, 6),
+                                 Value(st.dRms),
+                                 Value(st.dMin),
+                                 cellX(st.dXOfMin),
+                                 Value(st.dMax),
+                                 cellX(st.dXOfMax),
+                                 Value(st.dPeakToPeak, 10),
+                                 Value(st.dFitY0),
+                                 Value(st.dSlope * dSlopeScale, 8),
+                                 Value(st.dResidualStd, 6)};
+        // The title takes no more width than the column's values, ten digits at the least.
+        int nWidth = metrics.horizontalAdvance(QString(10, u'0'));
+        for (int r = 0; r < m_pTable->rowCount(); ++r) {
             m_pTable->setItem(r, static_cast<int>(s), new QTableWidgetItem(shown[r]));
+            for (const QString& strLine : shown[r].split(u'\n'))
+                nWidth = std::max(nWidth, metrics.horizontalAdvance(strLine));
+        }
+        auto* pHeader = new QTableWidgetItem(WrapTitle(measure.strTitle, nWidth, metrics));
+        pHeader->setData(Qt::UserRole, measure.colour);
+        pHeader->setToolTip(measure.strTitle);
+        m_pTable->setHorizontalHeaderItem(static_cast<int>(s), pHeader);
         const auto copiedX = [&](double dX) {
             if (measures.bDates)
                 copied.Text(IsoTime(dX).toStdString());
@@ -139,6 +231,7 @@ void CStatisticsPanel::Fill(const SMeasures& measures) {
     }
     copied.Finish();
     m_pTable->resizeColumnsToContents();
+    m_pTable->resizeRowsToContents();
 }
 
 QString CStatisticsPanel::TableText() const {

@@ -149,6 +149,20 @@ TEST_F(ChartPopulation, ALongSetGoesOverInOneCallAndArrivesWhole) {
     EXPECT_EQ(inBulk.plainOnDateAxis.nCount, pointByPoint.plainOnDateAxis.nCount);
 }
 
+// Markers on more points than the fixed capacity would make a band that hides the line.
+TEST_F(ChartPopulation, Set0HasMarkersUpToTheFixedCapacityOnly) {
+    for (const int nPoints : {1000, 1001}) {
+        std::string strText = "@S0\n";
+        while (strText.size() < 4 * static_cast<std::size_t>(nPoints + 1))
+            strText += "1 1\n";
+        CPlotData data(2000);
+        ReadText(data, strText + "&\n");
+        CRecordedChart component;
+        PopulateOther(component, data);
+        EXPECT_EQ(component.Model().series.at(0).bPointsVisible, nPoints == 1000) << nPoints;
+    }
+}
+
 TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
     // Call 8 is the AddXY of set 1's first point.
     m_component.FailCall(8, "Out of points");

@@ -1,4 +1,5 @@
 #include "chartcontrol/ChartCursors.h"
+#include "chartcontrol/ChartNotes.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
 namespace {
@@ -28,6 +29,58 @@ TEST_F(ChartCursors, TheBoxReadsTheSpanAndTheRateBetweenTwoPoints) {
     EXPECT_TRUE(measures.bBetweenCursors);
     EXPECT_EQ(measures.series.at(0).stats.nCount, 2);
     EXPECT_EQ(DescribeDuration(-1.5), QStringLiteral("-00:00:01.500"));
+}
+
+// Cursors near the right end hang their labels into the top right corner, where the count of
+// points below the view is: they go under it.
+TEST_F(ChartCursors, LabelsNameTheirSeriesAndKeepClearOfTheCount) {
+    AddSeries("north", {{0, 5}, {8, -1}, {9, 6}, {10, 5}});
+    AddSeries("south", {{0, 4}, {10, 4}});
+    Model().left = SChartAxis{"", false, false, 0.0, 10.0};
+    Draw();
+    CChartCursors& cursors = m_view.Cursors();
+    cursors.Place(EWhich::A, 0, 9);
+    cursors.Place(EWhich::B, 1, 10);
+    m_view.replot();
+    EXPECT_EQ(cursors.LabelText(EWhich::A).toStdString(), "A  9\nnorth  6");
+    EXPECT_EQ(cursors.LabelText(EWhich::B).toStdString(), "B  10\nsouth  4");
+    ASSERT_EQ(m_view.Notes().OutsideText(), QStringLiteral("1 point below the view"));
+    const QRectF count = m_view.Notes().CornerRects().at(0);
+    EXPECT_FALSE(cursors.LabelRect(EWhich::A).intersects(count));
+    EXPECT_FALSE(cursors.LabelRect(EWhich::B).intersects(count));
+}
+
+// A grid of points under every corner: the box hides what lies under it. Without the points
+// of the upper right quarter, the box goes there.
+TEST_F(ChartCursors, TheBoxIsOpaqueAndGoesWhereTheDataLeaveRoom) {
+    for (const bool bFull : {true, false}) {
+        Model().series.clear();
+        std::vector<std::pair<double, double>> xy;
+        // Up one column and down the next, so that the line draws no long diagonals.
+        for (int i = 0; i <= 20; ++i) {
+            for (int k = 0; k <= 20; ++k) {
+                const int j = i % 2 ? 20 - k : k;
+                if (bFull || i < 10 || j < 10)
+                    xy.push_back({i + k * 1e-3, j});
+            }
+        }
+        AddSeries("grid", xy);
+        Draw();
+        m_view.Cursors().Place(EWhich::A, 0, 0);
+        m_view.Cursors().Place(EWhich::B, 0, 5);
+        m_view.replot();
+        const QRect box = m_view.Cursors().BoxRect().toRect().adjusted(2, 2, -2, -2);
+        const QPointF middle = m_view.axisRect()->rect().center();
+        EXPECT_EQ(box.left() > middle.x() && box.bottom() < middle.y(), !bFull);
+        // Only the text's greys and the ground inside: no blue of the lines through it.
+        const QImage image = m_view.ToImage(QSize(555, 449), 1);
+        int nBlue = 0;
+        for (int y = box.top(); y < box.bottom(); ++y) {
+            for (int x = box.left(); x < box.right(); ++x)
+                nBlue += image.pixelColor(x, y).blue() - image.pixelColor(x, y).red() > 30;
+        }
+        EXPECT_EQ(nBlue, 0);
+    }
 }
 
 TEST_F(ChartCursors, ALinearSeriesLessItsLineIsFlatAndAGapBreaksTheLine) {

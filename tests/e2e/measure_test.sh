@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Measuring what is plotted: --stats and --stability against values worked out here, over all
-# points and over a range of dates; in the window, cursors by clicks and the statistics beside
-# the chart with S, following the zoom; R and G that change the picture and change it back.
+# points and over a range of dates; in the window, cursors by clicks and the statistics of five
+# series beside the chart with S, following the zoom; R and G that change the picture and change
+# it back.
 VERLO=$1
 source "$(dirname "$0")/lib.sh"
 
 # Ten points a quarter of an hour apart, y on a line with a wiggle, in one set; a second set
-# with an outage of six hours.
+# with an outage of six hours; three more, as five receivers make. Nothing lies low enough to go
+# under the Δ box in the plot's lower left corner.
 awk 'BEGIN { print "@S0"; for (k = 0; k < 10; k++) printf "%.10f %.4f\n", 2460650.5 + k / 96, 2 + 0.5 * k + (k % 2) * 0.1;
-             print "&\n@S1"; for (k = 0; k < 40; k++) printf "%.10f %d\n", 2460650.5 + (k < 20 ? k : k + 24) / 96, k % 3; print "&" }' \
+             print "&\n@S1"; for (k = 0; k < 40; k++) printf "%.10f %d\n", 2460650.5 + (k < 20 ? k : k + 24) / 96, 3 + k % 3; print "&";
+             for (s = 2; s < 5; s++) { print "@S" s; for (k = 0; k < 42; k++) printf "%.10f %.1f\n", 2460650.5 + k / 64, 3 + s / 2 + (k % 2) / 5; print "&" } }' \
     >"$E2E_TMP/line.dat"
 env -u DISPLAY "$VERLO" "$E2E_TMP/line.dat" --stats >"$E2E_TMP/stats.tsv" || fail "--stats: status $?"
 # Count, first x, mean, sample standard deviation and slope per day of set 0, worked out here.
@@ -54,16 +57,24 @@ width() { xdotool getwindowgeometry --shell "$id" | sed -n 's/^WIDTH=//p'; }
 narrow=$(width)
 press "$id" s
 sleep 0.4
-[ "$(width)" -gt $((narrow + 300)) ] || fail "S shows no statistics beside the chart"
-panel() { import -window "$id" -crop 300x200+"$((narrow + 40))"+60 +repage "$E2E_TMP/$1.png"; }
+wide=$(width)
+[ "$wide" -gt $((narrow + 300)) ] || fail "S shows no statistics beside the chart"
+[ "$wide" -le 1280 ] || fail "the statistics run off the screen: the window is $wide wide"
+# A column a series, each headed by a stripe of its colour (black, the third, is the text's too).
+import -window "$id" -crop "$((wide - narrow))x120+$narrow+0" +repage "$E2E_TMP/head.png"
+for colour in "#0072b2" "#e69f00" "#009e73" "#56b4e9"; do
+    [ "$(pixels_like "$E2E_TMP/head.png" "$colour")" -gt 100 ] || fail "no column for the series in $colour"
+done
+# The last series' values, which follow the zoom.
+last() { import -window "$id" -crop 80x250+"$((wide - 95))"+130 +repage "$E2E_TMP/$1.png"; }
 press "$id" Delete
 sleep 0.3
-panel all
+last all
 xdotool mousemove --window "$id" 300 200 click 4 click 4
 sleep 0.4
-panel zoomed
+last zoomed
 [ "$(compare -metric AE "$E2E_TMP/all.png" "$E2E_TMP/zoomed.png" null: 2>&1)" -gt 50 ] ||
-    fail "a zoom did not change the statistics"
+    fail "a zoom did not change the statistics of the fifth series"
 
 # R and G change the picture, and change it back.
 for key in r g; do
