@@ -167,7 +167,7 @@ void CPlotDlg::BuildSystemMenu() {
     // A window manager that keeps Alt+Space for its own menu leaves the chart's menu as the
     // place where a user looks for About.
     // A - B of two series, shown after them from then on.
-    auto* pDifference = new QAction(tr("Difference &A − B..."), this);
+    auto* pDifference = new QAction(tr("Differe&nce A − B..."), this);
     pDifference->setShortcut(Qt::Key_Minus);
     pDifference->setShortcutContext(Qt::WindowShortcut);
     addAction(pDifference);

@@ -9,7 +9,8 @@ source "$(dirname "$0")/lib.sh"
 data() { printf '@S0\n1 1\n%s\n' "$1" && seq 3 "$2" | awk '{ print $1, $1 % 7 } END { print "&" }'; }
 shown() { grep -cE "\"$1\" is no point" "$E2E_TMP/stderr" || true; }
 watch() {
-    [ -z "${pid:-}" ] || kill "$pid"
+    # The last window must be gone, or the search below can meet it on its way out.
+    [ -z "${pid:-}" ] || { kill "$pid" && wait "$pid" 2>/dev/null || true; }
     "$@" --watch "$file" 2>"$E2E_TMP/stderr" & pid=$!
     { wait_window "Differences Graph" >/dev/null && sleep 0.3; } || fail "no window"
 }
