@@ -50,8 +50,9 @@ QString DescribeDuration(double dSeconds) {
     return strSign + (nDays ? QStringLiteral("%1 d ").arg(nDays) : QString()) + strClock;
 }
 
-CChartCursors::CChartCursors(QCustomPlot& plot, std::function<bool()> bDates)
-    : m_plot(plot), m_bDates(std::move(bDates)),
+CChartCursors::CChartCursors(QCustomPlot& plot, std::function<bool()> bDates,
+                             std::function<QString(double)> describeX)
+    : m_plot(plot), m_bDates(std::move(bDates)), m_describeX(std::move(describeX)),
       m_pDelta(NewNote(plot, QPointF(0, 1), Qt::AlignLeft | Qt::AlignBottom)) {
     for (std::size_t i = 0; i < m_cursors.size(); ++i) {
         SCursor& cursor = m_cursors[i];
@@ -225,7 +226,7 @@ QString CChartCursors::LabelText(EWhich which) const {
         return QString();
     return QStringLiteral("%1  %2\n%3  %4")
         .arg(QString(QLatin1Char(which == EWhich::A ? 'A' : 'B')),
-             m_bDates() ? DescribeDate(cursor.dKey) : Number(cursor.dKey), Title(cursor.nSeries),
+             m_bDates() ? m_describeX(cursor.dKey) : Number(cursor.dKey), Title(cursor.nSeries),
              Number(ValueAt(cursor)));
 }
 

@@ -24,7 +24,9 @@ public:
     enum class EWhich { A, B };
 
     // bDates tells whether x values are times (Unix seconds) when the cursors are drawn.
-    CChartCursors(QCustomPlot& plot, std::function<bool()> bDates);
+    // describeX gives an x as the labels read it.
+    CChartCursors(QCustomPlot& plot, std::function<bool()> bDates,
+                  std::function<QString(double)> describeX);
 
     void Place(EWhich which, int nSeries, double dKey);
     void Clear();
@@ -64,6 +66,7 @@ private:
 
     QCustomPlot& m_plot;
     std::function<bool()> m_bDates;
+    std::function<QString(double)> m_describeX;
     std::array<SCursor, 2> m_cursors;
     QCPItemText* m_pDelta;
 };

@@ -47,6 +47,9 @@ CChartInteraction::CChartInteraction(CChartView& view, CDrawSchedule& schedule,
     connect(pResiduals, &QAction::toggled, &m_view, &CChartView::SetResiduals);
     connect(AddAction(tr("Sta&bility"), Qt::Key_D), &QAction::triggered, &m_view,
             &CChartView::StabilityRequested);
+    QAction* pMjd = AddAction(tr("&MJD axis"), Qt::Key_M);
+    pMjd->setCheckable(true);
+    connect(pMjd, &QAction::toggled, &m_view, &CChartView::SetMjdAxis);
     QAction* pGaps = AddAction(tr("Break lines at &gaps"), Qt::Key_G);
     pGaps->setCheckable(true);
     connect(pGaps, &QAction::toggled, &m_view, &CChartView::SetGaps);
@@ -234,7 +237,8 @@ QString CChartInteraction::DescribePoint(int nSeries, int nPoint) const {
     const QCPGraphData& point = *(pGraph->data()->constBegin() + nPoint);
     const bool bDates = m_document.Model().bottom.bDateTime;
     return QStringLiteral("%1\nx: %2\ny: %3")
-        .arg(pGraph->name(), bDates ? DescribeDate(point.key) : QString::number(point.key, 'g', 10),
+        .arg(pGraph->name(),
+             bDates ? m_view.DescribeX(point.key) : QString::number(point.key, 'g', 10),
              QString::number(point.value, 'g', 10));
 }
 

@@ -6,7 +6,9 @@
 #include "chartcontrol/ChartLegendItem.h"
 #include "chartcontrol/ChartNotes.h"
 #include "chartcontrol/ChartStyle.h"
+#include "chartcontrol/DateTicker.h"
 #include "chartcontrol/DrawSchedule.h"
+#include "chartcontrol/MjdTicker.h"
 #include "chartcontrol/TextElision.h"
 #include "data/TextEncoding.h"
 
@@ -50,7 +52,8 @@ CChartView::CChartView(std::shared_ptr<CChartDocument> pDocument, QWidget* pPare
     m_pHeader = NewHeader(*this);
     m_pNotes = std::make_unique<CChartNotes>(*this);
     m_pCursors = std::make_unique<CChartCursors>(
-        *this, [this] { return m_pDocument->Model().bottom.bDateTime; });
+        *this, [this] { return m_pDocument->Model().bottom.bDateTime; },
+        [this](double dKey) { return DescribeX(dKey); });
     for (QCPAxis* pAxis : {xAxis, yAxis})
         connect(pAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
                 &CChartView::UpdateNotes);
@@ -269,7 +272,37 @@ void CChartView::ApplyAxis(QCPAxis* pAxis, const SChartAxis& axis, const QCPRang
     pAxis->setLabel(Text(axis.strTitle));
     // Only the bottom axis holds dates.
     SetTicker(*pAxis, axis, pAxis == xAxis);
+    if (pAxis == xAxis && axis.bDateTime && m_bMjd) {
+        pAxis->setTicker(QSharedPointer<CMjdTicker>::create());
+        pAxis->setLabel(tr("MJD"));
+    }
     pAxis->setRange(range);
+}
+
+void CChartView::SetMjdAxis(bool bOn) {
+    m_bMjd = bOn;
+    m_dKeyStep = qQNaN();
+    Resync();
+}
+
+QString CChartView::DescribeX(double dKey) const {
+    if (!m_pDocument->Model().bottom.bDateTime)
+        return QString::number(dKey, 'g', 10);
+    if (!m_bMjd)
+        return DescribeDate(dKey);
+    if (std::isnan(m_dKeyStep)) {
+        // The median of the first steps: enough to tell the data's step.
+        std::vector<double> steps;
+        for (int g = 0; g < graphCount() && steps.empty(); ++g) {
+            const auto pData = graph(g)->data();
+            for (int i = 1; i < std::min(pData->size(), 1001); ++i)
+                steps.push_back((pData->constBegin() + i)->key -
+                                (pData->constBegin() + i - 1)->key);
+        }
+        std::sort(steps.begin(), steps.end());
+        m_dKeyStep = steps.empty() ? 0.0 : steps[steps.size() / 2];
+    }
+    return DescribeMjd(dKey, MjdDecimals(m_dKeyStep));
 }
 
 void CChartView::updateLayout() {

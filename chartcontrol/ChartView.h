@@ -42,6 +42,13 @@ public:
     // Lines broken where x steps across a gap (more than 5 median steps), and joined again.
     void SetGaps(bool bOn);
     bool Gaps() const { return m_modes.bGaps; }
+    // A date axis labelled with Modified Julian Dates, and the read-outs (hover, cursors,
+    // statistics) with them; and back to calendar dates.
+    void SetMjdAxis(bool bOn);
+    bool MjdAxis() const { return m_bMjd; }
+    // An x as the read-outs give it: a date ("2 Jan 2026 12:00:00"), an MJD with as many
+    // decimals as the data's step needs ("MJD 60650.12500"), or a number.
+    QString DescribeX(double dKey) const;
     // The two cursors; after changing them, CursorsChanged tells everyone who measures.
     CChartCursors& Cursors() { return *m_pCursors; }
     void CursorsChanged();
@@ -121,6 +128,9 @@ private:
     QCPRange m_rangeBeforeResiduals;
     std::unique_ptr<CChartCursors> m_pCursors;
     std::function<void()> m_onDrawn;
+    bool m_bMjd = false;
+    // The first series' step, for the decimals of MJD read-outs; NaN until asked for.
+    mutable double m_dKeyStep = qQNaN();
     QTimer m_hintTimer;
     // Declared last: they go first, while the plot they watch is whole.
     std::unique_ptr<CDrawSchedule> m_pSchedule;

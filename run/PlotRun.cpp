@@ -105,6 +105,8 @@ SStatus CPlotRun::Show(const CTChart& chart, CChartControl& control) {
     SetNotes(std::move(notes));
     CChartView& view = *control.View();
     view.SetStartWithAllData(m_request.bAll);
+    if (m_request.bMjdAxis && !view.MjdAxis())
+        view.SetMjdAxis(true);
     view.SetFallbackMaximum(FallbackScaleMaximum(population));
     view.SetEmptyText(QString::fromStdString(
         EmptyChartReason(data, population, InputName(), nGraph, m_request.dates)));

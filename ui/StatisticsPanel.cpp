@@ -2,6 +2,7 @@
 
 #include "chartcontrol/ChartView.h"
 #include "chartcontrol/DateTicker.h"
+#include "chartcontrol/MjdTicker.h"
 #include "data/TableWriter.h"
 #include "data/TimeConstants.h"
 #include "run/GraphStatistics.h"
@@ -159,7 +160,7 @@ void CStatisticsPanel::Refresh() {
 
 void CStatisticsPanel::Fill(const SMeasures& measures) {
     const auto x = [&](double dX) {
-        return measures.bDates ? DescribeDate(dX) : QString::number(dX, 'g', 12);
+        return measures.bDates ? m_view.DescribeX(dX) : QString::number(dX, 'g', 12);
     };
     // In the table the time of day goes under the date: a column of dates then is as narrow
     // as one of numbers.
@@ -214,7 +215,9 @@ void CStatisticsPanel::Fill(const SMeasures& measures) {
         pHeader->setToolTip(measure.strTitle);
         m_pTable->setHorizontalHeaderItem(static_cast<int>(s), pHeader);
         const auto copiedX = [&](double dX) {
-            if (measures.bDates)
+            if (measures.bDates && m_view.MjdAxis())
+                copied.Number(UnixSecondsToMjd(dX));
+            else if (measures.bDates)
                 copied.Text(IsoTime(dX).toStdString());
             else
                 copied.Number(dX);

@@ -66,3 +66,23 @@ TEST_F(ChartView, AnInfiniteMaximumGivesWayToTheFallbackOrToTheData) {
 }
 
 } // namespace
+
+namespace {
+
+// January 2026 from MJD 61041.5: the axis and the read-outs in MJD, and back in dates.
+TEST_F(ChartView, TheMjdAxisLabelsTicksAndReadOutsWithModifiedJulianDates) {
+    AddDatedSeries();
+    Draw();
+    const double dKey = m_view.graph(0)->data()->constBegin()->key;
+    m_view.SetMjdAxis(true);
+    m_view.replot();
+    const QVector<QString> labels = m_view.xAxis->tickVectorLabels();
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_GE(labels.first().toDouble(), 61041.0);
+    EXPECT_LE(labels.last().toDouble(), 61072.0);
+    EXPECT_EQ(m_view.DescribeX(dKey), QStringLiteral("MJD 61041.50")); // a day apart: 2 decimals
+    m_view.SetMjdAxis(false);
+    EXPECT_EQ(m_view.DescribeX(dKey), QStringLiteral("1 Jan 2026 12:00:00"));
+}
+
+} // namespace

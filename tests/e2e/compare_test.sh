@@ -59,4 +59,29 @@ awk -F'\t' '
         n++
     }
     END { exit bad || n != 3 }' "$E2E_TMP/stdout" || fail "--hat: the clocks' own ADEV at tau0"
+# In the window, on the three receivers of the example: minus adds A - B (a fourth colour),
+# the stability window's Copy gives the hat of the three, and M turns x into MJD in the
+# statistics' Copy.
+start_x
+"$VERLO" --y-unit ns "$(dirname "$0")/../../examples/receivers.dat" 2>"$E2E_TMP/stderr" &
+pid=$!
+id=$(wait_window "Differences Graph") || fail "no window"
+press "$id" minus
+press "$(wait_window "Difference A − B" 5)" Return && sleep 0.5
+import -window "$id" "$E2E_TMP/shot.png"
+[ "$(pixels_like "$E2E_TMP/shot.png" '#009E73')" -gt 30 ] || fail "minus: no A - B drawn"
+press "$id" d
+stability=$(wait_window Stability 5) || fail "no stability window"
+eval "$(xdotool getwindowgeometry --shell "$stability")"
+xdotool mousemove --window "$stability" 60 52 click 1 sleep 0.5 key Down Return sleep 1.5
+press "$stability" alt+c && sleep 0.3
+xclip -o -selection clipboard >"$E2E_TMP/hat.tsv"
+[ "$(awk -F'\t' 'NR > 1 && $8 == "nan" { print $1 }' "$E2E_TMP/hat.tsv" | sort -u | wc -l)" = 3 ] ||
+    fail "the window's hat: $(head -3 "$E2E_TMP/hat.tsv")"
+press "$id" m s && sleep 0.5
+press "$id" alt+c && sleep 0.3
+[ "$(xclip -o -selection clipboard | awk -F'\t' 'NR == 2 { print $3 }')" = 60650 ] ||
+    fail "M: the statistics' first x is not MJD 60650"
+press "$id" Escape
+wait_exit "$pid"
 echo "compare test passed"

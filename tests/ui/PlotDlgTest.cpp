@@ -71,7 +71,7 @@ TEST(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {
             EXPECT_FALSE(strLetters.contains(letter)) << pAction->text().toStdString();
             strLetters += letter;
         }
-        EXPECT_EQ(strLetters.size(), 11);
+        EXPECT_EQ(strLetters.size(), 12);
 
         dlg.showMaximized();
         EXPECT_EQ(dlg.ChartControl()->View()->geometry(), QRect(11, 11, 555, 449));
