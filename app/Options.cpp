@@ -419,7 +419,8 @@ Options:
                          resid_std (std with n - 1, resid_std with n - 2; fit_y0 and
                          slope are the least-squares line's value at first_x and its
                          slope per x unit: per day for Julian Dates); x as in the file;
-                         a tab, line end or \ in a title as \t, \n, \r, \\
+                         a tab, line end or \ in a title as \t, \n, \r, \\; with
+                         --y-unit also frac_freq (s/s) and drift_per_day (a day)
   --x-range FROM:TO      --stats over the x from FROM to TO only, numbers or dates
                          (2024-12-06, 2024-12-06T12:00:00Z); either may be left out;
                          an end takes the file's x within half the step of its text
@@ -434,6 +435,12 @@ Options:
                          number) are skipped; needs --y-unit; --x-range honoured
   --taus SPACING         averaging times: octave (1, 2, 4, 8... times the nominal step,
                          the default), decade (1, 2, 5, 10, 20...) or all
+  --difference A,B       add series A less series B (from 0) at their common epochs:
+                         two clocks against each other, their reference gone
+  --hat A,B,C            with --stability: each clock's own stability from the three
+                         pairwise differences (the clocks assumed independent)
+  --mjd                  every x is a Modified Julian Date (60650.0 is 2024-12-06)
+  --axis date|mjd        mjd: the date axis and read-outs in MJD, as the key M does
   --noise KIND           the noise the bounds assume at every tau: wpm, fpm, wfm, ffm,
                          rwfm, or auto (identified at each tau, the default)
   --confidence P         the two-sided confidence of the bounds (default 0.683)
@@ -443,8 +450,8 @@ Any other word before the file name is ignored; the last word is the file name.
 
 In the window: drag to zoom, wheel, right-drag to pan, Home, A (all data); click and
 Shift+click (or C, Shift+C) for cursors A and B, Delete; S statistics, R linear fit
-removed, G lines broken at gaps, D stability; Ctrl+C copy, Ctrl+S save; Enter or Escape
-close.
+removed, G lines broken at gaps, D stability, M dates as MJD, - (minus) A - B of two
+series; Ctrl+C copy, Ctrl+S save; Enter or Escape close.
 
 )" + ExitStatusHelp();
 }
