@@ -2,9 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using Words = std::vector<std::string>;
+
+std::string Joined(const std::vector<std::string>& words) {
+    std::string strJoined;
+    for (const std::string& strWord : words)
+        strJoined += (strJoined.empty() ? "" : ",") + strWord;
+    return strJoined;
+}
 
 // The options as one line, for comparing whole outcomes in a table.
 std::string Outcome(const SOptions& options) {
@@ -18,7 +27,7 @@ std::string Outcome(const SOptions& options) {
            (o.nExportScale != 1 ? " scale=" + std::to_string(o.nExportScale) : "") +
            (o.strExportFormat.empty() ? "" : " format=" + o.strExportFormat) +
            (o.bAll ? " all" : "") +
-           (options.unknown.empty() ? "" : " unknown=" + options.unknown.front()) +
+           (options.unknown.empty() ? "" : " unknown=" + Joined(options.unknown)) +
            (options.status.Ok() ? "" : " error: " + options.status.strMessage);
 }
 
@@ -49,6 +58,9 @@ TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
         {{"verlo", "a.dat", "--export", "a.png", "--size", "1200x800", "--scale", "2"},
          {"verlo", "a.dat"},
          "export=a.png graph=0 size=1200x800 scale=2"},
+        {{"verlo", "a.dat", "--export", "a.png", "--size", "800"},
+         {"verlo", "a.dat"},
+         "export=a.png graph=0 error: --size takes WIDTHxHEIGHT, each 1 to 20000, not '800'"},
         {{"verlo", "a.dat", "--export", "a.png", "--size", "1200x"},
          {"verlo", "a.dat"},
          "export=a.png graph=0 error: --size takes WIDTHxHEIGHT, each 1 to 20000, not '1200x'"},
@@ -133,6 +145,11 @@ TEST(Options, AnXRangeKeepsTheStepOfEachEndsText) {
         {"1e-3:2025-07-28T08:00", 1e-3, 60.0 / 86400, ""},
         {"2025-07-29:2025-07-28", 0, 0,
          "--x-range '2025-07-29:2025-07-28' ends before it starts: give FROM:TO"},
+        {"5:5", 1.0, 1.0, ""},
+        {"2025-07-28T12:00:", 60.0 / 86400, INFINITY, ""},
+        {"2024-12-06T24:00:2024-12-07", 0, 0,
+         "--x-range takes FROM:TO, numbers or dates as 2024-12-06T12:00, not "
+         "'2024-12-06T24:00:2024-12-07'"},
     };
     for (const auto& c : cases) {
         CArgumentList args{{"verlo", "a.dat", "--stats", "--x-range", c.pszRange}};

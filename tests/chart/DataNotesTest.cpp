@@ -19,6 +19,13 @@ struct SNotesCase {
     const char* pszEmptyReason;
 };
 
+std::string Repeated(const std::string& strLine, int nTimes) {
+    std::string strText;
+    for (int i = 0; i < nTimes; ++i)
+        strText += strLine;
+    return strText;
+}
+
 // Reads the text and fills a chart that is not there: the population still counts.
 std::pair<Notes, std::string> Describe(const CPlotData& data) {
     SPopulationReport population;
@@ -85,6 +92,11 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
          strLongSet + "&\n",
          {{1002,
            "dropped 1103 point lines beyond 1000 points a set (--max-points 3000 shows them)"}},
+         ""},
+        {"a set of exactly a round number",
+         "@S0\n" + Repeated("1 1\n", 2000) + "&\n",
+         {{1002,
+           "dropped 1000 point lines beyond 1000 points a set (--max-points 2000 shows them)"}},
          ""},
         {"a last set without &",
          "@S0\n1 1\n&\n2 2\noops\n3 3\n",

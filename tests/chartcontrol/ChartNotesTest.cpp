@@ -37,6 +37,17 @@ TEST_F(ChartNotes, AnEmptyChartSaysWhyInItsMiddle) {
                                QRect(centre - QPoint(100, 10), QSize(200, 20)));
     };
     EXPECT_GT(noteInTheMiddle(), 20);
+    // A reason longer than the plot is wide is cut to it, and shows whole on hover.
+    const QString strLong = QStringLiteral("No points: cannot open '%1'").arg(QString(80, u'x'));
+    m_view.SetEmptyText(strLong);
+    Draw();
+    const QRect plot = m_view.axisRect()->rect();
+    const QImage image = m_view.ToImage(QSize(555, 449), 1);
+    EXPECT_EQ(m_view.WholeTextAt(plot.center()), strLong);
+    // Centred with a margin each side: no letter comes near the plot's edge.
+    EXPECT_EQ(CountPixelsNear(image, CHART_NOTE_COLOUR,
+                              QRect(plot.right() - 12, plot.center().y() - 10, 10, 20)),
+              0);
     AddSeries("s", {{0, 0}, {1, 1}});
     EXPECT_EQ(noteInTheMiddle(), 0);
 }

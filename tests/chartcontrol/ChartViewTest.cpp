@@ -13,12 +13,22 @@ TEST_F(ChartView, ASeriesTakesTheColourAPointAsksForAndANumberForAName) {
 }
 
 TEST_F(ChartView, TheHeaderShowsTheModelsLinesUntilThereAreNone) {
+    const std::string strLong(200, 'w');
     for (const auto& [header, strShown] :
          {std::pair<std::vector<std::string>, QString>{{"Run \xE9", "2"}, "Run \u00E9\n2"},
+          {{strLong}, QString()},
           {{"", ""}, QString()}}) {
         Model().header = header;
         Draw();
         auto* pHeader = qobject_cast<QCPTextElement*>(m_view.plotLayout()->element(0, 0));
+        if (header.front() == strLong) {
+            // Cut to the room inside its margins.
+            ASSERT_TRUE(pHeader);
+            EXPECT_TRUE(pHeader->text().contains(u'…'));
+            EXPECT_LE(QFontMetricsF(pHeader->font()).horizontalAdvance(pHeader->text()),
+                      555 - pHeader->margins().left() - pHeader->margins().right());
+            continue;
+        }
         EXPECT_EQ(pHeader ? pHeader->text() : QString(), strShown);
         if (pHeader) { // not cut, so no tooltip repeats it
             EXPECT_EQ(m_view.WholeTextAt(pHeader->outerRect().center()), QString());

@@ -48,6 +48,9 @@ TEST_F(DateTicker, WeeklyTicksGetASubTickADay) {
     m_view.xAxis->ticker()->generate(m_view.xAxis->range(), QLocale::c(), 'g', 6, ticks, &subTicks,
                                      nullptr);
     EXPECT_EQ(subTicks[1] - subTicks[0], DAY);
+    // On Mondays, as the calendar's weeks begin.
+    EXPECT_EQ(m_view.xAxis->tickVectorLabels().mid(0, 2).join(" | "),
+              QStringLiteral("5 Jan\n2026 | 12 Jan"));
 }
 
 TEST(DescribeDate, MillisecondsOnlyWhereTheTimeHasThem) {

@@ -34,6 +34,11 @@ for words in "--export - --format csv" "--stability --y-unit ns --taus all"; do
     [ -n "$first" ] && [ ! -s "$E2E_TMP/stderr" ] || fail "$words | head: $(cat "$E2E_TMP/stderr")"
 done
 
+# A standard output that cannot take the table is a failure, with the system's reason.
+year --export - --format csv >/dev/full && fail "an export to a full device: status 0"
+grep -q "cannot write to standard output: No space left on device" "$E2E_TMP/stderr" ||
+    fail "an export to a full device: $(cat "$E2E_TMP/stderr")"
+
 # The input named as the export is refused and stays as it was.
 cp "$E2E_TMP/year.dat" "$E2E_TMP/copy.dat"
 ln -s copy.dat "$E2E_TMP/link.dat"

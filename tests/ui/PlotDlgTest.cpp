@@ -147,6 +147,27 @@ TEST(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
 
+// Cancel in Save as writes nothing and says nothing.
+TEST(PlotDlgTest, CancelInSaveAsLeavesNoFileAndNoMessage) {
+    CPlotRun run(FileRequest(EXAMPLE));
+    CPlotDlg dlg(run);
+    QWidget* pAfterCancel = &dlg;
+    WhenIdle([&] {
+        WhenIdle([&] {
+            QApplication::activeModalWidget()->close();
+            WhenIdle([&] {
+                pAfterCancel = QApplication::activeModalWidget();
+                if (pAfterCancel != &dlg)
+                    pAfterCancel->close();
+                dlg.accept();
+            });
+        });
+        emit dlg.ChartControl()->View()->SaveRequested();
+    });
+    dlg.DoModal();
+    EXPECT_EQ(pAfterCancel, &dlg);
+}
+
 TEST(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
     CPlotRun run(FileRequest(EXAMPLE));
     CPlotDlg dlg(run, nullptr, PLOT_DIALOG_INIT, 100);
