@@ -189,18 +189,20 @@ void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationRepor
 
     // Markers on more points than the fixed capacity run together into a band that hides the
     // line: a longer set is drawn as a line alone.
+    // The chart's calls are numbered by the component; what each sets is named here.
     if (data.GetPointCount(nGraph, 0) <= MAX_POINTS)
-        chart.GetSeries(0).GetPart43().SetFlag2(TRUE);
+        chart.GetSeries(0).GetPart43().SetFlag2(TRUE); // set 0's point markers shown
+    // The value axis's labels at least 20 % of a label apart.
     chart.GetAxes().GetLeft().GetPart11().SetValue16(LEFT_LABEL_GAP);
-    chart.GetAxes().GetLeft().SetFlag3(FALSE);
-    chart.GetAxes().GetLeft().SetValue20(0.0);
-    chart.GetAxes().GetLeft().SetFlag2(FALSE);
+    chart.GetAxes().GetLeft().SetFlag3(FALSE); // its minimum given, not from the data
+    chart.GetAxes().GetLeft().SetValue20(0.0); // the minimum: 0
+    chart.GetAxes().GetLeft().SetFlag2(FALSE); // its maximum given, not from the data
     const double dScaleMaximum = ScaleMaximum(data.GetMaxY(nGraph));
-    chart.GetAxes().GetLeft().SetValue19(dScaleMaximum);
-    chart.GetAxes().GetBottom().SetFlag3(TRUE);
+    chart.GetAxes().GetLeft().SetValue19(dScaleMaximum); // the maximum
+    chart.GetAxes().GetBottom().SetFlag3(TRUE);          // the x axis's minimum from the data
     chart.GetAxes().GetLeft().GetTitle().SetCaption("Value");
     if (data.GetSetCount(nGraph) == 1)
-        chart.GetChartLegend().SetFlag17(FALSE);
+        chart.GetChartLegend().SetFlag17(FALSE); // no legend for a single series
 
     COleVariant header(data.GetSubtitle(nGraph));
     chart.GetHeader().GetStrings().SetItem(0, header);
