@@ -1,9 +1,10 @@
 #pragma once
 
 #include "chart/ChartCalls.h"
-#include "chart/ChartSeriesPart.h"
 #include "chartcontrol/ChartInterface.h"
 #include "platform/automation/OleDispatchDriver.h"
+
+class CChartSeriesPart;
 
 // One series of the chart.
 class CChartSeries : public COleDispatchDriver {
@@ -21,7 +22,5 @@ public:
     void SetTitle(const char* pszTitle) const {
         PutProperty(*this, SeriesIds::TITLE, VTS_BSTR, pszTitle);
     }
-    CChartSeriesPart GetPart43() const {
-        return GetObjectProperty<CChartSeriesPart>(*this, SeriesIds::PART_43);
-    }
+    CChartSeriesPart GetPart43() const;
 };

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "chart/ChartAxes.h"
 #include "chart/ChartCalls.h"
-#include "chart/ChartHeader.h"
-#include "chart/ChartLegend.h"
-#include "chart/ChartSeries.h"
 #include "chartcontrol/ChartInterface.h"
 #include "platform/automation/Wnd.h"
+
+class CChartAxes;
+class CChartHeader;
+class CChartLegend;
+class CChartSeries;
 
 // The viewer's handle on the hosted chart control. Every call goes to the control through
 // the window's control site; not attached, every call does nothing and yields empty results.
@@ -17,15 +18,8 @@ public:
     LONG AddSeries(LONG nKind) const {
         return InvokeForLong(*this, ChartIds::ADD_SERIES, VTS_I4, nKind);
     }
-    CChartSeries GetSeries(LONG nIndex) const {
-        return InvokeForObject<CChartSeries>(*this, ChartIds::SERIES, DISPATCH_METHOD, VTS_I4,
-                                             nIndex);
-    }
-    CChartAxes GetAxes() const { return GetObjectProperty<CChartAxes>(*this, ChartIds::AXES); }
-    CChartLegend GetChartLegend() const {
-        return GetObjectProperty<CChartLegend>(*this, ChartIds::LEGEND);
-    }
-    CChartHeader GetHeader() const {
-        return GetObjectProperty<CChartHeader>(*this, ChartIds::HEADER);
-    }
+    CChartSeries GetSeries(LONG nIndex) const;
+    CChartAxes GetAxes() const;
+    CChartLegend GetChartLegend() const;
+    CChartHeader GetHeader() const;
 };

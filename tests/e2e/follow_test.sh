@@ -15,7 +15,7 @@ watch() {
     { wait_window "Differences Graph" >/dev/null && sleep 0.3; } || fail "no window"
 }
 # Runs the command, then the word must have shown once within WAIT seconds.
-step() { bash -c "$3" - "$E2E_TMP" && sleep "${WAIT:-0.6}" && [ "$(shown "$1")" = 1 ] || fail "$2"; }
+step() { bash -c "$3" - "$E2E_TMP" && sleep "${WAIT:-1}" && [ "$(shown "$1")" = 1 ] || fail "$2"; }
 export -f data
 start_x
 

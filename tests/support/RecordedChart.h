@@ -1,5 +1,13 @@
 #pragma once
 
+#include "chart/ChartAxes.h"
+#include "chart/ChartAxis.h"
+#include "chart/ChartAxisTitle.h"
+#include "chart/ChartHeader.h"
+#include "chart/ChartLegend.h"
+#include "chart/ChartSeries.h"
+#include "chart/ChartSeriesPart.h"
+#include "chart/ChartStrings.h"
 #include "chart/TChart.h"
 #include "chartcontrol/ChartModel.h"
 #include "platform/automation/Dispatch.h"
