@@ -4,16 +4,16 @@
 // And on a file of 5 sets of a million points (about 130 MB) that grew by a line: the look
 // that tells it only grew (every byte of the last read digested again) next to a full read;
 // the look should cost under 5 % of the read.
-#include "chart/ChartPopulation.h"
-#include "chart/DataNotes.h"
 #include "chart/ChartAxes.h"
 #include "chart/ChartAxis.h"
 #include "chart/ChartAxisTitle.h"
 #include "chart/ChartHeader.h"
 #include "chart/ChartLegend.h"
+#include "chart/ChartPopulation.h"
 #include "chart/ChartSeries.h"
 #include "chart/ChartSeriesPart.h"
 #include "chart/ChartStrings.h"
+#include "chart/DataNotes.h"
 #include "chart/TChart.h"
 #include "chartcontrol/ChartControl.h"
 #include "chartcontrol/ChartView.h"

@@ -1,11 +1,11 @@
 #include "run/PlotRun.h"
 
-#include "chart/ChartPopulation.h"
 #include "chart/ChartAxes.h"
 #include "chart/ChartAxis.h"
 #include "chart/ChartAxisTitle.h"
 #include "chart/ChartHeader.h"
 #include "chart/ChartLegend.h"
+#include "chart/ChartPopulation.h"
 #include "chart/ChartSeries.h"
 #include "chart/ChartSeriesPart.h"
 #include "chart/ChartStrings.h"

@@ -1,3 +1,4 @@
+#include "chart/TChart.h"
 #include "chart/ChartAxes.h"
 #include "chart/ChartAxis.h"
 #include "chart/ChartAxisTitle.h"
@@ -6,7 +7,6 @@
 #include "chart/ChartSeries.h"
 #include "chart/ChartSeriesPart.h"
 #include "chart/ChartStrings.h"
-#include "chart/TChart.h"
 #include "tests/support/RecordedChart.h"
 
 #include <gmock/gmock.h>
