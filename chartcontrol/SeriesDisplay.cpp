@@ -19,7 +19,7 @@ void ApplyDisplayModes(QVector<QCPGraphData>& data, const SDisplayModes& modes) 
         const SSeriesStatistics fit = ComputeStatisticsIn(&data[0].key, &data[0].value, nPoints,
                                                           modes.dFitFrom, modes.dFitTo, STRIDE);
         for (QCPGraphData& point : data)
-            point.value = (point.value - fit.dFitY0) - fit.dSlope * (point.key - fit.dFirstX);
+            point.value = Residual(fit, point.key, point.value);
     }
     if (modes.bGaps) {
         std::vector<double> keys(nPoints);

@@ -209,13 +209,3 @@ SFrequency FrequencyOf(const SSeriesStatistics& stats, double dSecondsPerUnit) {
     return {stats.dSlope * dSecondsPerUnit / SECONDS_PER_DAY,
             2.0 * stats.dQuadratic * dSecondsPerUnit / SECONDS_PER_DAY};
 }
-
-std::vector<double> FitResiduals(const SSeriesStatistics& fit, const double* pX, const double* pY,
-                                 std::size_t nPoints) {
-    std::vector<double> residuals(nPoints, NaN);
-    for (std::size_t i = 0; i < nPoints; ++i) {
-        if (std::isfinite(pX[i]) && std::isfinite(pY[i]))
-            residuals[i] = (pY[i] - fit.dFitY0) - fit.dSlope * (pX[i] - fit.dFirstX);
-    }
-    return residuals;
-}

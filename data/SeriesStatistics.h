@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <limits>
-#include <vector>
 
 // The statistics of one series and its least-squares straight line, for points given as
 // arrays x and y with x ascending (Julian Dates in days, or any plain unit).
@@ -66,7 +65,7 @@ SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::siz
 SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::size_t nPoints,
                                       double dFromX, double dToX, std::size_t nStride = 1);
 
-// y minus the line of fit at x, for each point: the series with the line removed. NaN where
-// the point is not finite or the line undefined.
-std::vector<double> FitResiduals(const SSeriesStatistics& fit, const double* pX, const double* pY,
-                                 std::size_t nPoints);
+// y minus the line of fit at x: the point with the series' straight line removed.
+inline double Residual(const SSeriesStatistics& fit, double dX, double dY) {
+    return (dY - fit.dFitY0) - fit.dSlope * (dX - fit.dFirstX);
+}
