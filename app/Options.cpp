@@ -70,30 +70,33 @@ std::string TakeYUnit(const std::string& strValue, SOptions& options) {
     return {};
 }
 
-std::string TakeTaus(const std::string& strValue, SOptions& options) {
-    const std::pair<const char*, ETauSpacing> spacings[] = {{"octave", ETauSpacing::Octave},
-                                                            {"decade", ETauSpacing::Decade},
-                                                            {"all", ETauSpacing::All}};
-    for (const auto& [pszName, spacing] : spacings) {
-        if (strValue == pszName) {
-            options.request.stability.spacing = spacing;
+// Sets target to the value strValue names among choices; else says which names there are.
+template <typename T, std::size_t N>
+std::string TakeChoice(const std::string& strValue, const char* pszOption,
+                       const std::pair<const char*, T> (&choices)[N], T& target) {
+    std::string strNames;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (strValue == choices[i].first) {
+            target = choices[i].second;
             return {};
         }
+        strNames += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(choices[i].first);
     }
-    return "--taus takes octave, decade or all, not '" + strValue + "'";
+    return std::string(pszOption) + " takes " + strNames + ", not '" + strValue + "'";
+}
+
+std::string TakeTaus(const std::string& strValue, SOptions& options) {
+    static const std::pair<const char*, ETauSpacing> SPACINGS[] = {{"octave", ETauSpacing::Octave},
+                                                                   {"decade", ETauSpacing::Decade},
+                                                                   {"all", ETauSpacing::All}};
+    return TakeChoice(strValue, "--taus", SPACINGS, options.request.stability.spacing);
 }
 
 std::string TakeNoise(const std::string& strValue, SOptions& options) {
-    const std::pair<const char*, ENoise> noises[] = {
+    static const std::pair<const char*, ENoise> NOISES[] = {
         {"auto", ENoise::Auto},   {"wpm", ENoise::WhitePm},   {"fpm", ENoise::FlickerPm},
         {"wfm", ENoise::WhiteFm}, {"ffm", ENoise::FlickerFm}, {"rwfm", ENoise::RandomWalkFm}};
-    for (const auto& [pszName, noise] : noises) {
-        if (strValue == pszName) {
-            options.request.stability.noise = noise;
-            return {};
-        }
-    }
-    return "--noise takes auto, wpm, fpm, wfm, ffm or rwfm, not '" + strValue + "'";
+    return TakeChoice(strValue, "--noise", NOISES, options.request.stability.noise);
 }
 
 std::string TakeConfidence(const std::string& strValue, SOptions& options) {
@@ -141,10 +144,8 @@ std::string TakeHat(const std::string& strValue, SOptions& options) {
 }
 
 std::string TakeAxis(const std::string& strValue, SOptions& options) {
-    if (strValue != "date" && strValue != "mjd")
-        return "--axis takes date or mjd, not '" + strValue + "'";
-    options.request.bMjdAxis = strValue == "mjd";
-    return {};
+    static const std::pair<const char*, bool> AXES[] = {{"date", false}, {"mjd", true}};
+    return TakeChoice(strValue, "--axis", AXES, options.request.bMjdAxis);
 }
 
 std::string TakeExport(const std::string& strValue, SOptions& options) {

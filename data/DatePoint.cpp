@@ -7,15 +7,6 @@
 
 namespace {
 
-bool IsLeapYear(int nYear) {
-    return (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0;
-}
-
-int DaysInMonth(int nMonth, int nYear) {
-    static constexpr int DAYS[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return nMonth == 2 && IsLeapYear(nYear) ? 29 : DAYS[nMonth - 1];
-}
-
 // The calendar day after month/day/year, by the same arithmetic that made the date.
 void NextDay(SDateTime& time) {
     int nHour = 0, nMinute = 0;
@@ -60,10 +51,8 @@ SDateTime JulianToDateTime(double dJulian) {
 }
 
 bool IsChartDate(const SDateTime& time) {
-    return time.nYear >= 100 && time.nYear <= 9999 && time.nMonth >= 1 && time.nMonth <= 12 &&
-           time.nDay >= 1 && time.nDay <= DaysInMonth(time.nMonth, time.nYear) && time.nHour >= 0 &&
-           time.nHour <= 23 && time.nMinute >= 0 && time.nMinute <= 59 && time.nSecond >= 0 &&
-           time.nSecond <= 59 && time.nMillisecond >= 0 && time.nMillisecond <= 999;
+    // The arithmetic gives real dates or none (month 0): only the years need a look.
+    return time.nMonth >= 1 && time.nYear >= 100 && time.nYear <= 9999;
 }
 
 bool IsDrawnPoint(double dX, double dY, const SDateRule& rule) {
