@@ -106,9 +106,9 @@ std::string ChartToJson(const SChartModel& model) {
         out += ",\"points\":[";
         for (std::size_t p = 0; p < series.Size(); ++p) {
             out += p ? ",[" : "[";
-            AppendNumber(out, series.x[p]);
+            AppendNumber(out, series.X(p));
             out += ',';
-            AppendNumber(out, series.y[p]);
+            AppendNumber(out, series.Y(p));
             out += ']';
         }
         out += "]}";

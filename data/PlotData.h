@@ -39,6 +39,18 @@ public:
     // How many points a set can hold.
     int GetMaxPoints() const { return m_nMaxPoints; }
 
+    // Where a set's points lie, for a pass over many: x one after another from GetXs, y every
+    // YStride() doubles from GetYs. Null for a set no point reached.
+    const double* GetXs(int nGraph, int nSet) const {
+        return Reached(nGraph * MAX_SETS + nSet) ? CoordinateAt(0, nGraph * MAX_SETS + nSet, 0)
+                                                 : nullptr;
+    }
+    const double* GetYs(int nGraph, int nSet) const {
+        return Reached(nGraph * MAX_SETS + nSet) ? CoordinateAt(1, nGraph * MAX_SETS + nSet, 0)
+                                                 : nullptr;
+    }
+    std::size_t YStride() const { return m_pFixed ? 1 : 2; }
+
     // The input line point nPoint of a set was read from; 0 for a slot no line filled.
     long long GetLine(int nGraph, int nSet, int nPoint) const;
 
@@ -158,6 +170,7 @@ private:
                : nAxis == 0 ? m_grown[nSet].pX->p + nPoint
                             : m_grown[nSet].pPairs->p + 2 * static_cast<std::size_t>(nPoint) + 1;
     }
+    bool Reached(int nSet) const { return m_pFixed || m_grown[nSet].pX; }
     double Coordinate(int nAxis, int nSet, int nPoint) const {
         return *CoordinateAt(nAxis, nSet, nPoint);
     }

@@ -21,8 +21,8 @@ TEST(ChartJson, HasExactlyTheAgreedShape) {
     model.left.bAutomaticMaximum = false;
     model.left.dMaximum = 50.11872336272725;
     model.left.nLabelSeparation = 20;
-    model.series.push_back({"north", true, {45293.5, 45294.5}, {0.1, -3e-7}, {}, {}});
-    model.series.push_back({"", false, {NAN, -INFINITY}, {INFINITY, 1e308}, {}, {}});
+    model.series.push_back({"north", true, {45293.5, 45294.5}, {0.1, -3e-7}, {}, {}, {}});
+    model.series.push_back({"", false, {NAN, -INFINITY}, {INFINITY, 1e308}, {}, {}, {}});
     EXPECT_EQ(ChartToJson(model),
               "{\"width\":555,\"height\":449,\"view3D\":false,\"header\":[\"Run \\\"7\\\"\\n\"],"
               "\"legend\":{\"visible\":true},\"axes\":{\"bottom\":{\"title\":\"Date\","
@@ -39,7 +39,7 @@ TEST(ChartJson, TextsWithControlCharactersQuotesAndBackslashesComeBackWhole) {
     const std::string strText = "tab\t CR\r LF\n \x01\x1F \"quoted\" back\\slash caf\xC3\xA9";
     SChartModel model;
     model.header = {strText};
-    model.series.push_back({strText, false, {}, {}, {}, {}});
+    model.series.push_back({strText, false, {}, {}, {}, {}, {}});
     const std::string strJson = ChartToJson(model);
     // JSON allows no control character unescaped, though the toolkit's reader takes them.
     EXPECT_TRUE(std::none_of(strJson.begin(), strJson.end() - 1, [](unsigned char c) {
