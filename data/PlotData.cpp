@@ -51,9 +51,12 @@ bool InSetRange(int nSet) {
 // The one-pass read is quicker below this size: the parts' threads, logs and replay cost more
 // than the second core gives back (bench/ReaderBench.cpp, BM_ReadInPartsFromSize).
 constexpr long long PARTS_FROM_BYTES = 256 * 1024;
-// A round of the read in parts takes this much of the input for each part: large enough that
-// waking the threads is lost in the scanning, small enough that the logs stay in the caches.
+// A round of the read in parts takes this much of the input for each part, and cuts this many
+// parts a core: large enough that waking the threads is lost in the scanning, small enough
+// that the logs stay in the caches and that a core that was reading or replaying finds parts
+// left to scan.
 constexpr std::size_t PART_BYTES = 512 * 1024;
+constexpr int PARTS_A_CORE = 2;
 // A set beyond the fixed capacity starts with room for up to this many points, from calloc: the
 // system's fresh pages, untouched until points come. A longer set doubles its room.
 constexpr std::size_t FIRST_ROOM = 1 << 20;
@@ -70,78 +73,88 @@ long long BytesLeft(FILE* pStream) {
     return nEnd - nHere;
 }
 
-// Runs the scans of a round's parts at once: the first on the calling thread, each other on a
-// thread of its own, kept for the whole read.
+// Scans the parts of a round on every core: each free thread takes the next part, the reading
+// thread too when it has read the next round and replayed the last, so that no core waits
+// while parts are left.
 class CPartScanners {
 public:
-    explicit CPartScanners(int nParts) {
-        for (int i = 1; i < nParts; ++i)
-            m_threads.emplace_back([this, i] { Work(i); });
-        m_errors.resize(static_cast<std::size_t>(nParts));
+    explicit CPartScanners(int nThreads) {
+        for (int i = 1; i < nThreads; ++i)
+            m_threads.emplace_back([this] { Work(); });
     }
     CPartScanners(const CPartScanners&) = delete;
     CPartScanners& operator=(const CPartScanners&) = delete;
+    // Waits for the parts being scanned.
     ~CPartScanners() {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_bStop = true;
-        }
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_done.wait(lock, [this] { return m_nBusy == 0; });
+        m_bStop = true;
+        lock.unlock();
         m_wake.notify_all();
         for (std::thread& thread : m_threads)
             thread.join();
     }
 
-    // scan(i) for every part i; returns when all are done, rethrowing what one threw.
-    void Run(const std::function<void(int)>& scan) {
+    // Starts scan(i) for every part i of nParts.
+    void Start(int nParts, std::function<void(int)> scan) {
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            m_pScan = &scan;
-            m_nBusy = static_cast<int>(m_threads.size());
-            ++m_nRound;
+            m_scan = std::move(scan);
+            m_nParts = nParts;
+            m_nNext = 0;
+            m_nBusy = nParts;
+            m_pError = nullptr;
         }
         m_wake.notify_all();
-        Guarded(0);
+    }
+    // Scans parts here until none is left, then returns when the others are done, rethrowing
+    // what one threw.
+    void Wait() {
         std::unique_lock<std::mutex> lock(m_mutex);
+        ScanWhileLeft(lock);
         m_done.wait(lock, [this] { return m_nBusy == 0; });
-        for (std::exception_ptr& pError : m_errors) {
-            if (pError)
-                std::rethrow_exception(std::exchange(pError, nullptr));
-        }
+        if (m_pError)
+            std::rethrow_exception(std::exchange(m_pError, nullptr));
     }
 
 private:
-    void Guarded(int nPart) {
-        try {
-            (*m_pScan)(nPart);
-        } catch (...) {
-            m_errors[static_cast<std::size_t>(nPart)] = std::current_exception();
+    // Takes parts while some are left; called and returns with the lock held.
+    void ScanWhileLeft(std::unique_lock<std::mutex>& lock) {
+        while (m_nNext < m_nParts) {
+            const int nPart = m_nNext++;
+            lock.unlock();
+            std::exception_ptr pError;
+            try {
+                m_scan(nPart);
+            } catch (...) {
+                pError = std::current_exception();
+            }
+            lock.lock();
+            if (pError)
+                m_pError = pError;
+            if (--m_nBusy == 0)
+                m_done.notify_all();
         }
     }
-    void Work(int nPart) {
-        unsigned long nSeen = 0;
+    void Work() {
+        std::unique_lock<std::mutex> lock(m_mutex);
         for (;;) {
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                m_wake.wait(lock, [&] { return m_bStop || m_nRound != nSeen; });
-                if (m_bStop)
-                    return;
-                nSeen = m_nRound;
-            }
-            Guarded(nPart);
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (--m_nBusy == 0)
-                m_done.notify_one();
+            m_wake.wait(lock, [this] { return m_bStop || m_nNext < m_nParts; });
+            if (m_bStop)
+                return;
+            ScanWhileLeft(lock);
         }
     }
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_done;
-    const std::function<void(int)>* m_pScan = nullptr;
-    unsigned long m_nRound = 0;
+    std::function<void(int)> m_scan;
+    int m_nParts = 0;
+    int m_nNext = 0;
     int m_nBusy = 0;
     bool m_bStop = false;
-    std::vector<std::exception_ptr> m_errors;
+    std::exception_ptr m_pError;
     std::vector<std::thread> m_threads;
 };
 
@@ -336,10 +349,16 @@ void CPlotData::ParseStream(bool bContinue) {
     // Both cores pay only for a large file; a pipe is read as it comes.
     const unsigned nCores = std::thread::hardware_concurrency();
     if (nCores > 1 && BytesLeft(m_pStream) >= PARTS_FROM_BYTES) {
-        ReadParts(static_cast<int>(nCores), PART_BYTES, bContinue);
+        ReadParts(static_cast<int>(nCores), PARTS_A_CORE * static_cast<int>(nCores), PART_BYTES,
+                  bContinue);
         return;
     }
     StartRead(bContinue);
+    ReadRestInOnePass();
+    FinishRead();
+}
+
+void CPlotData::ReadRestInOnePass() {
     CTextLineReader reader(m_pStream, &m_report.digest);
     char* pLine = nullptr;
     std::size_t nRead = 0;
@@ -377,74 +396,121 @@ void CPlotData::ParseStream(bool bContinue) {
         m_report.bReadFailed = true;
         m_report.nReadError = reader.Error();
     }
-    FinishRead();
 }
 
-void CPlotData::ReadInParts(FILE* pStream, int nParts, std::size_t nPartBytes, bool bContinue) {
+void CPlotData::ReadInParts(FILE* pStream, int nThreads, int nParts, std::size_t nPartBytes,
+                            bool bContinue) {
     m_pStream = pStream;
-    ReadParts(nParts, nPartBytes, bContinue);
+    ReadParts(nThreads, nParts, nPartBytes, bContinue);
     m_pStream = nullptr;
 }
 
-void CPlotData::ReadParts(int nParts, std::size_t nPartBytes, bool bContinue) {
-    StartRead(bContinue);
-    const std::size_t nRoundBytes = static_cast<std::size_t>(nParts) * nPartBytes;
-    // The input from the last part boundary on: what the last round left (a line cut short
-    // by the round's end), then this round's bytes, then a NUL no scan passes.
-    std::vector<char> text;
-    std::size_t nHeld = 0;
-    long long nOffset = m_report.digest.End();
-    bool bHeldStartsLine = true;
-    std::vector<SPartLog> logs(static_cast<std::size_t>(nParts));
-    std::vector<std::size_t> bounds(static_cast<std::size_t>(nParts) + 1);
-    CPartScanners scanners(nParts);
-    for (bool bEnd = false; !bEnd;) {
-        text.resize(nHeld + nRoundBytes + 1);
+void CPlotData::FillRound(SRound& round, const SRound* pLast, std::size_t nRoundBytes) {
+    // What the last round left (a line its end cut short) comes first.
+    round.nSize = pLast ? pLast->nSize - pLast->nUsable : 0;
+    round.text.resize(round.nSize + nRoundBytes + 1);
+    if (pLast) {
+        std::memcpy(round.text.data(), pLast->text.data() + pLast->nUsable, round.nSize);
+        round.nOffset = pLast->nOffset + static_cast<long long>(pLast->nUsable);
+        round.bStartsLine = pLast->bNextStartsLine;
+    } else {
+        round.nOffset = m_report.digest.End();
+        round.bStartsLine = true;
+    }
+    for (;;) {
+        round.text.resize(round.nSize + nRoundBytes + 1);
         errno = 0;
-        const std::size_t nGot = std::fread(text.data() + nHeld, 1, nRoundBytes, m_pStream);
+        const std::size_t nGot =
+            std::fread(round.text.data() + round.nSize, 1, nRoundBytes, m_pStream);
         if (nGot < nRoundBytes && std::ferror(m_pStream)) {
             m_report.bReadFailed = true;
             m_report.nReadError = errno;
         }
-        bEnd = nGot < nRoundBytes;
-        const std::size_t nSize = nHeld + nGot;
-        text[nSize] = '\0';
+        round.bEnd = nGot < nRoundBytes;
+        round.nSize += nGot;
+        round.text[round.nSize] = '\0';
         // The round ends after its last line feed; a longer line at a piece boundary the
-        // line reader would cut at too, one that the next byte cannot move.
-        std::size_t nUsable = nSize;
-        if (!bEnd) {
-            while (nUsable > 0 && text[nUsable - 1] != '\n')
-                --nUsable;
-            if (nUsable == 0)
-                nUsable = (nSize - 1) / (CTextLineReader::LINE_BUFFER_SIZE - 1) *
-                          (CTextLineReader::LINE_BUFFER_SIZE - 1);
-            if (nUsable == 0) {
-                nHeld = nSize;
-                continue;
-            }
-        }
-        // Parts of about equal size, each after a line feed.
-        bounds.front() = 0;
-        for (std::size_t i = 1; i < bounds.size() - 1; ++i) {
-            const std::size_t nFrom = std::max(bounds[i - 1], i * nUsable / (bounds.size() - 1));
-            const auto pNewline =
-                std::find(text.begin() + static_cast<std::ptrdiff_t>(nFrom),
-                          text.begin() + static_cast<std::ptrdiff_t>(nUsable), '\n');
-            bounds[i] = std::min(nUsable, static_cast<std::size_t>(pNewline - text.begin()) + 1);
-        }
-        bounds.back() = nUsable;
-        scanners.Run([&](int nPart) {
+        // line reader would cut at too, one that the next byte cannot move. A line too long
+        // for either reads on.
+        round.nUsable = round.nSize;
+        if (round.bEnd)
+            break;
+        while (round.nUsable > 0 && round.text[round.nUsable - 1] != '\n')
+            --round.nUsable;
+        if (round.nUsable == 0)
+            round.nUsable = (round.nSize - 1) / (CTextLineReader::LINE_BUFFER_SIZE - 1) *
+                            (CTextLineReader::LINE_BUFFER_SIZE - 1);
+        if (round.nUsable > 0)
+            break;
+    }
+    round.bNextStartsLine = round.nUsable == 0 || round.text[round.nUsable - 1] == '\n';
+    // Parts of about equal size, each after a line feed.
+    std::vector<std::size_t>& bounds = round.bounds;
+    const std::size_t nParts = bounds.size() - 1;
+    for (std::size_t i = 1; i < nParts; ++i) {
+        const std::size_t nFrom = std::max(bounds[i - 1], i * round.nUsable / nParts);
+        const auto pUsable = round.text.begin() + static_cast<std::ptrdiff_t>(round.nUsable);
+        const auto pNewline =
+            std::find(round.text.begin() + static_cast<std::ptrdiff_t>(nFrom), pUsable, '\n');
+        bounds[i] =
+            static_cast<std::size_t>(pNewline - round.text.begin()) + (pNewline == pUsable ? 0 : 1);
+    }
+    bounds.back() = round.nUsable;
+}
+
+void CPlotData::ReadParts(int nThreads, int nParts, std::size_t nPartBytes, bool bContinue) {
+    StartRead(bContinue);
+    const std::size_t nRoundBytes = static_cast<std::size_t>(nParts) * nPartBytes;
+    // Two rounds in turn: while the parts of one are scanned, the next is read and the last
+    // replayed.
+    SRound rounds[2];
+    for (SRound& round : rounds) {
+        round.bounds.assign(static_cast<std::size_t>(nParts) + 1, 0);
+        round.logs.resize(static_cast<std::size_t>(nParts));
+    }
+    CPartScanners scanners(nThreads);
+    const auto scan = [&scanners, nParts](SRound& round) {
+        scanners.Start(nParts, [&round](int nPart) {
             const auto n = static_cast<std::size_t>(nPart);
-            ScanPart(text.data() + bounds[n], text.data() + bounds[n + 1],
-                     nOffset + static_cast<long long>(bounds[n]), n == 0 ? bHeldStartsLine : true,
-                     logs[n]);
+            ScanPart(round.text.data() + round.bounds[n], round.text.data() + round.bounds[n + 1],
+                     round.nOffset + static_cast<long long>(round.bounds[n]),
+                     n == 0 ? round.bStartsLine : true, round.logs[n]);
         });
-        for (const SPartLog& log : logs)
+    };
+    SRound* pScanned = &rounds[0];
+    SRound* pNext = &rounds[1];
+    FillRound(*pScanned, nullptr, nRoundBytes);
+    scan(*pScanned);
+    for (bool bSkipping = false;;) {
+        const bool bMore = !pScanned->bEnd && !bSkipping;
+        if (bMore)
+            FillRound(*pNext, pScanned, nRoundBytes);
+        scanners.Wait();
+        if (bMore)
+            scan(*pNext);
+        const long long nSkippedBefore =
+            m_report.pointsBeyondSet.nCount + m_report.pointsDropped.nCount;
+        long long nPlain = 0;
+        for (const SPartLog& log : pScanned->logs) {
             ReplayPart(log);
-        bHeldStartsLine = m_state.bLineStart;
-        nHeld = nSize - nUsable;
-        std::memmove(text.data(), text.data() + nUsable, nHeld);
-        nOffset += static_cast<long long>(nUsable);
+            nPlain += static_cast<long long>(log.x.size());
+        }
+        // Lines that go to no slot are skipped faster than scanned: once a round's all went
+        // there, the rest is read in one pass (the round being scanned replayed first).
+        bSkipping =
+            bSkipping || (nPlain > 0 && m_report.pointsBeyondSet.nCount +
+                                                m_report.pointsDropped.nCount - nSkippedBefore >=
+                                            nPlain);
+        if (!bMore) {
+            if (bSkipping && !pScanned->bEnd) {
+                // The bytes held beyond the usable ones are read again, as a stream.
+                std::fseek(m_pStream, -static_cast<long>(pScanned->nSize - pScanned->nUsable),
+                           SEEK_CUR);
+                ReadRestInOnePass();
+            }
+            break;
+        }
+        std::swap(pScanned, pNext);
     }
     FinishRead();
 }

@@ -82,10 +82,11 @@ public:
     std::shared_ptr<double> SharedPairs(int nGraph, int nSet) const;
 
     // Reads pStream as ReadFromStream does (or on, as ContinueFromStream does), the input cut
-    // into nParts parts of about nPartBytes at a time at line ends and scanned at once, one
-    // part a thread, then replayed in order: the store and report one pass would give. The
-    // reads above take it by themselves for a large file.
-    void ReadInParts(FILE* pStream, int nParts, std::size_t nPartBytes, bool bContinue = false);
+    // at line ends into rounds of nParts parts of about nPartBytes, each round's parts scanned
+    // on nThreads threads at once while the round before is replayed in order: the store and
+    // report one pass would give. The reads above take it by themselves for a large file.
+    void ReadInParts(FILE* pStream, int nThreads, int nParts, std::size_t nPartBytes,
+                     bool bContinue = false);
 
 private:
     // A block of doubles from malloc, shared with whoever draws a set from it.
@@ -135,9 +136,28 @@ private:
         std::vector<SLineIssue> pendingIssues;
     };
 
+    // A round of the read in parts: the input from a part boundary on, cut into parts.
+    struct SRound {
+        // What the last round left (a line cut short by its end), then this round's bytes,
+        // then a NUL.
+        std::vector<char> text;
+        std::size_t nSize = 0;
+        std::size_t nUsable = 0; // the bytes the parts take: whole pieces
+        long long nOffset = 0;   // of text[0] in the input
+        bool bStartsLine = true;
+        bool bNextStartsLine = true; // whether the bytes after the usable ones begin a line
+        bool bEnd = false;           // the input ends in this round
+        std::vector<std::size_t> bounds;
+        std::vector<SPartLog> logs;
+    };
+
     // From the start of the input, or on from where the last read stopped.
     void ParseStream(bool bContinue = false);
-    void ReadParts(int nParts, std::size_t nPartBytes, bool bContinue);
+    // Reads on to the end of the stream one line after the other.
+    void ReadRestInOnePass();
+    void ReadParts(int nThreads, int nParts, std::size_t nPartBytes, bool bContinue);
+    // Reads the round after pLast (or the first), its bytes cut into parts.
+    void FillRound(SRound& round, const SRound* pLast, std::size_t nRoundBytes);
     void StartRead(bool bContinue);
     void FinishRead();
     // The line count for the next piece the line reader gives, nRead characters long.

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     pStore->ReadFromStream(pStream.get());
     std::rewind(pStream.get());
     std::unique_ptr<CPlotData, SDestroy> pParts(new (storage[1]) CPlotData);
-    pParts->ReadInParts(pStream.get(), 2, nSize % 97 + 1);
+    pParts->ReadInParts(pStream.get(), 2, 3, nSize % 97 + 1);
     if (Everything(*pParts) != Everything(*pStore))
         std::abort();
     for (int g = 0; g < MAX_GRAPHS; ++g) {
