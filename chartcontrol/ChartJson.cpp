@@ -80,8 +80,10 @@ void AppendAxis(std::string& out, const SChartAxis& axis) {
 
 } // namespace
 
-std::string ChartToJson(const SChartModel& model) {
+bool WriteChartJson(const SChartModel& model, const std::function<bool(std::string_view)>& sink) {
+    constexpr std::size_t PIECE_BYTES = 64 * 1024;
     std::string out = "{";
+    out.reserve(PIECE_BYTES + 1024);
     AppendField(out, "width", model.nWidth);
     AppendField(out, "height", model.nHeight);
     AppendField(out, "view3D", model.bView3D);
@@ -110,9 +112,14 @@ std::string ChartToJson(const SChartModel& model) {
             out += ',';
             AppendNumber(out, series.Y(p));
             out += ']';
+            if (out.size() >= PIECE_BYTES) {
+                if (!sink(out))
+                    return false;
+                out.clear();
+            }
         }
         out += "]}";
     }
     out += "]}\n";
-    return out;
+    return sink(out);
 }

@@ -7,8 +7,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace {
+
+// The JSON as the sink gets it, its pieces joined; how many there were.
+std::string ChartToJson(const SChartModel& model, int* pPieces = nullptr) {
+    std::string strJson;
+    int nPieces = 0;
+    WriteChartJson(model, [&](std::string_view piece) {
+        strJson += piece;
+        return ++nPieces > 0;
+    });
+    if (pPieces)
+        *pPieces = nPieces;
+    return strJson;
+}
 
 TEST(ChartJson, HasExactlyTheAgreedShape) {
     SChartModel model;
@@ -51,6 +66,24 @@ TEST(ChartJson, TextsWithControlCharactersQuotesAndBackslashesComeBackWhole) {
     ASSERT_EQ(error.error, QJsonParseError::NoError) << strJson;
     EXPECT_EQ(chart["header"][0].toString().toStdString(), strText);
     EXPECT_EQ(chart["series"][0]["title"].toString().toStdString(), strText);
+}
+
+// A long series goes out in pieces that join to the whole; a sink that fails gets no more.
+TEST(ChartJson, ALongSeriesGoesOutInPieces) {
+    SChartModel model;
+    model.series.push_back({"long", false, {}, {}, {}, {}, {}});
+    std::string strPoints;
+    for (int i = 0; i < 20000; ++i) {
+        model.series[0].Add(i, -i);
+        strPoints += (i ? ",[" : "[") + std::to_string(i) + "," + std::to_string(-i) + "]";
+    }
+    int nPieces = 0;
+    const std::string strJson = ChartToJson(model, &nPieces);
+    EXPECT_GT(nPieces, 3);
+    EXPECT_NE(strJson.find("\"points\":[" + strPoints + "]}]}\n"), std::string::npos);
+    int nCalls = 0;
+    EXPECT_FALSE(WriteChartJson(model, [&](std::string_view) { return ++nCalls > 1; }));
+    EXPECT_EQ(nCalls, 1);
 }
 
 } // namespace
