@@ -12,7 +12,7 @@ namespace {
 std::string GraphToCsv(const std::string& strText, int* pPieces = nullptr) {
     std::string strCsv;
     int nPieces = 0;
-    WriteGraphCsv(SetsOfGraph(*ReadNew(strText, 10000), 0), {}, [&](std::string_view piece) {
+    WriteGraphCsv(SetsOfGraph(*ReadNew(strText, 20000), 0), {}, [&](std::string_view piece) {
         strCsv += piece;
         return ++nPieces > 0;
     });
@@ -46,14 +46,14 @@ TEST(GraphCsv, HoldsTheFilesNumbersAndTheTimeTheChartPlacesThemAt) {
 TEST(GraphCsv, ALongTableGoesOutInPiecesOfTheSameRows) {
     std::string strText = "@S0\n@legend string \"Run 7, north\"\n";
     std::string strRows = "series,x,y,time\r\n";
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 9000; ++i) {
         strText += "2460650.5 4.25\n2451546.0000028936 1e-9\n";
         strRows += "\"Run 7, north\",2460650.5,4.25,2024-12-06T00:00:00.000Z\r\n"
                    "\"Run 7, north\",2451546.0000028936,1e-09,2000-01-02T12:00:00.250Z\r\n";
     }
     int nPieces = 0;
     EXPECT_EQ(GraphToCsv(strText + "&\n", &nPieces), strRows);
-    EXPECT_GT(nPieces, 3);
+    EXPECT_GE(nPieces, 3);
 }
 
 } // namespace
