@@ -91,6 +91,46 @@ void BM_ReadMillionsOfPoints(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadMillionsOfPoints)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
 
+// A file of about state.range(0) bytes of dated points read in one pass (range(1) 0) or in
+// parts on two threads (1), as a large file is: where the parts start to pay.
+void BM_ReadInPartsFromSize(benchmark::State& state) {
+    const auto nBytes = static_cast<std::size_t>(state.range(0));
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("verlo-bench-" + std::to_string(nBytes) + ".dat");
+    if (!std::filesystem::exists(path)) {
+        std::FILE* pFile = std::fopen(path.c_str(), "w");
+        std::fprintf(pFile, "@S0\n");
+        for (std::size_t p = 0; std::ftell(pFile) < static_cast<long>(nBytes); ++p)
+            std::fprintf(pFile, "%.8f %.4f\n", 2460310.5 + static_cast<double>(p) / 86400.0,
+                         static_cast<double>(p % 977) * 0.0131);
+        std::fprintf(pFile, "&\n");
+        std::fclose(pFile);
+    }
+    for (auto _ : state) {
+        auto pData = std::make_unique<CPlotData>(10000000);
+        std::FILE* pFile = std::fopen(path.c_str(), "r");
+        if (state.range(1) == 0) {
+            // A stream that cannot seek, as a pipe: read in one pass whatever its size.
+            cookie_io_functions_t functions{};
+            functions.read = [](void* pCookie, char* pBuffer, std::size_t nSize) {
+                return static_cast<ssize_t>(
+                    std::fread(pBuffer, 1, nSize, static_cast<std::FILE*>(pCookie)));
+            };
+            std::FILE* pPipe = fopencookie(pFile, "r", functions);
+            pData->ReadFromStream(pPipe);
+            std::fclose(pPipe);
+        } else {
+            pData->ReadInParts(pFile, 2, 4, 512 * 1024);
+        }
+        std::fclose(pFile);
+        benchmark::DoNotOptimize(pData->GetPointCount(0, 0));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * nBytes));
+}
+BENCHMARK(BM_ReadInPartsFromSize)
+    ->ArgsProduct({{16 << 10, 64 << 10, 128 << 10, 256 << 10, 512 << 10, 1 << 20, 4 << 20}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
 // What the numbers alone cost: strtod over the million lines' two numbers, in memory.
 void BM_StrtodMillionLines(benchmark::State& state) {
     std::ifstream file(MillionsFile(1));

@@ -9,7 +9,9 @@
 #include "chart/ChartSeries.h"
 #include "chart/ChartSeriesPart.h"
 #include "chart/ChartStrings.h"
+#include "chartcontrol/AutomationDate.h"
 #include "data/JulianDay.h"
+#include "data/Parallel.h"
 #include "data/TimeConstants.h"
 #include "platform/datetime/VariantTime.h"
 
@@ -83,6 +85,45 @@ bool FastJulianToVariantTime(double dJulian, double& dDate) {
 
 namespace {
 
+// QuickJulianToVariantTime, inline where a long series takes its dates.
+inline bool QuickDate(double dJulian, double& dDate) {
+    if (!(dJulian > AUTOMATION_EPOCH_DAY - 1.0 && dJulian < LAST_AUTOMATION_DAY + 1.0))
+        return false;
+    // The first steps of JulianToDayAndTime: the day and the seconds of the day.
+    int n = static_cast<int>(dJulian);
+    double f = dJulian - n;
+    if (f >= 0.5) {
+        n = n + 1;
+        f = f - 0.5;
+    } else {
+        f = f + 0.5;
+    }
+    // Its hours and minutes come off the seconds exactly, so the milliseconds RoundToMillisecond
+    // adds up are the seconds' own, rounded once: the same sum, unless the seconds lie so near
+    // half a millisecond that the two roundings may differ, which the steps themselves decide.
+    const double dMilliseconds = ((f * 24) * 3600) * 1000.0;
+    const int nWhole = static_cast<int>(dMilliseconds);
+    const double dFraction = dMilliseconds - nWhole;
+    if (std::fabs(dFraction - 0.5) < 1e-7)
+        return false;
+    const int nMilliseconds = nWhole + (dFraction > 0.5);
+    // A sum of a day carries into the next day: the function's own.
+    if (nMilliseconds >= MILLISECONDS_PER_DAY || n < AUTOMATION_EPOCH_DAY ||
+        n > LAST_AUTOMATION_DAY)
+        return false;
+    dDate = static_cast<double>(n - AUTOMATION_EPOCH_DAY) +
+            static_cast<double>(nMilliseconds) / MILLISECONDS_PER_DAY;
+    return true;
+}
+
+} // namespace
+
+bool QuickJulianToVariantTime(double dJulian, double& dDate) {
+    return QuickDate(dJulian, dDate);
+}
+
+namespace {
+
 // A point handed over with an x the chart can place: drawn unless its y is no number.
 void CountAdded(double dY, SPopulationReport& report) {
     if (!std::isfinite(dY)) {
@@ -119,46 +160,152 @@ void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationR
     }
 }
 
+// What a series' points became on their way to the chart.
+struct SBulkPoints {
+    std::size_t nKept = 0;
+    bool bDates = false;
+    // Every point kept is a date, its automation date to the millisecond.
+    bool bMillisecondDates = true;
+    // The points go over as the dates' places on a date axis.
+    bool DatePlaces() const { return bDates && bMillisecondDates; }
+};
+
+// A series of dates alone that QuickDate takes, its dates' places on a date axis into pPairs'
+// places for x and its
+// points counted into report; false, with nothing counted, when another point is among them
+// (ToChartPoints then takes them all). Cut in runs on every core for a long series.
+bool QuickDates(const CGraphSeries& series, const SDateRule& rule, double* pPairs,
+                SPopulationReport& report) {
+    // A million points take milliseconds a core; starting a thread, some microseconds.
+    constexpr std::size_t ALONE_BELOW = 100000;
+    const double* pX = series.Xs();
+    const double* pY = series.Ys();
+    const std::size_t nStride = series.YStride();
+    const auto nPoints = static_cast<std::size_t>(series.Count());
+    // Counted a run at a time, not in report: a loop that writes doubles through a pointer
+    // would have to write the report's double after every point.
+    struct SRun {
+        bool bQuick = true;
+        long long nAdded = 0;
+        long long nNonFinite = 0;
+        double dLargest = 0.0;
+    };
+    std::vector<SRun> runs(RunsFor(nPoints, ALONE_BELOW));
+    InRuns(nPoints, runs.size(), 1, [&](std::size_t nRun, std::size_t nBegin, std::size_t nEnd) {
+        // In locals: the doubles written through pOut could be any double of memory for all
+        // the compiler knows, a count or a captured pointer among them.
+        const SDateRule dates = rule;
+        const double* const pXs = pX;
+        const double* const pYs = pY;
+        const std::size_t nYStride = nStride;
+        double* const pOut = pPairs;
+        long long nAdded = 0;
+        long long nNonFinite = 0;
+        double dLargest = report.dLargestFiniteY;
+        for (std::size_t i = nBegin; i < nEnd; ++i) {
+            double dDate = 0.0;
+            if (!dates.IsDate(pXs[i]) || !QuickDate(dates.Julian(pXs[i]), dDate)) {
+                runs[nRun].bQuick = false;
+                return;
+            }
+            pOut[2 * i] = AutomationDateToUnixSeconds(dDate);
+            const double dY = pYs[i * nYStride];
+            const bool bFinite = std::isfinite(dY);
+            nAdded += bFinite;
+            nNonFinite += !bFinite;
+            dLargest = bFinite && dLargest < dY ? dY : dLargest;
+        }
+        runs[nRun] = {true, nAdded, nNonFinite, dLargest};
+    });
+    if (!std::all_of(runs.begin(), runs.end(), [](const SRun& run) { return run.bQuick; }))
+        return false;
+    // In the order of the runs, as one pass over the points would count them.
+    for (const SRun& run : runs) {
+        report.nPointsAdded += run.nAdded;
+        report.nNonFiniteY += run.nNonFinite;
+        report.dLargestFiniteY =
+            report.dLargestFiniteY < run.dLargest ? run.dLargest : report.dLargestFiniteY;
+    }
+    return true;
+}
+
+// Each point as the population takes it, into pPairs: x as the chart takes it (the automation
+// date of a date) at 2k, and, with bWriteY, y at 2k + 1; counted in report. A point that is to
+// be left out (a Julian Date that is no date of the chart's) is skipped with bWriteY, and ends
+// the points without it.
+template <bool bWriteY>
+SBulkPoints ToChartPoints(const CGraphSeries& series, const SDateRule& rule, double* pPairs,
+                          SPopulationReport& report) {
+    SBulkPoints points;
+    const int nPoints = series.Count();
+    for (int i = 0; i < nPoints; ++i) {
+        const double dX = series.X(i);
+        const double dY = series.Y(i);
+        double dChartX = dX;
+        if (rule.IsDate(dX)) {
+            points.bDates = true;
+            if (!QuickDate(rule.Julian(dX), dChartX)) {
+                if (!FastJulianToVariantTime(rule.Julian(dX), dChartX)) {
+                    report.refusedDates.Add(dX);
+                    if (!bWriteY)
+                        return points;
+                    continue;
+                }
+                points.bMillisecondDates &=
+                    UnixSecondsToAutomationDate(AutomationDateToUnixSeconds(dChartX)) == dChartX;
+            }
+            CountAdded(dY, report);
+        } else {
+            points.bMillisecondDates = false;
+            if (!std::isfinite(dX)) {
+                report.nonFiniteX.Add(dX);
+            } else {
+                CountAdded(dY, report);
+                if (std::isfinite(dY))
+                    report.plainOnDateAxis.Add(dX);
+            }
+        }
+        pPairs[2 * points.nKept] = dChartX;
+        if (bWriteY)
+            pPairs[2 * points.nKept + 1] = dY;
+        ++points.nKept;
+    }
+    return points;
+}
+
 } // namespace
 
 bool AddPointsInBulk(const CTChart& chart, int nSet, const CGraphSeries& series,
                      SPopulationReport& report, const SDateRule& rule) {
-    const int nPoints = series.Count();
-    auto pXs = std::make_shared<std::vector<double>>();
-    auto pYs = std::make_shared<std::vector<double>>();
-    pXs->reserve(static_cast<std::size_t>(nPoints));
-    pYs->reserve(static_cast<std::size_t>(nPoints));
-    bool bDates = false;
-    for (int i = 0; i < nPoints; ++i) {
-        const double dX = series.X(i);
-        const double dY = series.Y(i);
-        double dDate = 0.0;
-        const bool bDate = rule.IsDate(dX);
-        bDates = bDates || bDate;
-        if (bDate) {
-            if (!FastJulianToVariantTime(rule.Julian(dX), dDate)) {
-                report.refusedDates.Add(dX);
-                continue;
-            }
-            CountAdded(dY, report);
-        } else if (!std::isfinite(dX)) {
-            report.nonFiniteX.Add(dX);
-            dDate = dX;
-        } else {
-            CountAdded(dY, report);
-            if (std::isfinite(dY))
-                report.plainOnDateAxis.Add(dX);
-            dDate = dX;
+    const auto nPoints = static_cast<std::size_t>(series.Count());
+    const SPopulationReport before = report;
+    // A set of the store hands over the store's own block of pairs, each x's date put beside
+    // its y; when a point has to be left out, the points go over in a block of their own.
+    std::shared_ptr<double> pPairs = series.SharedPairs();
+    SBulkPoints points;
+    if (pPairs && QuickDates(series, rule, pPairs.get(), report)) {
+        points = {nPoints, nPoints > 0, true};
+    } else {
+        if (pPairs)
+            points = ToChartPoints<false>(series, rule, pPairs.get(), report);
+        if (!pPairs || points.nKept < nPoints) {
+            report = before;
+            pPairs =
+                std::shared_ptr<double>(new double[2 * nPoints], std::default_delete<double[]>());
+            points = ToChartPoints<true>(series, rule, pPairs.get(), report);
         }
-        pXs->push_back(dDate);
-        pYs->push_back(dY);
+        if (points.DatePlaces()) {
+            for (std::size_t i = 0; i < points.nKept; ++i)
+                pPairs.get()[2 * i] = AutomationDateToUnixSeconds(pPairs.get()[2 * i]);
+        }
     }
-    chart.GetSeries(nSet).AddXYArrays(COleVariant(std::move(pXs)), COleVariant(std::move(pYs)));
-    if (bDates) {
+    chart.GetSeries(static_cast<LONG>(nSet))
+        .AddXYPairs(COleVariant(std::move(pPairs), 2 * points.nKept), points.DatePlaces());
+    if (points.bDates) {
         chart.GetAxes().GetBottom().GetTitle().SetCaption("Date");
         chart.GetAxes().GetBottom().SetDateTimeLabels(TRUE);
     }
-    return bDates;
+    return points.bDates;
 }
 
 double ScaleMaximum(double dMaxY) {

@@ -16,9 +16,10 @@
 void PopulateChart(const CTChart& chart, const CPlotData& data, SPopulationReport& report,
                    int nGraph = 0, const SDateRule& rule = {});
 
-// Adds a series' points to the chart's series nSet as two arrays in one call (as a set beyond
-// the fixed capacity goes over), each point taken or left out as the population takes it, the
-// "Date" caption once; counts them in report. Whether the series holds dates.
+// Adds a series' points to the chart's series nSet as one block of pairs in one call (as a set
+// beyond the fixed capacity goes over: the store's own block, each x's date put beside its y),
+// each point taken or left out as the population takes it, the "Date" caption once; counts
+// them in report. Whether the series holds dates.
 bool AddPointsInBulk(const CTChart& chart, int nSet, const CGraphSeries& series,
                      SPopulationReport& report, const SDateRule& rule);
 
@@ -28,6 +29,10 @@ BOOL JulianToVariantTime(double dJulian, double& dDate);
 // The same for the many points of a long series: the same double and the same answer,
 // reached without the calendar.
 bool FastJulianToVariantTime(double dJulian, double& dDate);
+// The same again where it takes neither the calendar nor a carry (a time of day that stays
+// within its day, from 30 December 1899 to 31 December 9999), in steps that cost a few
+// nanoseconds; false for any other date, which FastJulianToVariantTime then takes.
+bool QuickJulianToVariantTime(double dJulian, double& dDate);
 // The calendar date of that step; FALSE when a field does not fit its 16 bits.
 BOOL JulianToSystemTime(double dJulian, SYSTEMTIME& st);
 

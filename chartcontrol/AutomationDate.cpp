@@ -4,17 +4,16 @@
 
 #include <cmath>
 
-namespace {
-constexpr double UNIX_EPOCH_AUTOMATION_DATE = 25569.0; // 1 January 1970
-} // namespace
-
-double AutomationDateToLinearDays(double dDate) {
-    if (dDate >= 0.0 || !std::isfinite(dDate))
-        return dDate;
-    double dDay = std::trunc(dDate);
-    return dDay + (dDay - dDate);
-}
-
-double AutomationDateToUnixSeconds(double dDate) {
-    return (AutomationDateToLinearDays(dDate) - UNIX_EPOCH_AUTOMATION_DATE) * SECONDS_PER_DAY;
+double UnixSecondsToAutomationDate(double dSeconds) {
+    const long long nMilliseconds = std::llround(dSeconds * 1000.0);
+    long long nDays = nMilliseconds / MILLISECONDS_PER_DAY;
+    if (nMilliseconds % MILLISECONDS_PER_DAY < 0)
+        --nDays;
+    const long long nOfDay = nMilliseconds - nDays * MILLISECONDS_PER_DAY;
+    // Days and their fraction as an automation date is made of them; before 30 December 1899
+    // the day counts backwards and its time forwards.
+    const long long nDate = nDays + static_cast<long long>(UNIX_EPOCH_AUTOMATION_DATE);
+    const double dFraction = static_cast<double>(nOfDay) / MILLISECONDS_PER_DAY;
+    return nDate < 0 ? static_cast<double>(nDate) - dFraction
+                     : static_cast<double>(nDate) + dFraction;
 }

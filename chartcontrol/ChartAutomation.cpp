@@ -1,5 +1,6 @@
 #include "chartcontrol/ChartAutomation.h"
 
+#include "chartcontrol/AutomationDate.h"
 #include "chartcontrol/ChartInterface.h"
 #include "platform/automation/OleDispatchDriver.h"
 
@@ -99,27 +100,31 @@ template <class Apply> HRESULT PutValue(const DISPPARAMS& params, VARTYPE vt, Ap
     return hr;
 }
 
-// Points in bulk: x and y as two arrays of one length.
-HRESULT AddArrays(SChartSeries& series, const DISPPARAMS& params, COleVariant* pResult) {
+// Points in bulk: x and y of each point in turn, kept as they lie by a series that has none;
+// dates as their places on a date axis.
+HRESULT AddPairs(SChartSeries& series, const DISPPARAMS& params, COleVariant* pResult) {
     if (params.args.size() != 2)
         return DISP_E_BADPARAMCOUNT;
-    const COleVariant& xs = params.args[0];
-    const COleVariant& ys = params.args[1];
-    constexpr VARTYPE DOUBLES = VT_ARRAY | VT_R8;
-    if (xs.Type() != DOUBLES || ys.Type() != DOUBLES ||
-        xs.GetDoubles().size() != ys.GetDoubles().size())
+    const COleVariant& pairs = params.args[0];
+    COleVariant holder;
+    const COleVariant* pDates = nullptr;
+    if (const HRESULT hr = Argument(params, 1, VT_BOOL, holder, pDates); FAILED(hr))
+        return hr;
+    if (pairs.Type() != (VT_ARRAY | VT_R8) || pairs.GetDoubleCount() % 2 != 0)
         return DISP_E_TYPEMISMATCH;
-    const auto nAdded = static_cast<LONG>(xs.GetDoubles().size());
-    // A series of its own arrays takes them over: a million points are not copied again.
-    for (const auto& [pAxis, pValues] : {std::pair{&series.x, &xs}, std::pair{&series.y, &ys}}) {
-        std::vector<double>& values = pValues->DoublesToTake();
-        if (pAxis->empty())
-            pAxis->swap(values);
-        else
-            pAxis->insert(pAxis->end(), values.begin(), values.end());
+    const std::size_t nAdded = pairs.GetDoubleCount() / 2;
+    const bool bDates = pDates->GetBool() != VARIANT_FALSE;
+    if (series.Size() == 0 && series.labels.empty() && series.colours.empty()) {
+        series.pPairs = std::make_shared<CPointPairs>(pairs.DoublesToKeep(), nAdded, bDates);
+    } else {
+        for (std::size_t i = 0; i < nAdded; ++i) {
+            const double dX = pairs.GetDoubles()[2 * i];
+            series.Add(bDates ? UnixSecondsToAutomationDate(dX) : dX,
+                       pairs.GetDoubles()[2 * i + 1]);
+        }
     }
     if (pResult)
-        *pResult = COleVariant(nAdded);
+        *pResult = COleVariant(static_cast<LONG>(nAdded));
     return S_OK;
 }
 
@@ -279,8 +284,8 @@ HRESULT CChartObject::InvokeSeries(DISPID dispid, WORD wFlags, const DISPPARAMS&
     if (IsPut(wFlags) && dispid == SeriesIds::TITLE)
         return PutValue(params, VT_BSTR,
                         [&](const COleVariant& v) { series.strTitle = v.GetString(); });
-    if (wFlags == DISPATCH_METHOD && dispid == SeriesIds::ADD_XY_ARRAYS)
-        return AddArrays(series, params, pResult);
+    if (wFlags == DISPATCH_METHOD && dispid == SeriesIds::ADD_XY_PAIRS)
+        return AddPairs(series, params, pResult);
     if (wFlags != DISPATCH_METHOD || dispid != SeriesIds::ADD_XY)
         return DISP_E_MEMBERNOTFOUND;
     if (params.args.size() != 4)

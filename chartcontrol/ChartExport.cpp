@@ -21,10 +21,6 @@ constexpr double INCHES_PER_METRE = 1.0 / 0.0254;
 constexpr int SCREEN_DPI = 96;
 constexpr int POINTS_PER_INCH = 72;
 
-QByteArray ToBytes(const std::string& strText) {
-    return QByteArray(strText.data(), static_cast<qsizetype>(strText.size()));
-}
-
 std::optional<QByteArray> RenderPng(const SPictureSource& source, const QSize& size, qreal dScale) {
     QImage image = source.toImage(size, dScale);
     if (image.isNull())
@@ -136,10 +132,11 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
             return NotWritten(QStringLiteral("cannot write '%1': this chart has no table of its "
                                              "points")
                                   .arg(strPath));
-        return WriteOutput(strPath, ToBytes(options.table()));
+        return StreamOutput(strPath, options.table);
     }
     if (strKind == QLatin1String("json"))
-        return WriteOutput(strPath, ToBytes(ChartToJson(model)));
+        return StreamOutput(strPath,
+                            [&model](const OutputSink& sink) { WriteChartJson(model, sink); });
     const SPictureSource source{
         [&view](const QSize& size, qreal dRatio) { return view.ToImage(size, dRatio); },
         [&view](QCPPainter& painter, const QSize& size) { view.Render(painter, size); }};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chartcontrol/ChartModel.h"
+#include "chartcontrol/OutputFile.h"
 #include "platform/Status.h"
 
 #include <QSize>
@@ -23,8 +24,9 @@ struct SExportOptions {
     // What to write (png, svg, pdf, csv, json); empty for the path's extension.
     QString strKind;
     // What a CSV holds: the owner's table of the points as its data file has them (the chart
-    // keeps them as it draws them). Without one a CSV cannot be written.
-    std::function<std::string()> table;
+    // keeps them as it draws them), sent to the sink piece by piece. Without one a CSV cannot
+    // be written.
+    std::function<void(const OutputSink&)> table;
 };
 
 // The file extensions ExportChart knows, lower case: png, svg, pdf, csv, json.

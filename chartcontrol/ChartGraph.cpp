@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
@@ -41,11 +42,26 @@ QRect CChartGraph::clipRect() const {
 }
 
 void CChartGraph::IndexValues() {
+    auto pIndex = std::make_shared<CValueIndex>();
     // Short series draw as fast point by point.
-    constexpr int LONG_SERIES = 20000;
-    if (mDataContainer->size() >= LONG_SERIES)
-        m_index.Build(&*mDataContainer->constBegin(),
+    if (static_cast<std::size_t>(mDataContainer->size()) >= CValueIndex::LONG_SERIES)
+        pIndex->Build(&mDataContainer->constBegin()->value, 2,
                       static_cast<std::size_t>(mDataContainer->size()));
+    m_pIndex = std::move(pIndex);
+}
+
+void CChartGraph::DrawFrom(std::shared_ptr<const CPointPairs> pPoints) {
+    static_assert(sizeof(QCPGraphData) == 2 * sizeof(double) &&
+                  offsetof(QCPGraphData, value) == sizeof(double));
+    // A vector over the block, owning none of it: nothing is copied, and nothing may write to it.
+    const auto* pPairs = reinterpret_cast<const QCPGraphData*>(pPoints->Pairs().get());
+    mDataContainer->set(QVector<QCPGraphData>(QArrayDataPointer<QCPGraphData>::fromRawData(
+                            pPairs, static_cast<qsizetype>(pPoints->Size()))),
+                        true);
+    m_pIndex = pPoints->Size() >= CValueIndex::LONG_SERIES && pPoints->Index()
+                   ? pPoints->Index()
+                   : std::make_shared<CValueIndex>();
+    m_pPoints = std::move(pPoints);
 }
 
 void CChartGraph::getOptimizedLineData(QVector<QCPGraphData>* pLineData,
@@ -55,7 +71,7 @@ void CChartGraph::getOptimizedLineData(QVector<QCPGraphData>* pLineData,
     const double dColumns = std::abs(pKeys->coordToPixel(pKeys->range().upper) -
                                      pKeys->coordToPixel(pKeys->range().lower));
     // Few points a column: every point.
-    if (m_index.IsEmpty() || static_cast<double>(end - begin) < 4 * dColumns) {
+    if (Index().IsEmpty() || static_cast<double>(end - begin) < 4 * dColumns) {
         QCPGraph::getOptimizedLineData(pLineData, begin, end);
         return;
     }
@@ -71,7 +87,7 @@ void CChartGraph::getOptimizedLineData(QVector<QCPGraphData>* pLineData,
         const auto nBegin = static_cast<std::size_t>(it - first);
         const auto nLast = static_cast<std::size_t>(columnEnd - first) - 1;
         std::size_t nMin = nBegin, nMax = nBegin;
-        m_index.Extremes(nBegin, nLast + 1, nMin, nMax);
+        Index().Extremes(nBegin, nLast + 1, nMin, nMax);
         std::size_t columnPoints[] = {nBegin, std::min(nMin, nMax), std::max(nMin, nMax), nLast};
         const std::size_t* pEnd = std::unique(std::begin(columnPoints), std::end(columnPoints));
         for (const std::size_t* p = columnPoints; p != pEnd; ++p)

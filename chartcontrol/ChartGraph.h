@@ -1,8 +1,11 @@
 #pragma once
 
+#include "chartcontrol/PointPairs.h"
 #include "chartcontrol/ValueIndex.h"
 
 #include <qcustomplot.h>
+
+#include <memory>
 
 // A series as the chart draws it: a one-pixel line and, when asked, ring markers. On a pixel
 // surface the markers are copies of one small picture drawn for that surface's pixel ratio;
@@ -19,7 +22,10 @@ public:
     // drawn a pixel column at a time, through each column's first, smallest, largest and last
     // point, so that every spike shows however many points fall into a column.
     void IndexValues();
-    const CValueIndex& Index() const { return m_index; }
+    // Draws the block's points as they lie there, with the block's index; the graph keeps the
+    // block as long as it draws it.
+    void DrawFrom(std::shared_ptr<const CPointPairs> pPoints);
+    const CValueIndex& Index() const { return *m_pIndex; }
 
 protected:
     QRect clipRect() const override;
@@ -38,5 +44,6 @@ private:
     bool m_bMarkers;
     // Drawn for the pixel ratio of the last pixel surface, again when that changes.
     mutable QPixmap m_marker;
-    CValueIndex m_index;
+    std::shared_ptr<const CValueIndex> m_pIndex = std::make_shared<CValueIndex>();
+    std::shared_ptr<const CPointPairs> m_pPoints;
 };

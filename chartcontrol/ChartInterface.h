@@ -44,13 +44,16 @@ namespace SeriesIds {
 inline constexpr DISPID TITLE = 39;   // put string
 inline constexpr DISPID PART_43 = 43; // get: the point markers
 inline constexpr DISPID ADD_XY = 48;  // method (double x, double y, string label, long colour)
-// method (VARIANT x, VARIANT y, both VT_ARRAY | VT_R8 of one length): adds every point in
-// order, as ADD_XY would one at a time with the label "" and the series' own colour, and
-// answers the count added; arrays of different lengths or types fail with
-// DISP_E_TYPEMISMATCH and add nothing. The arrays are handed over: the series may take their
-// storage. An addition of this component for long series: one
-// call where ADD_XY would make a million, no id of the original interface.
-inline constexpr DISPID ADD_XY_ARRAYS = 101;
+// method (VARIANT pairs, VT_ARRAY | VT_R8 of an even length: x and y of each point in turn;
+// BOOL: every x is a date to the millisecond given as its place on a date axis, seconds since
+// 1 January 1970 UTC): adds every point in order, as ADD_XY would one at a time (a date as the
+// automation date of that time) with the label "" and the series' own colour, and answers the
+// count added; an array of another type or an odd length fails with DISP_E_TYPEMISMATCH and
+// adds nothing. The array is handed over: an empty series keeps it as its points and draws them
+// where they lie, so that a million points are drawn with no copy. An addition of this
+// component for long series: one call where ADD_XY would make a million, no id of the original
+// interface.
+inline constexpr DISPID ADD_XY_PAIRS = 101;
 } // namespace SeriesIds
 
 namespace SeriesPartIds {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "chartcontrol/PointPairs.h"
+
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,10 +24,22 @@ struct SChartSeries {
     // mostly given neither.
     std::vector<std::pair<std::size_t, std::string>> labels;
     std::vector<std::pair<std::size_t, std::uint32_t>> colours;
+    // Or, for points given in one block of pairs, that block, shared with whoever gave it.
+    std::shared_ptr<const CPointPairs> pPairs;
 
-    std::size_t Size() const { return x.size(); }
+    std::size_t Size() const { return pPairs ? pPairs->Size() : x.size(); }
+    double X(std::size_t i) const { return pPairs ? pPairs->X(i) : x[i]; }
+    double Y(std::size_t i) const { return pPairs ? pPairs->Y(i) : y[i]; }
     void Add(double dX, double dY, std::string strLabel = {},
              std::uint32_t nColour = CHART_DEFAULT_COLOUR) {
+        // A block of pairs grows on as x and y.
+        if (pPairs) {
+            for (std::size_t i = 0; i < pPairs->Size(); ++i) {
+                x.push_back(pPairs->X(i));
+                y.push_back(pPairs->Y(i));
+            }
+            pPairs.reset();
+        }
         if (!strLabel.empty())
             labels.emplace_back(x.size(), std::move(strLabel));
         if (nColour != CHART_DEFAULT_COLOUR)

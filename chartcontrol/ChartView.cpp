@@ -36,6 +36,26 @@ QCPRange FitWithMargin(const SDataExtent& extent) {
     return QCPRange(range.dLower - dMargin, range.dUpper + dMargin);
 }
 
+// A series' points as the chart draws them under the modes: each x placed on the axis (toX),
+// the points without a place left out, a y that is no finite number a break in the line, in
+// the order of their places.
+QVector<QCPGraphData> DrawnPoints(const SChartSeries& series, double (*toX)(double),
+                                  const SDisplayModes& modes) {
+    QVector<QCPGraphData> data;
+    data.reserve(static_cast<qsizetype>(series.Size()));
+    for (std::size_t i = 0; i < series.Size(); ++i) {
+        const double dX = toX(series.X(i));
+        const double dY = series.Y(i);
+        if (std::isfinite(dX))
+            data.append(QCPGraphData(dX, std::isfinite(dY) ? dY : qQNaN()));
+    }
+    const auto byKey = [](const QCPGraphData& a, const QCPGraphData& b) { return a.key < b.key; };
+    if (!std::is_sorted(data.begin(), data.end(), byKey))
+        std::stable_sort(data.begin(), data.end(), byKey);
+    ApplyDisplayModes(data, modes);
+    return data;
+}
+
 // Whether range lies within the hull of the two others.
 bool Within(const QCPRange& range, const QCPRange& first, const QCPRange& second) {
     return range.lower >= std::min(first.lower, second.lower) &&
@@ -112,51 +132,44 @@ void CChartView::SyncFromModel() {
             new CChartGraph(xAxis, yAxis, SeriesColour(series, s), series.bPointsVisible);
         pGraph->setName(series.strTitle.empty() ? tr("Series %1").arg(s + 1)
                                                 : Text(series.strTitle));
-        QVector<QCPGraphData> data;
-        data.reserve(static_cast<qsizetype>(series.Size()));
-        for (std::size_t i = 0; i < series.Size(); ++i) {
-            const double dX = toX(series.x[i]);
-            // A point without a place on the x axis cannot be drawn; a y that is not a
-            // finite number leaves a gap in the line.
-            if (std::isfinite(dX))
-                data.append(QCPGraphData(dX, std::isfinite(series.y[i]) ? series.y[i] : qQNaN()));
-        }
-        const auto byKey = [](const QCPGraphData& a, const QCPGraphData& b) {
-            return a.key < b.key;
-        };
-        if (!std::is_sorted(data.begin(), data.end(), byKey))
-            std::stable_sort(data.begin(), data.end(), byKey);
-        ApplyDisplayModes(data, m_modes);
-        // Keys are finite and in order: the x extents are the ends; a value that is a
-        // number makes a point drawn.
-        if (!data.isEmpty()) {
-            xExtent.Add(data.front().key);
-            xExtent.Add(data.back().key);
-        }
-        long long nDrawn = 0;
-        double dFirstKey = 0.0, dLastKey = 0.0, dMinY = 0.0, dMaxY = 0.0;
-        for (const QCPGraphData& point : data) {
-            if (std::isnan(point.value))
-                continue;
-            if (nDrawn++ == 0) {
-                dFirstKey = point.key;
-                dMinY = dMaxY = point.value;
+        // A block of pairs draws as it lies, its extents known; other points are copied.
+        if (series.pPairs && series.pPairs->DrawsAsItIs(bDates) && !m_modes.bResiduals &&
+            !m_modes.bGaps) {
+            const CPointPairs::SExtents& extents = series.pPairs->Extents();
+            if (series.pPairs->Size() > 0) {
+                xExtent.Add(extents.dFirstKey);
+                xExtent.Add(extents.dLastKey);
             }
-            dLastKey = point.key;
-            dMinY = std::min(dMinY, point.value);
-            dMaxY = std::max(dMaxY, point.value);
-        }
-        if (nDrawn > 0) {
-            m_nDrawnPoints += nDrawn;
-            for (const double dKey : {dFirstKey, dLastKey})
-                m_drawnX.Add(dKey);
-            for (const double dY : {dMinY, dMaxY}) {
-                yExtent.Add(dY);
-                m_drawnY.Add(dY);
+            if (extents.nDrawn > 0)
+                AddDrawn(extents.nDrawn, extents.dFirstDrawnKey, extents.dLastDrawnKey,
+                         extents.dMinY, extents.dMaxY, yExtent);
+            pGraph->DrawFrom(series.pPairs);
+        } else {
+            QVector<QCPGraphData> data = DrawnPoints(series, toX, m_modes);
+            // Keys are finite and in order: the x extents are the ends; a value that is a
+            // number makes a point drawn.
+            if (!data.isEmpty()) {
+                xExtent.Add(data.front().key);
+                xExtent.Add(data.back().key);
             }
+            long long nDrawn = 0;
+            double dFirstKey = 0.0, dLastKey = 0.0, dMinY = 0.0, dMaxY = 0.0;
+            for (const QCPGraphData& point : data) {
+                if (std::isnan(point.value))
+                    continue;
+                if (nDrawn++ == 0) {
+                    dFirstKey = point.key;
+                    dMinY = dMaxY = point.value;
+                }
+                dLastKey = point.key;
+                dMinY = std::min(dMinY, point.value);
+                dMaxY = std::max(dMaxY, point.value);
+            }
+            if (nDrawn > 0)
+                AddDrawn(nDrawn, dFirstKey, dLastKey, dMinY, dMaxY, yExtent);
+            pGraph->data()->set(data, true);
+            pGraph->IndexValues();
         }
-        pGraph->data()->set(data, true);
-        pGraph->IndexValues();
         auto* pItem = new CChartLegendItem(legend, pGraph);
         legend->addItem(pItem);
         m_legendItems.append(pItem);
@@ -188,6 +201,17 @@ void CChartView::SyncFromModel() {
     UpdateNotes();
     m_pSchedule->RequestDrawing();
     emit MeasuresChanged();
+}
+
+void CChartView::AddDrawn(long long nDrawn, double dFirstKey, double dLastKey, double dMinY,
+                          double dMaxY, SDataExtent& yExtent) {
+    m_nDrawnPoints += nDrawn;
+    for (const double dKey : {dFirstKey, dLastKey})
+        m_drawnX.Add(dKey);
+    for (const double dY : {dMinY, dMaxY}) {
+        yExtent.Add(dY);
+        m_drawnY.Add(dY);
+    }
 }
 
 void CChartView::Resync() {

@@ -111,6 +111,10 @@ private:
     void UpdateNotes();
     // The model taken in again now, under the display modes.
     void Resync();
+    // Counts a series' drawn points: how many, their first and last place and their least and
+    // largest value, into the view's extents and the value axis's yExtent.
+    void AddDrawn(long long nDrawn, double dFirstKey, double dLastKey, double dMinY, double dMaxY,
+                  SDataExtent& yExtent);
 
     std::shared_ptr<CChartDocument> m_pDocument;
     QCPTextElement* m_pHeader = nullptr;

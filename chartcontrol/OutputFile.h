@@ -5,9 +5,19 @@
 #include <QByteArray>
 #include <QString>
 
-// Writes an export where the user named it. "-" is standard output. A path that exists and
-// is no regular file (a FIFO, a character device, a link to one) is written in place as a
-// stream and never replaced. A regular file, or a name not yet taken, is replaced whole or
-// not at all; a link to a regular file stays a link, its target replaced. A failed status
-// gives the system's reason.
+#include <functional>
+#include <string_view>
+
+// Takes the next piece of what is written; false when it could not, after which the writer
+// sends nothing more.
+using OutputSink = std::function<bool(std::string_view)>;
+
+// Writes an export where the user named it, piece by piece as write sends them to its sink,
+// so that nothing is held whole. "-" is standard output. A path that exists and is no regular
+// file (a FIFO, a character device, a link to one) is written in place as a stream and never
+// replaced. A regular file, or a name not yet taken, is replaced whole or not at all, once
+// write has sent its last piece; a link to a regular file stays a link, its target replaced.
+// A failed status gives the system's reason.
+SStatus StreamOutput(const QString& strPath, const std::function<void(const OutputSink&)>& write);
+// The same for bytes at hand.
 SStatus WriteOutput(const QString& strPath, const QByteArray& bytes);

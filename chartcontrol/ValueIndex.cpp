@@ -1,22 +1,38 @@
 #include "chartcontrol/ValueIndex.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
-void CValueIndex::Build(const QCPGraphData* pPoints, std::size_t nPoints) {
-    m_pPoints = pPoints;
-    m_blocks.assign((nPoints + BLOCK - 1) / BLOCK, SBlock());
+void CValueIndex::CountNumbersBefore() {
     m_numbersBefore.assign(m_blocks.size() + 1, 0);
-    for (std::size_t b = 0; b < m_blocks.size(); ++b) {
-        SBlock& block = m_blocks[b];
-        for (std::size_t i = b * BLOCK; i < std::min(nPoints, (b + 1) * BLOCK); ++i) {
-            if (std::isnan(Value(i)))
-                continue;
-            if (block.nNumbers++ == 0 || Value(i) < Value(block.nMin))
-                block.nMin = i;
-            if (block.nNumbers == 1 || Value(i) > Value(block.nMax))
-                block.nMax = i;
-        }
-        m_numbersBefore[b + 1] = m_numbersBefore[b] + block.nNumbers;
+    for (std::size_t b = 0; b < m_blocks.size(); ++b)
+        m_numbersBefore[b + 1] = m_numbersBefore[b] + m_blocks[b].nNumbers;
+}
+
+void CValueIndex::IndexBlock(std::size_t b, std::size_t nPoints) {
+    // The extremes first, with no branch on the data, then where they lie first: the smallest
+    // and largest in the order of the points.
+    const std::size_t nBegin = b * BLOCK;
+    const std::size_t nEnd = std::min(nPoints, nBegin + BLOCK);
+    double dMin = std::numeric_limits<double>::infinity();
+    double dMax = -dMin;
+    std::size_t nNumbers = 0;
+    for (std::size_t i = nBegin; i < nEnd; ++i) {
+        const double dValue = Value(i);
+        nNumbers += !std::isnan(dValue);
+        dMin = dValue < dMin ? dValue : dMin;
+        dMax = dValue > dMax ? dValue : dMax;
+    }
+    SBlock& block = m_blocks[b];
+    block.nNumbers = nNumbers;
+    if (nNumbers > 0) {
+        block.nMin = nBegin;
+        while (!(Value(block.nMin) == dMin))
+            ++block.nMin;
+        block.nMax = nBegin;
+        while (!(Value(block.nMax) == dMax))
+            ++block.nMax;
     }
 }
 
@@ -81,6 +97,15 @@ void CValueIndex::Outside(std::size_t nBegin, std::size_t nEnd, double dLower, d
         const SBlock& block = m_blocks[b];
         if (block.nNumbers == 0 || (Value(block.nMin) >= dLower && Value(block.nMax) <= dUpper))
             return;
+        // A block wholly on one side counts at once.
+        if (dLower <= dUpper && Value(block.nMax) < dLower) {
+            nBelow += block.nNumbers;
+            return;
+        }
+        if (dLower <= dUpper && Value(block.nMin) > dUpper) {
+            nAbove += block.nNumbers;
+            return;
+        }
         for (std::size_t i = b * BLOCK; i < (b + 1) * BLOCK; ++i)
             count(i);
     });

@@ -15,18 +15,6 @@ CGraphSeries::CGraphSeries(std::string strTitle, std::vector<double> x, std::vec
     : m_strTitle(std::move(strTitle)), m_x(std::move(x)), m_y(std::move(y)),
       m_lines(std::move(lines)) {}
 
-int CGraphSeries::Count() const {
-    return m_pData ? m_pData->GetPointCount(m_nGraph, m_nSet) : static_cast<int>(m_x.size());
-}
-
-double CGraphSeries::X(int i) const {
-    return m_pData ? m_pData->GetX(m_nGraph, m_nSet, i) : m_x[static_cast<std::size_t>(i)];
-}
-
-double CGraphSeries::Y(int i) const {
-    return m_pData ? m_pData->GetY(m_nGraph, m_nSet, i) : m_y[static_cast<std::size_t>(i)];
-}
-
 long long CGraphSeries::Line(int i) const {
     return m_pData ? m_pData->GetLine(m_nGraph, m_nSet, i) : m_lines[static_cast<std::size_t>(i)];
 }

@@ -19,20 +19,21 @@ bool InRange(const SXRange& range, double dX, double dResolution) {
            dX <= range.dTo + std::min(dResolution, range.dToStep) / 2.0;
 }
 
-std::vector<double> XOf(const CGraphSeries& series) {
+double ResolutionFor(const CGraphSeries& series, const SXRange& range) {
+    if (std::isinf(range.dFrom) && std::isinf(range.dTo))
+        return 0.0;
     std::vector<double> x(static_cast<std::size_t>(series.Count()));
     for (int i = 0; i < series.Count(); ++i)
         x[static_cast<std::size_t>(i)] = series.X(i);
-    return x;
+    return XResolution(x.data(), x.size());
 }
 
 SSeriesPoints DrawnPointsInRange(const CGraphSeries& series, const SXRange& range,
                                  const SDateRule& rule) {
     SSeriesPoints points;
-    const std::vector<double> x = XOf(series);
-    const double dResolution = XResolution(x.data(), x.size());
+    const double dResolution = ResolutionFor(series, range);
     for (int i = 0; i < series.Count(); ++i) {
-        const double dX = x[static_cast<std::size_t>(i)];
+        const double dX = series.X(i);
         const double dY = series.Y(i);
         if (IsDrawnPoint(dX, dY, rule) && InRange(range, dX, dResolution)) {
             points.x.push_back(dX);

@@ -25,8 +25,9 @@ double XResolution(const double* pX, std::size_t nPoints);
 // not take the x of 2 of a file of whole numbers.
 bool InRange(const SXRange& range, double dX, double dResolution);
 
-// The x of a series, in its order.
-std::vector<double> XOf(const CGraphSeries& series);
+// The x resolution of a series as InRange needs it for range: 0 for a range without ends,
+// where it changes nothing, so that no text of a million x is made for nothing.
+double ResolutionFor(const CGraphSeries& series, const SXRange& range);
 
 // The drawn points of a series with x in range.
 SSeriesPoints DrawnPointsInRange(const CGraphSeries& series, const SXRange& range,

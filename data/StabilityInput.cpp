@@ -9,11 +9,10 @@
 SStabilityInput PrepareStabilityInput(const CGraphSeries& series, const SXRange& range,
                                       double dSecondsPerUnit, const SDateRule& rule) {
     SStabilityInput input;
-    const std::vector<double> x = XOf(series);
-    const double dResolution = XResolution(x.data(), x.size());
+    const double dResolution = ResolutionFor(series, range);
     double dFirstX = 0.0;
     for (int i = 0; i < series.Count(); ++i) {
-        const double dX = x[static_cast<std::size_t>(i)];
+        const double dX = series.X(i);
         if (!std::isfinite(dX) || !InRange(range, dX, dResolution))
             continue;
         if (!rule.IsDate(dX)) {

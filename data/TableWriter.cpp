@@ -1,89 +1,101 @@
 #include "data/TableWriter.h"
 
-#include "data/NumberText.h"
-
+#include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <utility>
 
 namespace {
-
-void AppendTsvField(std::string& out, std::string_view strField) {
-    for (char c : strField) {
-        switch (c) {
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            out += c;
-        }
-    }
-}
-
-void AppendCsvField(std::string& out, std::string_view strField) {
-    if (strField.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += strField;
-        return;
-    }
-    out += '"';
-    for (char c : strField) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
+// The longest text to_chars gives for a double or a long long.
+constexpr std::size_t NUMBER_BYTES = 32;
 } // namespace
 
-CTableWriter::CTableWriter(Sink sink, EFormat format) : m_sink(std::move(sink)), m_format(format) {
-    m_buffer.reserve(BUFFER_BYTES + 1024);
+CTableWriter::CTableWriter(Sink sink, EFormat format)
+    : m_sink(std::move(sink)), m_format(format), m_buffer(BUFFER_BYTES + 1024) {}
+
+char* CTableWriter::Room(std::size_t nBytes) {
+    if (m_buffer.size() - m_nUsed < nBytes)
+        m_buffer.resize(m_nUsed + nBytes);
+    return m_buffer.data() + m_nUsed;
+}
+
+void CTableWriter::Put(std::string_view strText) {
+    char* p = Room(strText.size());
+    // Fields are short: copied here, where a call to copy them would cost more.
+    for (const char c : strText)
+        *p++ = c;
+    m_nUsed += strText.size();
 }
 
 void CTableWriter::StartField() {
     if (std::exchange(m_bRowStarted, true))
-        m_buffer += m_format == EFormat::Tsv ? '\t' : ',';
+        Put(m_format == EFormat::Tsv ? '\t' : ',');
 }
 
 CTableWriter& CTableWriter::Text(std::string_view strField) {
     StartField();
-    if (m_format == EFormat::Tsv)
-        AppendTsvField(m_buffer, strField);
-    else
-        AppendCsvField(m_buffer, strField);
+    if (m_format == EFormat::Tsv) {
+        for (const char c : strField) {
+            switch (c) {
+            case '\t':
+                Put("\\t");
+                break;
+            case '\n':
+                Put("\\n");
+                break;
+            case '\r':
+                Put("\\r");
+                break;
+            case '\\':
+                Put("\\\\");
+                break;
+            default:
+                Put(c);
+            }
+        }
+    } else if (std::none_of(strField.begin(), strField.end(), [](char c) {
+                   return c == ',' || c == '"' || c == '\r' || c == '\n';
+               })) {
+        Put(strField);
+    } else {
+        Put('"');
+        for (const char c : strField) {
+            if (c == '"')
+                Put('"');
+            Put(c);
+        }
+        Put('"');
+    }
     return *this;
 }
 
 CTableWriter& CTableWriter::Number(double dValue) {
     StartField();
-    AppendShortest(m_buffer, dValue);
+    char* p = Room(NUMBER_BYTES);
+    m_nUsed =
+        static_cast<std::size_t>(std::to_chars(p, p + NUMBER_BYTES, dValue).ptr - m_buffer.data());
     return *this;
 }
 
 CTableWriter& CTableWriter::Count(long long nValue) {
     StartField();
-    m_buffer += std::to_string(nValue);
+    char* p = Room(NUMBER_BYTES);
+    m_nUsed =
+        static_cast<std::size_t>(std::to_chars(p, p + NUMBER_BYTES, nValue).ptr - m_buffer.data());
     return *this;
 }
 
 void CTableWriter::EndRow() {
-    m_buffer += m_format == EFormat::Tsv ? "\n" : "\r\n";
+    Put(m_format == EFormat::Tsv ? "\n" : "\r\n");
     m_bRowStarted = false;
-    if (m_buffer.size() >= BUFFER_BYTES)
+    if (m_nUsed >= BUFFER_BYTES)
         Finish();
 }
 
 bool CTableWriter::Finish() {
-    if (!m_bFailed && !m_buffer.empty())
-        m_bFailed = !m_sink(m_buffer);
-    m_buffer.clear();
+    if (!m_bFailed && m_nUsed > 0)
+        m_bFailed = !m_sink(std::string_view(m_buffer.data(), m_nUsed));
+    m_nUsed = 0;
     return !m_bFailed;
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The one writer of the tables the viewer prints, copies and saves, in one of two forms:
 // - tab-separated values (TSV), rows ending in a line feed: a field's tab, line feed, carriage
@@ -40,10 +41,19 @@ public:
 
 private:
     void StartField();
+    // Room for nBytes more; a field can be longer than the buffer.
+    char* Room(std::size_t nBytes);
+    void Put(char c) {
+        *Room(1) = c;
+        ++m_nUsed;
+    }
+    void Put(std::string_view strText);
 
     Sink m_sink;
     EFormat m_format;
-    std::string m_buffer;
+    // Written field by field where it lies, a million rows at most with a call a field.
+    std::vector<char> m_buffer;
+    std::size_t m_nUsed = 0;
     bool m_bRowStarted = false;
     bool m_bFailed = false;
 };

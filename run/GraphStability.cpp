@@ -1,5 +1,6 @@
 #include "run/GraphStability.h"
 
+#include "data/Parallel.h"
 #include "data/SeriesDifference.h"
 #include "data/StabilityInput.h"
 #include "data/ThreeCorneredHat.h"
@@ -61,9 +62,13 @@ std::vector<SSeriesStability> MeasureGraphStability(const std::vector<CGraphSeri
                                                     const SXRange& range, double dSecondsPerUnit,
                                                     const SStabilityOptions& options,
                                                     const SDateRule& rule) {
-    std::vector<SSeriesStability> measured;
-    for (const CGraphSeries& one : series)
-        measured.push_back(MeasureSeries(one, range, dSecondsPerUnit, options, rule));
+    // A series a core at a time: each is measured on its own.
+    std::vector<SSeriesStability> measured(series.size());
+    InRuns(series.size(), RunsFor(series.size(), 2), 1,
+           [&](std::size_t, std::size_t nBegin, std::size_t nEnd) {
+               for (std::size_t i = nBegin; i < nEnd; ++i)
+                   measured[i] = MeasureSeries(series[i], range, dSecondsPerUnit, options, rule);
+           });
     return measured;
 }
 

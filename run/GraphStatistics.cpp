@@ -1,5 +1,6 @@
 #include "run/GraphStatistics.h"
 
+#include "data/Parallel.h"
 #include "data/SeriesPoints.h"
 #include "data/SeriesStatistics.h"
 #include "data/TimeConstants.h"
@@ -12,11 +13,21 @@ void WriteStatisticsTable(const std::vector<CGraphSeries>& series, const SXRange
     if (dSecondsPerUnit > 0.0)
         out.Texts(FREQUENCY_COLUMNS);
     out.EndRow();
-    for (const CGraphSeries& one : series) {
-        const SSeriesPoints points = DrawnPointsInRange(one, range, rule);
-        const SSeriesStatistics stats =
-            ComputeStatistics(points.x.data(), points.y.data(), points.x.size());
-        const std::string& strTitle = one.Title();
+    // A series a core at a time: each is measured on its own.
+    std::vector<SSeriesStatistics> measured(series.size());
+    std::vector<char> dated(series.size(), false);
+    InRuns(series.size(), RunsFor(series.size(), 2), 1,
+           [&](std::size_t, std::size_t nBegin, std::size_t nEnd) {
+               for (std::size_t i = nBegin; i < nEnd; ++i) {
+                   const SSeriesPoints points = DrawnPointsInRange(series[i], range, rule);
+                   measured[i] =
+                       ComputeStatistics(points.x.data(), points.y.data(), points.x.size());
+                   dated[i] = !points.x.empty() && rule.IsDate(points.x.front());
+               }
+           });
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        const SSeriesStatistics& stats = measured[i];
+        const std::string& strTitle = series[i].Title();
         if (stats.nCount == 0)
             notes.push_back(NoPointNote(strTitle, range));
         out.Text(strTitle).Count(stats.nCount);
@@ -26,9 +37,8 @@ void WriteStatisticsTable(const std::vector<CGraphSeries>& series, const SXRange
             out.Number(dValue);
         if (dSecondsPerUnit > 0.0) {
             const SFrequency frequency = FrequencyOf(stats, dSecondsPerUnit);
-            const bool bDates = !points.x.empty() && rule.IsDate(points.x.front());
-            out.Number(bDates ? frequency.dOffset : NAN)
-                .Number(bDates ? frequency.dDriftPerDay : NAN);
+            out.Number(dated[i] ? frequency.dOffset : NAN)
+                .Number(dated[i] ? frequency.dDriftPerDay : NAN);
         }
         out.EndRow();
     }

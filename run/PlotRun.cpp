@@ -287,7 +287,9 @@ SStatus CPlotRun::Write(CChartControl& control, const QString& strPath,
         return SStatus::Failed(ECause::NotWritten,
                                "not written: '" + strPath.toStdString() +
                                    "' is the data file itself, which it would replace");
-    options.table = [this] { return GraphToCsv(Series(), m_request.dates); };
+    options.table = [this](const OutputSink& sink) {
+        WriteGraphCsv(Series(), m_request.dates, sink);
+    };
     return ExportChart(*control.View(), control.Model(), strPath, options);
 }
 

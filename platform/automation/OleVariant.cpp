@@ -13,14 +13,15 @@ COleVariant COleVariant::FromBool(BOOL bValue) {
 
 COleVariant::COleVariant(const COleVariant& other)
     : m_vt(other.m_vt), m_value(other.m_value), m_strValue(other.m_strValue),
-      m_pDoubles(other.m_pDoubles) {
+      m_pDoubles(other.m_pDoubles), m_nDoubles(other.m_nDoubles) {
     if (m_vt == VT_DISPATCH && m_value.pDispatch)
         m_value.pDispatch->AddRef();
 }
 
 COleVariant::COleVariant(COleVariant&& other) noexcept
     : m_vt(std::exchange(other.m_vt, VT_EMPTY)), m_value(other.m_value),
-      m_strValue(std::move(other.m_strValue)), m_pDoubles(std::move(other.m_pDoubles)) {}
+      m_strValue(std::move(other.m_strValue)), m_pDoubles(std::move(other.m_pDoubles)),
+      m_nDoubles(std::exchange(other.m_nDoubles, 0)) {}
 
 COleVariant& COleVariant::operator=(const COleVariant& other) {
     if (this != &other)
@@ -35,6 +36,7 @@ COleVariant& COleVariant::operator=(COleVariant&& other) noexcept {
         m_value = other.m_value;
         m_strValue = std::move(other.m_strValue);
         m_pDoubles = std::move(other.m_pDoubles);
+        m_nDoubles = std::exchange(other.m_nDoubles, 0);
     }
     return *this;
 }
@@ -55,4 +57,5 @@ void COleVariant::Clear() {
     m_vt = VT_EMPTY;
     m_strValue.clear();
     m_pDoubles.reset();
+    m_nDoubles = 0;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/automation/AutomationTypes.h"
 
+#include <cstddef>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -23,9 +24,11 @@ public:
         m_value.pDispatch = pDispatch;
     }
     // An array of doubles (VT_ARRAY | VT_R8), shared, not copied, by copies of the variant.
-    // Handed over: whoever is called with it may take its storage.
-    explicit COleVariant(std::shared_ptr<std::vector<double>> values)
-        : m_vt(VT_ARRAY | VT_R8), m_pDoubles(std::move(values)) {}
+    // Handed over: whoever is called with it may keep its storage, and change it.
+    explicit COleVariant(const std::shared_ptr<std::vector<double>>& values)
+        : COleVariant(std::shared_ptr<double>(values, values->data()), values->size()) {}
+    COleVariant(std::shared_ptr<double> pValues, std::size_t nValues)
+        : m_vt(VT_ARRAY | VT_R8), m_pDoubles(std::move(pValues)), m_nDoubles(nValues) {}
     static COleVariant FromBool(BOOL bValue);
 
     COleVariant(const COleVariant& other);
@@ -43,8 +46,11 @@ public:
     VARIANT_BOOL GetBool() const { return Expect(VT_BOOL).m_value.bBool; }
     const std::string& GetString() const { return Expect(VT_BSTR).m_strValue; }
     IDispatch* GetDispatch() const { return Expect(VT_DISPATCH).m_value.pDispatch; }
-    const std::vector<double>& GetDoubles() const { return *Expect(VT_ARRAY | VT_R8).m_pDoubles; }
-    std::vector<double>& DoublesToTake() const { return *Expect(VT_ARRAY | VT_R8).m_pDoubles; }
+    const double* GetDoubles() const { return Expect(VT_ARRAY | VT_R8).m_pDoubles.get(); }
+    std::size_t GetDoubleCount() const { return Expect(VT_ARRAY | VT_R8).m_nDoubles; }
+    const std::shared_ptr<double>& DoublesToKeep() const {
+        return Expect(VT_ARRAY | VT_R8).m_pDoubles;
+    }
 
     // Hands the held reference to the caller and leaves the variant empty.
     IDispatch* DetachDispatch();
@@ -67,7 +73,8 @@ private:
         IDispatch* pDispatch;
     } m_value{};
     std::string m_strValue;
-    std::shared_ptr<std::vector<double>> m_pDoubles;
+    std::shared_ptr<double> m_pDoubles;
+    std::size_t m_nDoubles = 0;
 };
 
 inline void VariantClear(COleVariant* pVariant) {

@@ -1,4 +1,5 @@
 #include "chart/ChartPopulation.h"
+#include "chartcontrol/AutomationDate.h"
 #include "data/JulianDay.h"
 #include "tests/support/ReadText.h"
 #include "tests/support/RecordedChart.h"
@@ -124,29 +125,36 @@ TEST_F(ChartPopulation, CountsWhatThePictureLeavesOut) {
 }
 
 // Beyond the fixed capacity a set goes over in one call, and the chart holds what the calls a
-// point would have given it; the notes count the same.
+// point would have given it, to the bit; the notes count the same. A set of dates alone goes as
+// the store's own block, its dates to the millisecond.
 TEST_F(ChartPopulation, ALongSetGoesOverInOneCallAndArrivesWhole) {
-    const std::string strText = "@S0\n2451545.0 3\n300000 4\n5 6\nnan 7\n2451546.25 nan\n&\n";
-    const SPopulationReport pointByPoint = Populate(strText);
-    const SChartModel specified = Model();
-    CRecordedChart bulkComponent;
-    auto pData = std::make_unique<CPlotData>(2000);
-    ReadText(*pData, strText);
-    const SPopulationReport inBulk = PopulateOther(bulkComponent, *pData);
-    EXPECT_THAT(
-        bulkComponent.CallTexts(),
-        testing::Contains("chart.series[0] method 101(VT_ARRAY|VT_R8 [4], VT_ARRAY|VT_R8 [4])"));
-    const SChartSeries& bulk = bulkComponent.Model().series.at(0);
-    ASSERT_EQ(bulk.Size(), specified.series.at(0).Size());
-    for (std::size_t i = 0; i < bulk.Size(); ++i) {
-        EXPECT_EQ(std::memcmp(&bulk.x[i], &specified.series[0].x[i], sizeof(double)), 0) << i;
-        EXPECT_EQ(std::memcmp(&bulk.y[i], &specified.series[0].y[i], sizeof(double)), 0) << i;
+    for (const auto& [pszText, pszCall] :
+         {std::pair{"@S0\n2451545.0 3\n300000 4\n5 6\nnan 7\n2451546.25 nan\n&\n",
+                    "[8], VT_BOOL 0"},
+          {"@S0\n2415018.25 5\n2451545.0 3\n2451545.4999999999 1\n2415018.75 inf\n2460310.50034722 "
+           "-2\n&\n",
+           "[10], VT_BOOL -1"}}) {
+        CRecordedChart oneByOne, bulkComponent;
+        auto pData = std::make_unique<CPlotData>(2000);
+        ReadText(*pData, pszText);
+        const SPopulationReport pointByPoint = PopulateOther(oneByOne, *ReadNew(pszText));
+        const SPopulationReport inBulk = PopulateOther(bulkComponent, *pData);
+        EXPECT_THAT(bulkComponent.CallTexts(),
+                    testing::Contains(std::string("chart.series[0] method 101(VT_ARRAY|VT_R8 ") +
+                                      pszCall + ")"));
+        const SChartSeries& bulk = bulkComponent.Model().series.at(0);
+        const SChartSeries& specified = oneByOne.Model().series.at(0);
+        ASSERT_EQ(bulk.Size(), specified.Size());
+        for (std::size_t i = 0; i < bulk.Size(); ++i) {
+            const double dValues[] = {bulk.X(i), bulk.Y(i), specified.X(i), specified.Y(i)};
+            EXPECT_EQ(std::memcmp(dValues, dValues + 2, 2 * sizeof(double)), 0) << i;
+        }
+        EXPECT_EQ(bulkComponent.Model().bottom.strTitle, "Date");
+        EXPECT_EQ(inBulk.nPointsAdded, pointByPoint.nPointsAdded);
+        EXPECT_EQ(inBulk.refusedDates.nCount, pointByPoint.refusedDates.nCount);
+        EXPECT_EQ(inBulk.nonFiniteX.nCount, pointByPoint.nonFiniteX.nCount);
+        EXPECT_EQ(inBulk.plainOnDateAxis.nCount, pointByPoint.plainOnDateAxis.nCount);
     }
-    EXPECT_EQ(bulkComponent.Model().bottom.strTitle, "Date");
-    EXPECT_EQ(inBulk.nPointsAdded, pointByPoint.nPointsAdded);
-    EXPECT_EQ(inBulk.refusedDates.nCount, pointByPoint.refusedDates.nCount);
-    EXPECT_EQ(inBulk.nonFiniteX.nCount, pointByPoint.nonFiniteX.nCount);
-    EXPECT_EQ(inBulk.plainOnDateAxis.nCount, pointByPoint.plainOnDateAxis.nCount);
 }
 
 // Markers on more points than the fixed capacity would make a band that hides the line.
@@ -229,13 +237,15 @@ TEST(ScaleMaximum, IsTheNextPowerOfTenInTenths) {
 
 namespace {
 
-// The fast date of long series against the specified steps, bit for bit: around midnight and
-// the carry of a second, at the ends of the years automation dates take, and at random.
+// The fast and quick dates of long series against the specified steps, bit for bit: around
+// midnight and the carry of a second, at the ends of the years automation dates take, and at
+// random (and with seconds of exactly half a millisecond); each comes back from its place on a
+// date axis.
 TEST(FastJulianToVariantTime, GivesTheSpecifiedStepsDate) {
     std::vector<double> julians = {
         1757584.4,          1757584.5,  1757585.4999999995, 1757585.5, 5373484.4999999,
         5373484.4999999995, 5373484.5,  2451545.0,          2451544.5, 2451544.4999999998,
-        2415018.5,          2415018.25, 300000.0,           1e300};
+        2415018.5,          2415018.25, 300000.0,           1e300,     2451545.0004882812};
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> anyDay(1757000.0, 5374000.0);
     for (int i = 0; i < 200000; ++i)
@@ -245,8 +255,14 @@ TEST(FastJulianToVariantTime, GivesTheSpecifiedStepsDate) {
         double dSpecified = -1.0;
         const bool bFast = FastJulianToVariantTime(dJulian, dFast);
         ASSERT_EQ(bFast, JulianToVariantTime(dJulian, dSpecified) != FALSE) << dJulian;
+        double dQuick = dSpecified;
+        const double dBack = UnixSecondsToAutomationDate(AutomationDateToUnixSeconds(dFast));
+        const bool bQuick = QuickJulianToVariantTime(dJulian, dQuick);
+        ASSERT_TRUE(!bQuick || (bFast && std::memcmp(&dQuick, &dFast, sizeof dFast) == 0))
+            << dJulian;
         if (bFast) {
             ASSERT_EQ(std::memcmp(&dFast, &dSpecified, sizeof dFast), 0) << dJulian;
+            ASSERT_EQ(std::memcmp(&dBack, &dSpecified, sizeof dFast), 0) << dJulian;
         }
     }
 }

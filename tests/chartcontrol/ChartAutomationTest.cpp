@@ -42,14 +42,20 @@ TEST_F(ChartAutomation, ObjectsKeepTheDocumentAlive) {
     EXPECT_TRUE(pWeak.expired());
 }
 
-// Points in bulk come as two arrays of one length: others would read past the shorter one.
-TEST_F(ChartAutomation, PointsInBulkNeedArraysOfOneLength) {
+// Points in bulk come as pairs (an odd count would read past the last x), dates as seconds
+// since 1970 that come back as automation dates, and a series grows on after them.
+TEST_F(ChartAutomation, PointsInBulkNeedWholePairs) {
     m_chart.AddSeries(0);
     using Doubles = std::vector<double>;
-    EXPECT_ANY_THROW(
-        m_chart.GetSeries(0).AddXYArrays(COleVariant(std::make_shared<Doubles>(Doubles{1, 2, 3})),
-                                         COleVariant(std::make_shared<Doubles>(Doubles{1, 2}))));
+    EXPECT_ANY_THROW(m_chart.GetSeries(0).AddXYPairs(
+        COleVariant(std::make_shared<Doubles>(Doubles{1, 2, 3})), FALSE));
     EXPECT_EQ(Model().series.at(0).Size(), 0u);
+    m_chart.GetSeries(0).AddXYPairs(
+        COleVariant(std::make_shared<Doubles>(Doubles{86400.25, 7, 86400.5, 8})), TRUE);
+    m_chart.GetSeries(0).AddXY(25572.5, 9, "", 0x20000000);
+    const SChartSeries& series = Model().series.at(0);
+    EXPECT_EQ((Doubles{series.X(0), series.X(1), series.X(2), series.Y(2)}),
+              (Doubles{25570 + 250 / 86400000.0, 25570 + 500 / 86400000.0, 25572.5, 9}));
 }
 
 } // namespace

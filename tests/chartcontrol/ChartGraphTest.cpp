@@ -50,12 +50,13 @@ using ChartGraphOfMillions = DrawnChart;
 TEST_F(ChartGraphOfMillions, KeepsASpikeAndCountsEachPointOutOfViewAmongAMillion) {
     constexpr int POINTS = 1000000;
     constexpr int SPIKE = 500123;
-    SChartSeries series;
-    series.x.resize(POINTS);
-    series.y.assign(POINTS, 0.0);
+    // Given as a block of pairs, drawn from the block itself.
+    std::shared_ptr<double> pPairs(new double[2 * POINTS](), std::default_delete<double[]>());
     for (int i = 0; i < POINTS; ++i)
-        series.x[static_cast<std::size_t>(i)] = i;
-    series.y[SPIKE] = 100.0;
+        pPairs.get()[2 * i] = i;
+    pPairs.get()[2 * SPIKE + 1] = 100.0;
+    SChartSeries series;
+    series.pPairs = std::make_shared<CPointPairs>(pPairs, POINTS, false);
     Model().series.push_back(series);
     Draw();
     const QImage image = m_view.ToImage(QSize(555, 449), 1);
@@ -67,6 +68,7 @@ TEST_F(ChartGraphOfMillions, KeepsASpikeAndCountsEachPointOutOfViewAmongAMillion
     m_view.yAxis->setRange(0.5, 150);
     EXPECT_EQ(m_view.Notes().OutsideText().toStdString(),
               "250001 left, 249999 right, 499999 below the view");
+    EXPECT_EQ(&m_view.graph(0)->data()->constBegin()->key, pPairs.get());
 }
 
 } // namespace

@@ -7,8 +7,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace {
+
+// The JSON as the sink gets it, its pieces joined; how many there were.
+std::string ChartToJson(const SChartModel& model, int* pPieces = nullptr) {
+    std::string strJson;
+    int nPieces = 0;
+    WriteChartJson(model, [&](std::string_view piece) {
+        strJson += piece;
+        return ++nPieces > 0;
+    });
+    if (pPieces)
+        *pPieces = nPieces;
+    return strJson;
+}
 
 TEST(ChartJson, HasExactlyTheAgreedShape) {
     SChartModel model;
@@ -21,8 +36,8 @@ TEST(ChartJson, HasExactlyTheAgreedShape) {
     model.left.bAutomaticMaximum = false;
     model.left.dMaximum = 50.11872336272725;
     model.left.nLabelSeparation = 20;
-    model.series.push_back({"north", true, {45293.5, 45294.5}, {0.1, -3e-7}, {}, {}});
-    model.series.push_back({"", false, {NAN, -INFINITY}, {INFINITY, 1e308}, {}, {}});
+    model.series.push_back({"north", true, {45293.5, 45294.5}, {0.1, -3e-7}, {}, {}, {}});
+    model.series.push_back({"", false, {NAN, -INFINITY}, {INFINITY, 1e308}, {}, {}, {}});
     EXPECT_EQ(ChartToJson(model),
               "{\"width\":555,\"height\":449,\"view3D\":false,\"header\":[\"Run \\\"7\\\"\\n\"],"
               "\"legend\":{\"visible\":true},\"axes\":{\"bottom\":{\"title\":\"Date\","
@@ -39,7 +54,7 @@ TEST(ChartJson, TextsWithControlCharactersQuotesAndBackslashesComeBackWhole) {
     const std::string strText = "tab\t CR\r LF\n \x01\x1F \"quoted\" back\\slash caf\xC3\xA9";
     SChartModel model;
     model.header = {strText};
-    model.series.push_back({strText, false, {}, {}, {}, {}});
+    model.series.push_back({strText, false, {}, {}, {}, {}, {}});
     const std::string strJson = ChartToJson(model);
     // JSON allows no control character unescaped, though the toolkit's reader takes them.
     EXPECT_TRUE(std::none_of(strJson.begin(), strJson.end() - 1, [](unsigned char c) {
@@ -51,6 +66,24 @@ TEST(ChartJson, TextsWithControlCharactersQuotesAndBackslashesComeBackWhole) {
     ASSERT_EQ(error.error, QJsonParseError::NoError) << strJson;
     EXPECT_EQ(chart["header"][0].toString().toStdString(), strText);
     EXPECT_EQ(chart["series"][0]["title"].toString().toStdString(), strText);
+}
+
+// A long series goes out in pieces that join to the whole; a sink that fails gets no more.
+TEST(ChartJson, ALongSeriesGoesOutInPieces) {
+    SChartModel model;
+    model.series.push_back({"long", false, {}, {}, {}, {}, {}});
+    std::string strPoints;
+    for (int i = 0; i < 20000; ++i) {
+        model.series[0].Add(i, -i);
+        strPoints += (i ? ",[" : "[") + std::to_string(i) + "," + std::to_string(-i) + "]";
+    }
+    int nPieces = 0;
+    const std::string strJson = ChartToJson(model, &nPieces);
+    EXPECT_GT(nPieces, 3);
+    EXPECT_NE(strJson.find("\"points\":[" + strPoints + "]}]}\n"), std::string::npos);
+    int nCalls = 0;
+    EXPECT_FALSE(WriteChartJson(model, [&](std::string_view) { return ++nCalls > 1; }));
+    EXPECT_EQ(nCalls, 1);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ protected:
 
     void AddSeries(const std::string& strTitle, const std::vector<std::pair<double, double>>& xy,
                    bool bMarkers = false) {
-        SChartSeries series{strTitle, bMarkers, {}, {}, {}, {}};
+        SChartSeries series{strTitle, bMarkers, {}, {}, {}, {}, {}};
         for (const auto& [dX, dY] : xy)
             series.Add(dX, dY);
         Model().series.push_back(series);

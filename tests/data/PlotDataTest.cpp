@@ -6,6 +6,7 @@
 #include <cmath>
 #include <fstream>
 #include <iomanip>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -218,6 +219,79 @@ TEST(PlotDataReader, AGrowingFileReadOnGivesTheWholeRead) {
             std::fseek(pStream.get(), static_cast<long>(nCut + 1), SEEK_SET);
             pCopy->ContinueFromStream(pStream.get());
             EXPECT_EQ(Observed(*pCopy), Observed(*pWhole)) << nMaxPoints << " " << nCut;
+        }
+    }
+}
+
+// Random text of every kind of line, CR LF or LF, with or without a last line feed.
+string RandomText(std::mt19937& random) {
+    static const char* const LINES[] = {"2460310.5 N.25",
+                                        "N 7",
+                                        "-N.5 -3",
+                                        "N 2 extra",
+                                        "4,N",
+                                        "1 nan",
+                                        "2 1e400",
+                                        "",
+                                        " \t",
+                                        "abc",
+                                        "N",
+                                        "&",
+                                        "&x",
+                                        "@SN",
+                                        "@S",
+                                        "@WITH GN",
+                                        "@WITH G",
+                                        "@legend string \"sN\"",
+                                        "@subtitle \"tN",
+                                        "@ note",
+                                        "--HOLD--",
+                                        "--HOLD--x",
+                                        "-",
+                                        "@",
+                                        "1 2\0 3",
+                                        "\0"};
+    string text;
+    for (int nLines = 1 + random() % 60; nLines > 0; --nLines) {
+        string line = LINES[random() % std::size(LINES)];
+        if (line.size() == 3 && line[1] == '\0')
+            line.assign("1 2\0 3", 5);
+        if (const auto n = line.find('N'); n != string::npos)
+            line.replace(n, 1, std::to_string(static_cast<int>(random() % 13) - 1));
+        if (random() % 20 == 0)
+            line += string(1000 + random() % 60, random() % 2 ? 'x' : '\r');
+        else if (random() % 20 == 0)
+            line = string(1023, ' ') + line; // its second piece a line of its own to look at
+        text += line + (random() % 4 ? "\n" : "\r\n");
+    }
+    if (random() % 2 && text.size() > 1)
+        text.pop_back();
+    return text;
+}
+
+// The read in parts, with the input cut at every kind of line, continued or whole, gives the
+// store and report the one-pass read gives, at any capacity.
+TEST(PlotDataReader, AReadInPartsGivesTheOnePassRead) {
+    std::mt19937 random(20261207);
+    for (int nRound = 0; nRound < 300; ++nRound) {
+        const string strText = RandomText(random);
+        const int nMaxPoints = nRound % 3 == 0 ? MAX_POINTS : nRound % 3 == 1 ? 3 : 70000;
+        const string strOnePass = Everything(*ReadNew(strText, nMaxPoints));
+        const std::size_t nCut = strText.find('\n', random() % strText.size());
+        for (const std::size_t nPartBytes : {1, 2, 5, 64, 4096}) {
+            string strCopy = strText + '\0';
+            std::unique_ptr<FILE, int (*)(FILE*)> pStream(
+                fmemopen(strCopy.data(), strText.size(), "r"), &std::fclose);
+            auto pParts = std::make_unique<CPlotData>(nMaxPoints);
+            if (nPartBytes == 64 && nCut != string::npos) {
+                // The first lines one pass, the rest on in parts.
+                ReadText(*pParts, strText.substr(0, nCut + 1));
+                std::fseek(pStream.get(), static_cast<long>(nCut + 1), SEEK_SET);
+                pParts->ReadInParts(pStream.get(), 2, 2, nPartBytes, true);
+            } else {
+                pParts->ReadInParts(pStream.get(), 2, 2 + nRound % 3, nPartBytes);
+            }
+            ASSERT_EQ(Everything(*pParts), strOnePass) << nPartBytes << " " << strText;
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "data/PlotData.h"
+#include "tests/support/ReadText.h"
 
 #include <cmath>
 #include <cstdint>
@@ -7,7 +8,8 @@
 #include <memory>
 #include <new>
 
-// Feeds arbitrary bytes to the reader and checks the store's invariants afterwards.
+// Feeds arbitrary bytes to the reader and checks the store's invariants afterwards, and that a
+// read in parts of a few bytes leaves what the one-pass read leaves.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
     std::unique_ptr<FILE, int (*)(FILE*)> pStream(
         nSize ? fmemopen(const_cast<std::uint8_t*>(pData), nSize, "r") : std::tmpfile(),
@@ -16,12 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         return 0;
     // One block for every run: a fresh 800 KB allocation per input would cost more than the
     // read itself.
-    alignas(CPlotData) static unsigned char storage[sizeof(CPlotData)];
+    alignas(CPlotData) static unsigned char storage[2][sizeof(CPlotData)];
     struct SDestroy {
         void operator()(CPlotData* p) const { p->~CPlotData(); }
     };
-    std::unique_ptr<CPlotData, SDestroy> pStore(new (storage) CPlotData);
+    std::unique_ptr<CPlotData, SDestroy> pStore(new (storage[0]) CPlotData);
     pStore->ReadFromStream(pStream.get());
+    std::rewind(pStream.get());
+    std::unique_ptr<CPlotData, SDestroy> pParts(new (storage[1]) CPlotData);
+    pParts->ReadInParts(pStream.get(), 2, 3, nSize % 97 + 1);
+    if (Everything(*pParts) != Everything(*pStore))
+        std::abort();
     for (int g = 0; g < MAX_GRAPHS; ++g) {
         if (pStore->GetSetCount(g) < 0 || pStore->GetSetCount(g) > MAX_SETS ||
             !(pStore->GetMaxY(g) >= 0.0))

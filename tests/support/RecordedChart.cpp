@@ -37,7 +37,7 @@ std::string Describe(const COleVariant& value) {
     case VT_DISPATCH:
         return value.GetDispatch() ? "VT_DISPATCH object" : "VT_DISPATCH null";
     case VT_ARRAY | VT_R8:
-        return "VT_ARRAY|VT_R8 [" + std::to_string(value.GetDoubles().size()) + "]";
+        return "VT_ARRAY|VT_R8 [" + std::to_string(value.GetDoubleCount()) + "]";
     default:
         return "VT_EMPTY";
     }
