@@ -12,9 +12,16 @@ int MaxSteps(double a) {
     return 100 + static_cast<int>(20.0 * std::sqrt(a));
 }
 
+// ln Gamma(a) for a > 0. The series are measured on several threads at once, and std::lgamma
+// writes the sign to the global signgam: the reentrant call keeps its sign to itself.
+double LogGamma(double a) {
+    int nSign = 0;
+    return lgamma_r(a, &nSign);
+}
+
 // x^a e^-x / Gamma(a), in logarithms: each factor alone overflows long before the product.
 double Prefactor(double a, double x) {
-    return std::exp(a * std::log(x) - x - std::lgamma(a));
+    return std::exp(a * std::log(x) - x - LogGamma(a));
 }
 
 // P(a, x) = x^a e^-x / Gamma(a + 1) * sum_n x^n / ((a + 1) ... (a + n)): every term positive,
@@ -79,7 +86,7 @@ double ChiSquareQuantile(double p, double dDegrees) {
         if (dMiss == 0.0)
             break;
         (dMiss < 0.0 ? dLow : dHigh) = x;
-        const double dSlope = std::exp((a - 1.0) * std::log(x) - x - std::lgamma(a));
+        const double dSlope = Prefactor(a, x) / x;
         double dNext = x - dMiss / dSlope;
         if (!(dNext > dLow && dNext < dHigh))
             dNext = std::isinf(dHigh) ? 2.0 * dLow : dLow + (dHigh - dLow) / 2.0;
