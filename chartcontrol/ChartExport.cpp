@@ -71,7 +71,7 @@ std::optional<QByteArray> RenderPdf(const SPictureSource& source, const QSize& s
     return bytes;
 }
 
-SStatus NotWritten(const QString& strWhy) {
+SStatus CannotExport(const QString& strWhy) {
     return SStatus::Failed(ECause::NotWritten, strWhy.toStdString());
 }
 
@@ -103,9 +103,10 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
     const QString strKind =
         options.strKind.isEmpty() ? QFileInfo(strPath).suffix().toLower() : options.strKind;
     if (!ExportKinds().contains(strKind)) {
-        return NotWritten(QStringLiteral("cannot tell what to write to '%1': use a name ending in "
-                                         ".png, .svg, .pdf, .csv or .json")
-                              .arg(strPath));
+        return CannotExport(
+            QStringLiteral("cannot tell what to write to '%1': use a name ending in "
+                           ".png, .svg, .pdf, .csv or .json")
+                .arg(strPath));
     }
     QSize size = options.size;
     if (!size.isValid())
@@ -116,7 +117,7 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
         size.height() > EXPORT_LARGEST_SIDE || nScale < 1 || nScale > EXPORT_LARGEST_SCALE ||
         (strKind == QLatin1String("png") &&
          qint64(size.width()) * size.height() * nScale * nScale > LARGEST_PNG_PIXELS)) {
-        return NotWritten(
+        return CannotExport(
             QStringLiteral("cannot draw '%1' at %2×%3 and scale %4: a side may be 1 to "
                            "%5, the scale 1 to %6, a PNG at most %7 million pixels")
                 .arg(strPath)
@@ -129,9 +130,8 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
     }
     if (strKind == QLatin1String("csv")) {
         if (!options.table)
-            return NotWritten(QStringLiteral("cannot write '%1': this chart has no table of its "
-                                             "points")
-                                  .arg(strPath));
+            return SStatus::NotWritten('\'' + strPath.toStdString() + '\'',
+                                       "this chart has no table of its points");
         return StreamOutput(strPath, options.table);
     }
     if (strKind == QLatin1String("json"))
@@ -153,11 +153,11 @@ SStatus ExportPicture(const SPictureSource& source, const QString& strPath, cons
     else if (strKind == QLatin1String("pdf"))
         bytes = RenderPdf(source, size);
     if (!bytes) {
-        return NotWritten(QStringLiteral("cannot draw '%1' at %2×%3 and scale %4")
-                              .arg(strPath)
-                              .arg(size.width())
-                              .arg(size.height())
-                              .arg(dScale));
+        return CannotExport(QStringLiteral("cannot draw '%1' at %2×%3 and scale %4")
+                                .arg(strPath)
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(dScale));
     }
     return WriteOutput(strPath, *bytes);
 }

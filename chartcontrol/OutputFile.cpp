@@ -4,21 +4,14 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-SStatus NotWritten(const QString& strWhere, const QString& strWhy) {
-    return SStatus::Failed(
-        ECause::NotWritten,
-        QStringLiteral("cannot write %1: %2").arg(strWhere, strWhy).toStdString());
-}
-
-QString SystemReason(int nError) {
-    return QString::fromLocal8Bit(std::strerror(nError));
+std::string Quoted(const QString& strPath) {
+    return '\'' + strPath.toStdString() + '\'';
 }
 
 // Writes every byte, as far as the stream takes them; errno on failure.
@@ -50,15 +43,14 @@ int WriteToFd(int nFd, const std::function<void(const OutputSink&)>& write) {
 }
 
 SStatus WriteInPlace(const QString& strPath, const std::function<void(const OutputSink&)>& write) {
-    const QString strWhere = QLatin1Char('\'') + strPath + QLatin1Char('\'');
     // No O_TRUNC, no O_CREAT: a device or a pipe is written to, never made or emptied.
     const int nFd = ::open(QFile::encodeName(strPath).constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
     if (nFd < 0)
-        return NotWritten(strWhere, SystemReason(errno));
+        return SStatus::NotWritten(Quoted(strPath), errno);
     const int nError = WriteToFd(nFd, write);
     if (::close(nFd) != 0 && nError == 0)
-        return NotWritten(strWhere, SystemReason(errno));
-    return nError == 0 ? SStatus() : NotWritten(strWhere, SystemReason(nError));
+        return SStatus::NotWritten(Quoted(strPath), errno);
+    return nError == 0 ? SStatus() : SStatus::NotWritten(Quoted(strPath), nError);
 }
 
 } // namespace
@@ -67,7 +59,7 @@ SStatus StreamOutput(const QString& strPath, const std::function<void(const Outp
     if (strPath == QLatin1String("-")) {
         // A reader that took what it wanted and left (| head) is no failure of ours.
         if (const int nError = WriteToFd(STDOUT_FILENO, write); nError != 0 && nError != EPIPE)
-            return NotWritten(QStringLiteral("to standard output"), SystemReason(nError));
+            return SStatus::NotWritten("to standard output", nError);
         return {};
     }
     struct stat status {};
@@ -84,7 +76,7 @@ SStatus StreamOutput(const QString& strPath, const std::function<void(const Outp
         if (bWritten && file.commit())
             return {};
     }
-    return NotWritten(QLatin1Char('\'') + strPath + QLatin1Char('\''), file.errorString());
+    return SStatus::NotWritten(Quoted(strPath), file.errorString().toStdString());
 }
 
 SStatus WriteOutput(const QString& strPath, const QByteArray& bytes) {

@@ -27,9 +27,19 @@ struct SStatus {
     static SStatus Failed(ECause cause, std::string strMessage) {
         return {cause, std::move(strMessage)};
     }
-    // "what: the system's reason", the reason being errno nError's.
-    static SStatus SystemFailed(ECause cause, const std::string& strWhat, int nError) {
-        return {cause, strWhat + ": " + std::strerror(nError)};
+    // The failures of the system's calls, each worded once: "cannot open WHAT: the system's
+    // reason", the reason being errno nError's.
+    static SStatus CannotOpen(const std::string& strWhat, int nError) {
+        return {ECause::CannotOpen, "cannot open " + strWhat + ": " + std::strerror(nError)};
+    }
+    static SStatus CannotRead(const std::string& strWhat, int nError) {
+        return {ECause::CannotRead, "cannot read " + strWhat + ": " + std::strerror(nError)};
+    }
+    static SStatus NotWritten(const std::string& strWhere, const std::string& strWhy) {
+        return {ECause::NotWritten, "cannot write " + strWhere + ": " + strWhy};
+    }
+    static SStatus NotWritten(const std::string& strWhere, int nError) {
+        return NotWritten(strWhere, std::strerror(nError));
     }
     bool Ok() const { return cause == ECause::None; }
 };

@@ -85,11 +85,9 @@ SStatus CPlotRun::Read() {
     }
     const CReadReport& report = m_pShown->GetReadReport();
     if (report.bOpenFailed)
-        return SStatus::SystemFailed(ECause::CannotOpen, "cannot open " + InputName(),
-                                     report.nOpenError);
+        return SStatus::CannotOpen(InputName(), report.nOpenError);
     if (report.bReadFailed)
-        return SStatus::SystemFailed(ECause::CannotRead, "cannot read " + InputName(),
-                                     report.nReadError);
+        return SStatus::CannotRead(InputName(), report.nReadError);
     return {};
 }
 
@@ -357,8 +355,7 @@ SStatus CPlotRun::PrintTable() {
     // A reader that took what it wanted and left (| head) is no failure of ours.
     if (nWriteError == EPIPE)
         return {};
-    const SStatus failed =
-        SStatus::SystemFailed(ECause::NotWritten, "cannot write to standard output", nWriteError);
+    const SStatus failed = SStatus::NotWritten("to standard output", nWriteError);
     Report(failed.strMessage);
     return failed;
 }

@@ -451,9 +451,8 @@ void CStabilityWindow::Save() {
             }};
         status = kinds.contains(strKind)
                      ? ExportPicture(source, strPath, strKind, m_pPlot->size(), devicePixelRatioF())
-                     : SStatus::Failed(ECause::NotWritten,
-                                       "cannot write '" + strPath.toStdString() +
-                                           "': the stability is saved as PNG, SVG, PDF or CSV");
+                     : SStatus::NotWritten('\'' + strPath.toStdString() + '\'',
+                                           "the stability is saved as PNG, SVG, PDF or CSV");
     }
     if (!status.Ok())
         ShowFailure(this, status);
