@@ -105,89 +105,11 @@ void CChartView::SyncFromModel() {
         m_pSchedule->Shown() && (xAxis->range() != m_initialX || yAxis->range() != m_initialY);
     const QCPRange userX = xAxis->range();
     const QCPRange userY = yAxis->range();
-
-    QStringList header;
-    for (const std::string& strLine : model.header)
-        header << Text(strLine);
-    if (m_modes.bResiduals && header.join(QString()).isEmpty())
-        header = QStringList{tr("Linear fit removed")};
-    else if (m_modes.bResiduals)
-        header.last() += QStringLiteral(" \u2013 ") + tr("linear fit removed");
-    m_strHeader = header.join(QLatin1Char('\n'));
-    m_pHeader->setText(m_strHeader);
-    ShowInLayout(m_pHeader, !header.join(QString()).isEmpty(), true);
-
-    const bool bDates = model.bottom.bDateTime;
-    double (*toX)(double) = bDates ? &AutomationDateToUnixSeconds : &Identity;
+    SyncHeader(model);
+    double (*toX)(double) = model.bottom.bDateTime ? &AutomationDateToUnixSeconds : &Identity;
     SDataExtent xExtent, yExtent;
-    m_drawnX = SDataExtent();
-    m_drawnY = SDataExtent();
-    m_nDrawnPoints = 0;
-    legend->clearItems();
-    m_legendItems.clear();
-    clearGraphs();
-    for (std::size_t s = 0; s < model.series.size(); ++s) {
-        const SChartSeries& series = model.series[s];
-        auto* pGraph =
-            new CChartGraph(xAxis, yAxis, SeriesColour(series, s), series.bPointsVisible);
-        pGraph->setName(series.strTitle.empty() ? tr("Series %1").arg(s + 1)
-                                                : Text(series.strTitle));
-        // A block of pairs draws as it lies, its extents known; other points are copied.
-        if (series.pPairs && series.pPairs->DrawsAsItIs(bDates) && !m_modes.bResiduals &&
-            !m_modes.bGaps) {
-            const CPointPairs::SExtents& extents = series.pPairs->Extents();
-            if (series.pPairs->Size() > 0) {
-                xExtent.Add(extents.dFirstKey);
-                xExtent.Add(extents.dLastKey);
-            }
-            if (extents.nDrawn > 0)
-                AddDrawn(extents.nDrawn, extents.dFirstDrawnKey, extents.dLastDrawnKey,
-                         extents.dMinY, extents.dMaxY, yExtent);
-            pGraph->DrawFrom(series.pPairs);
-        } else {
-            QVector<QCPGraphData> data = DrawnPoints(series, toX, m_modes);
-            // Keys are finite and in order: the x extents are the ends; a value that is a
-            // number makes a point drawn.
-            if (!data.isEmpty()) {
-                xExtent.Add(data.front().key);
-                xExtent.Add(data.back().key);
-            }
-            long long nDrawn = 0;
-            double dFirstKey = 0.0, dLastKey = 0.0, dMinY = 0.0, dMaxY = 0.0;
-            for (const QCPGraphData& point : data) {
-                if (std::isnan(point.value))
-                    continue;
-                if (nDrawn++ == 0) {
-                    dFirstKey = point.key;
-                    dMinY = dMaxY = point.value;
-                }
-                dLastKey = point.key;
-                dMinY = std::min(dMinY, point.value);
-                dMaxY = std::max(dMaxY, point.value);
-            }
-            if (nDrawn > 0)
-                AddDrawn(nDrawn, dFirstKey, dLastKey, dMinY, dMaxY, yExtent);
-            pGraph->data()->set(data, true);
-            pGraph->IndexValues();
-        }
-        auto* pItem = new CChartLegendItem(legend, pGraph);
-        legend->addItem(pItem);
-        m_legendItems.append(pItem);
-    }
-    const bool bLegend = model.bLegendVisible && !model.series.empty();
-    legend->setVisible(bLegend);
-    ShowInLayout(legend, bLegend, false);
-
-    const SAxisRange xRange = ResolveAxisRange(model.bottom, xExtent, toX);
-    SChartAxis left = model.left;
-    if (!left.bAutomaticMaximum && !std::isfinite(left.dMaximum) &&
-        std::isfinite(m_dFallbackMaximum))
-        left.dMaximum = m_dFallbackMaximum;
-    const SAxisRange yRange = ResolveAxisRange(left, yExtent, &Identity);
-    m_initialX = QCPRange(xRange.dLower, xRange.dUpper);
-    m_initialY = QCPRange(yRange.dLower, yRange.dUpper);
-    ApplyAxis(xAxis, model.bottom, m_initialX);
-    ApplyAxis(yAxis, model.left, m_initialY);
+    SyncSeries(model, toX, xExtent, yExtent);
+    SyncAxes(model, toX, xExtent, yExtent);
     if (bUserView && m_nDrawnPoints > 0 && Within(userX, m_initialX, FitWithMargin(m_drawnX)) &&
         Within(userY, m_initialY, FitWithMargin(m_drawnY))) {
         xAxis->setRange(userX);
@@ -201,6 +123,98 @@ void CChartView::SyncFromModel() {
     UpdateNotes();
     m_pSchedule->RequestDrawing();
     emit MeasuresChanged();
+}
+
+void CChartView::SyncHeader(const SChartModel& model) {
+    QStringList header;
+    for (const std::string& strLine : model.header)
+        header << Text(strLine);
+    if (m_modes.bResiduals && header.join(QString()).isEmpty())
+        header = QStringList{tr("Linear fit removed")};
+    else if (m_modes.bResiduals)
+        header.last() += QStringLiteral(" \u2013 ") + tr("linear fit removed");
+    m_strHeader = header.join(QLatin1Char('\n'));
+    m_pHeader->setText(m_strHeader);
+    ShowInLayout(m_pHeader, !header.join(QString()).isEmpty(), true);
+}
+
+void CChartView::SyncSeries(const SChartModel& model, double (*toX)(double), SDataExtent& xExtent,
+                            SDataExtent& yExtent) {
+    m_drawnX = SDataExtent();
+    m_drawnY = SDataExtent();
+    m_nDrawnPoints = 0;
+    legend->clearItems();
+    m_legendItems.clear();
+    clearGraphs();
+    for (std::size_t s = 0; s < model.series.size(); ++s) {
+        const SChartSeries& series = model.series[s];
+        auto* pGraph =
+            new CChartGraph(xAxis, yAxis, SeriesColour(series, s), series.bPointsVisible);
+        pGraph->setName(series.strTitle.empty() ? tr("Series %1").arg(s + 1)
+                                                : Text(series.strTitle));
+        // A block of pairs draws as it lies, its extents known; other points are copied.
+        if (series.pPairs && series.pPairs->DrawsAsItIs(model.bottom.bDateTime) &&
+            !m_modes.bResiduals && !m_modes.bGaps) {
+            const CPointPairs::SExtents& extents = series.pPairs->Extents();
+            if (series.pPairs->Size() > 0) {
+                xExtent.Add(extents.dFirstKey);
+                xExtent.Add(extents.dLastKey);
+            }
+            if (extents.nDrawn > 0)
+                AddDrawn(extents.nDrawn, extents.dFirstDrawnKey, extents.dLastDrawnKey,
+                         extents.dMinY, extents.dMaxY, yExtent);
+            pGraph->DrawFrom(series.pPairs);
+        } else {
+            DrawCopied(pGraph, DrawnPoints(series, toX, m_modes), xExtent, yExtent);
+        }
+        auto* pItem = new CChartLegendItem(legend, pGraph);
+        legend->addItem(pItem);
+        m_legendItems.append(pItem);
+    }
+    const bool bLegend = model.bLegendVisible && !model.series.empty();
+    legend->setVisible(bLegend);
+    ShowInLayout(legend, bLegend, false);
+}
+
+void CChartView::DrawCopied(CChartGraph* pGraph, const QVector<QCPGraphData>& data,
+                            SDataExtent& xExtent, SDataExtent& yExtent) {
+    // Keys are finite and in order: the x extents are the ends; a value that is a number makes
+    // a point drawn.
+    if (!data.isEmpty()) {
+        xExtent.Add(data.front().key);
+        xExtent.Add(data.back().key);
+    }
+    long long nDrawn = 0;
+    double dFirstKey = 0.0, dLastKey = 0.0, dMinY = 0.0, dMaxY = 0.0;
+    for (const QCPGraphData& point : data) {
+        if (std::isnan(point.value))
+            continue;
+        if (nDrawn++ == 0) {
+            dFirstKey = point.key;
+            dMinY = dMaxY = point.value;
+        }
+        dLastKey = point.key;
+        dMinY = std::min(dMinY, point.value);
+        dMaxY = std::max(dMaxY, point.value);
+    }
+    if (nDrawn > 0)
+        AddDrawn(nDrawn, dFirstKey, dLastKey, dMinY, dMaxY, yExtent);
+    pGraph->data()->set(data, true);
+    pGraph->IndexValues();
+}
+
+void CChartView::SyncAxes(const SChartModel& model, double (*toX)(double),
+                          const SDataExtent& xExtent, const SDataExtent& yExtent) {
+    const SAxisRange xRange = ResolveAxisRange(model.bottom, xExtent, toX);
+    SChartAxis left = model.left;
+    if (!left.bAutomaticMaximum && !std::isfinite(left.dMaximum) &&
+        std::isfinite(m_dFallbackMaximum))
+        left.dMaximum = m_dFallbackMaximum;
+    const SAxisRange yRange = ResolveAxisRange(left, yExtent, &Identity);
+    m_initialX = QCPRange(xRange.dLower, xRange.dUpper);
+    m_initialY = QCPRange(yRange.dLower, yRange.dUpper);
+    ApplyAxis(xAxis, model.bottom, m_initialX);
+    ApplyAxis(yAxis, model.left, m_initialY);
 }
 
 void CChartView::AddDrawn(long long nDrawn, double dFirstKey, double dLastKey, double dMinY,

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class CChartGraph;
 class CChartInteraction;
 class CChartLegendItem;
 class CChartNotes;
@@ -111,6 +112,16 @@ private:
     void UpdateNotes();
     // The model taken in again now, under the display modes.
     void Resync();
+    // The model's parts taken in one by one: the header (with the residual mode's words), the
+    // series and legend with the data's extents, the axes' initial ranges from those extents.
+    void SyncHeader(const SChartModel& model);
+    void SyncSeries(const SChartModel& model, double (*toX)(double), SDataExtent& xExtent,
+                    SDataExtent& yExtent);
+    void SyncAxes(const SChartModel& model, double (*toX)(double), const SDataExtent& xExtent,
+                  const SDataExtent& yExtent);
+    // A series whose points are copied (sorted, under the modes) given to its graph.
+    void DrawCopied(CChartGraph* pGraph, const QVector<QCPGraphData>& data, SDataExtent& xExtent,
+                    SDataExtent& yExtent);
     // Counts a series' drawn points: how many, their first and last place and their least and
     // largest value, into the view's extents and the value axis's yExtent.
     void AddDrawn(long long nDrawn, double dFirstKey, double dLastKey, double dMinY, double dMaxY,
