@@ -134,29 +134,43 @@ void CountAdded(double dY, SPopulationReport& report) {
     report.dLargestFiniteY = std::max(report.dLargestFiniteY, dY);
 }
 
+// Counts a point into report as the population takes it, and gives the x the chart takes in
+// dChartX: a date's automation date by toDate, or the x itself. False for a Julian Date that is
+// no calendar date: it has no place on a date axis, and sending an undefined x would plot
+// garbage, so the point is left out.
+template <class ToDate>
+bool TakePoint(double dX, double dY, const SDateRule& rule, const ToDate& toDate, double& dChartX,
+               SPopulationReport& report) {
+    if (rule.IsDate(dX)) {
+        if (!toDate(rule.Julian(dX), dChartX)) {
+            report.refusedDates.Add(dX);
+            return false;
+        }
+        CountAdded(dY, report);
+        return true;
+    }
+    dChartX = dX;
+    if (!std::isfinite(dX)) {
+        report.nonFiniteX.Add(dX);
+        return true;
+    }
+    CountAdded(dY, report);
+    if (std::isfinite(dY))
+        report.plainOnDateAxis.Add(dX);
+    return true;
+}
+
 void AddPoint(const CTChart& chart, int nSet, double dX, double dY, SPopulationReport& report,
               const SDateRule& rule) {
+    const auto toDate = [](double dJulian, double& dDate) {
+        return JulianToVariantTime(dJulian, dDate) != FALSE;
+    };
+    double dChartX = 0.0;
+    if (TakePoint(dX, dY, rule, toDate, dChartX, report))
+        chart.GetSeries(nSet).AddXY(dChartX, dY, POINT_LABEL, POINT_COLOUR);
     if (rule.IsDate(dX)) {
-        double dDate = 0.0;
-        // A Julian Date that is no calendar date has no place on a date axis: sending an
-        // undefined x would plot garbage, so the point is left out.
-        if (JulianToVariantTime(rule.Julian(dX), dDate)) {
-            chart.GetSeries(nSet).AddXY(dDate, dY, POINT_LABEL, POINT_COLOUR);
-            CountAdded(dY, report);
-        } else {
-            report.refusedDates.Add(dX);
-        }
         chart.GetAxes().GetBottom().GetTitle().SetCaption("Date");
         chart.GetAxes().GetBottom().SetDateTimeLabels(TRUE);
-    } else {
-        chart.GetSeries(nSet).AddXY(dX, dY, POINT_LABEL, POINT_COLOUR);
-        if (!std::isfinite(dX)) {
-            report.nonFiniteX.Add(dX);
-        } else {
-            CountAdded(dY, report);
-            if (std::isfinite(dY))
-                report.plainOnDateAxis.Add(dX);
-        }
     }
 }
 
@@ -241,30 +255,22 @@ SBulkPoints ToChartPoints(const CGraphSeries& series, const SDateRule& rule, dou
     for (int i = 0; i < nPoints; ++i) {
         const double dX = series.X(i);
         const double dY = series.Y(i);
-        double dChartX = dX;
-        if (rule.IsDate(dX)) {
-            points.bDates = true;
-            if (!QuickDate(rule.Julian(dX), dChartX)) {
-                if (!FastJulianToVariantTime(rule.Julian(dX), dChartX)) {
-                    report.refusedDates.Add(dX);
-                    if (!bWriteY)
-                        return points;
-                    continue;
-                }
-                points.bMillisecondDates &=
-                    UnixSecondsToAutomationDate(AutomationDateToUnixSeconds(dChartX)) == dChartX;
-            }
-            CountAdded(dY, report);
-        } else {
-            points.bMillisecondDates = false;
-            if (!std::isfinite(dX)) {
-                report.nonFiniteX.Add(dX);
-            } else {
-                CountAdded(dY, report);
-                if (std::isfinite(dY))
-                    report.plainOnDateAxis.Add(dX);
-            }
+        const bool bDate = rule.IsDate(dX);
+        points.bDates |= bDate;
+        bool bQuick = false;
+        const auto toDate = [&bQuick](double dJulian, double& dDate) {
+            bQuick = QuickDate(dJulian, dDate);
+            return bQuick || FastJulianToVariantTime(dJulian, dDate);
+        };
+        double dChartX = 0.0;
+        if (!TakePoint(dX, dY, rule, toDate, dChartX, report)) {
+            if (!bWriteY)
+                return points;
+            continue;
         }
+        points.bMillisecondDates &=
+            bDate && (bQuick ||
+                      UnixSecondsToAutomationDate(AutomationDateToUnixSeconds(dChartX)) == dChartX);
         pPairs[2 * points.nKept] = dChartX;
         if (bWriteY)
             pPairs[2 * points.nKept + 1] = dY;
