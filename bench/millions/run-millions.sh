@@ -49,5 +49,7 @@ for label in "${PROGRAMS[@]}"; do
     printf '| %-8s | %9s | %13s |\n' "$label" "${DRAWN[$label]:-}" "${RSS[$label]:-}"
 done
 [ -n "${DRAWN[verlo]:-}" ] || exit 0
-goal "verlo first window, 5 x 1 M points (ms)" "${DRAWN[verlo]}" "<=" 500
-[ -z "${DRAWN[gnuplot]:-}" ] || goal "verlo / gnuplot (drawn)" "$(ratio "${DRAWN[verlo]}" "${DRAWN[gnuplot]}")" "<" 1
+goal "verlo first window, 5 x 1 M points (ms)" "${DRAWN[verlo]}" "<=" 400
+goal "verlo peak RSS (MB)" "${RSS[verlo]}" "<=" 180
+[ -z "${DRAWN[gnuplot]:-}" ] || goal "verlo / gnuplot (drawn)" "$(ratio "${DRAWN[verlo]}" "${DRAWN[gnuplot]}")" "<=" 0.15
+[ -z "${RSS[gnuplot]:-}" ] || goal "verlo / gnuplot (peak RSS)" "$(ratio "${RSS[verlo]}" "${RSS[gnuplot]}")" "<=" 0.5
