@@ -39,10 +39,6 @@ TEST_F(ChartGraph, DataAtTheEndsOfTheAxisIsDrawnOnTheFrame) {
     }
 }
 
-} // namespace
-
-namespace {
-
 using ChartGraphOfMillions = DrawnChart;
 
 // A million points, one of them a spike: drawn a pixel column at a time, the spike's column

@@ -75,10 +75,6 @@ TEST_F(ChartView, AnInfiniteMaximumGivesWayToTheFallbackOrToTheData) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // January 2026 from MJD 61041.5: the axis and the read-outs in MJD, and back in dates.
 TEST_F(ChartView, TheMjdAxisLabelsTicksAndReadOutsWithModifiedJulianDates) {
     AddDatedSeries();

@@ -14,6 +14,7 @@
 namespace {
 
 using std::string;
+using namespace std::string_literals;
 
 // The store as its readers see it: each graph that holds anything with its subtitle, set count
 // and largest y, then each set's legend and counted points.
@@ -225,37 +226,16 @@ TEST(PlotDataReader, AGrowingFileReadOnGivesTheWholeRead) {
 
 // Random text of every kind of line, CR LF or LF, with or without a last line feed.
 string RandomText(std::mt19937& random) {
-    static const char* const LINES[] = {"2460310.5 N.25",
-                                        "N 7",
-                                        "-N.5 -3",
-                                        "N 2 extra",
-                                        "4,N",
-                                        "1 nan",
-                                        "2 1e400",
-                                        "",
-                                        " \t",
-                                        "abc",
-                                        "N",
-                                        "&",
-                                        "&x",
-                                        "@SN",
-                                        "@S",
-                                        "@WITH GN",
-                                        "@WITH G",
-                                        "@legend string \"sN\"",
-                                        "@subtitle \"tN",
-                                        "@ note",
-                                        "--HOLD--",
-                                        "--HOLD--x",
-                                        "-",
-                                        "@",
-                                        "1 2\0 3",
-                                        "\0"};
+    std::istringstream allKinds(
+        "2460310.5 N.25|N 7|-N.5 -3|N 2 extra|4,N|1 nan|2 1e400|| \t|abc|N|&|&x|"
+        "@SN|@S|@WITH GN|@WITH G|@legend string \"sN\"|@subtitle \"tN|@ note|"
+        "--HOLD--|--HOLD--x|-|@|1 2\0 3|\0"s);
+    std::vector<string> kinds;
+    for (string strKind; std::getline(allKinds, strKind, '|');)
+        kinds.push_back(strKind);
     string text;
     for (int nLines = 1 + random() % 60; nLines > 0; --nLines) {
-        string line = LINES[random() % std::size(LINES)];
-        if (line.size() == 3 && line[1] == '\0')
-            line.assign("1 2\0 3", 5);
+        string line = kinds[random() % kinds.size()];
         if (const auto n = line.find('N'); n != string::npos)
             line.replace(n, 1, std::to_string(static_cast<int>(random() % 13) - 1));
         if (random() % 20 == 0)

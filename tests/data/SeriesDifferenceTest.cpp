@@ -49,13 +49,13 @@ TEST(SeriesDifference, ThreeDifferencesCloseToZeroAtEveryCommonEpoch) {
             y[s].push_back(1e6 + phase(random));
         }
     }
-    const CGraphSeries a = Series("A", x[0], y[0]), b = Series("B", x[1], y[1]),
-                       c = Series("C", x[2], y[2]);
-    const SDateRule mjd{true};
-    const SDifference ab = Difference(a, b, mjd), bc = Difference(b, c, mjd),
-                      ca = Difference(c, a, mjd);
-    const SPlacedPoints pab = PlacedPoints(ab.series, mjd), pbc = PlacedPoints(bc.series, mjd),
-                        pca = PlacedPoints(ca.series, mjd);
+    // The difference of series s less series t, placed as the chart places it under --mjd.
+    const auto placed = [&](int s, int t) {
+        const SDateRule mjd{true};
+        return PlacedPoints(Difference(Series("", x[s], y[s]), Series("", x[t], y[t]), mjd).series,
+                            mjd);
+    };
+    const SPlacedPoints pab = placed(0, 1), pbc = placed(1, 2), pca = placed(2, 0);
     const double dTolerance = EpochTolerance(pab.x, pbc.x);
     const std::vector<int> toBc = MatchEpochs(pab.x, pbc.x, dTolerance);
     const std::vector<int> toCa = MatchEpochs(pab.x, pca.x, dTolerance);

@@ -20,6 +20,12 @@ run() {
     env -u DISPLAY "$VERLO" "$@" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" || STATUS=$?
 }
 
+# As run, and it must end with 0.
+run_ok() {
+    run "$@"
+    [ "$STATUS" = 0 ] || fail "$*: status $STATUS"
+}
+
 fail() {
     echo "FAIL: $*" >&2
     if [ -s "$E2E_TMP/stderr" ]; then
@@ -48,6 +54,26 @@ wait_window() {
 }
 
 has_window() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# Starts the viewer on the words, its stderr kept; pid is the process, id its main window.
+open_window() {
+    "$VERLO" "$@" 2>"$E2E_TMP/stderr" &
+    pid=$!
+    id=$(wait_window "Differences Graph") || fail "$*: no window titled Differences Graph"
+}
+
+# Presses the key in window id and waits for the viewer to end with the status (default 0).
+close_window() {
+    press "$id" "$1"
+    wait_exit "$pid"
+    [ "$STATUS" = "${2:-0}" ] || fail "$1 ended the viewer with status $STATUS"
+}
+
+# Window id's picture as $E2E_TMP/NAME.png, cut to the geometry if one is given.
+shot() { import -window "$id" ${2:+-crop "$2" +repage} "$E2E_TMP/$1.png"; }
+
+# How many pixels of two pictures differ.
+differ() { compare -metric AE "$E2E_TMP/$1.png" "$E2E_TMP/$2.png" null: 2>&1 || true; }
 
 # Gives the window the keyboard and types the keys (no window manager runs here).
 press() {

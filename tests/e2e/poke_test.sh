@@ -10,9 +10,7 @@ start_x
 printf '@S0\n&\n' >"$E2E_TMP/empty.dat"
 printf '1 1\n2 2\n&\n' >"$E2E_TMP/nosets.dat"
 for data in "$E2E_TMP/empty.dat" "$E2E_TMP/nosets.dat" "$EXAMPLE"; do
-    "$VERLO" "$data" 2>"$E2E_TMP/stderr" &
-    pid=$!
-    id=$(wait_window "Differences Graph") || fail "$data: no window"
+    open_window "$data"
     sleep 0.3
     eval "$(xdotool getwindowgeometry --shell "$id")"
     xdotool mousemove --window "$id" $((WIDTH / 2)) $((HEIGHT / 2))
@@ -27,10 +25,8 @@ for data in "$E2E_TMP/empty.dat" "$E2E_TMP/nosets.dat" "$EXAMPLE"; do
     press "$id" c shift+c r r
     xdotool click 4 click 5 click 5
     sleep 0.3
-    import -window "$id" "$E2E_TMP/shot.png"
-    press "$id" Escape
-    wait_exit "$pid"
-    [ "$STATUS" = 0 ] || fail "$data: the viewer ended with status $STATUS"
+    shot shot
+    close_window Escape
     ! grep -qE "Sanitizer|runtime error" "$E2E_TMP/stderr" || fail "$data: the sanitizer spoke"
 done
 echo "poke test passed"

@@ -14,11 +14,9 @@ grep -q "^  5  a window was asked for" <<<"$help" || fail "--help"
 start_x
 
 for key in Return Escape; do
-    "$VERLO" "$EXAMPLE" 2>"$E2E_TMP/stderr" &
-    pid=$!
-    id=$(wait_window "Differences Graph") || fail "no window titled Differences Graph"
+    open_window "$EXAMPLE"
     sleep 0.3
-    import -window "$id" "$E2E_TMP/window.png"
+    shot window
     size=$(identify -format '%wx%h' "$E2E_TMP/window.png")
     [ "$size" = "656x471" ] || fail "window is $size, not 656x471"
     for colour in '#0072B2' '#E69F00' '#000000'; do
@@ -37,9 +35,7 @@ for key in Return Escape; do
         has_window "About Verlo" && fail "the About box did not close"
         has_window "Differences Graph" || fail "the main window went away"
     fi
-    press "$id" "$key"
-    wait_exit "$pid"
-    [ "$STATUS" = 0 ] || fail "$key ended the viewer with status $STATUS"
+    close_window "$key"
 done
 
 mkfifo "$E2E_TMP/fifo"
@@ -51,17 +47,13 @@ sleep 1.5
 has_window "Differences Graph" && fail "the window showed while the writer kept the pipe open"
 exec 4>&-
 id=$(wait_window "Differences Graph") || fail "no window after the writer closed the pipe"
-press "$id" Return
-wait_exit "$pid"
-[ "$STATUS" = 0 ] || fail "-pipe ended with status $STATUS"
+close_window Return
 
 "$VERLO" 2>"$E2E_TMP/stderr" &
 pid=$!
 id=$(wait_window "$(basename "$VERLO")") || fail "no usage box"
 has_window "Differences Graph" && fail "the main window showed with the usage box"
-press "$id" Return
-wait_exit "$pid"
-[ "$STATUS" = 1 ] || fail "usage ended with status $STATUS"
+close_window Return 1
 grep -q "Please provide the filename or the --pipe option" "$E2E_TMP/stderr" ||
     fail "usage line missing on stderr"
 has_window "Differences Graph" && fail "the main window showed after the usage box"

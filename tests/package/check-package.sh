@@ -8,10 +8,7 @@ EXAMPLE=$(realpath "$2")
 source "$(dirname "$0")/../e2e/lib.sh"
 
 lintian --tag-display-limit 0 "$DEB" >"$E2E_TMP/lintian" 2>&1 || true
-if grep -q '^E:' "$E2E_TMP/lintian"; then
-    cat "$E2E_TMP/lintian" >&2
-    fail "lintian reports errors"
-fi
+! grep -q '^E:' "$E2E_TMP/lintian" || { cat "$E2E_TMP/lintian" >&2 && fail "lintian reports errors"; }
 
 dpkg-deb --info "$DEB" >"$E2E_TMP/info"
 grep -q '^ Depends:.*libqt6widgets6' "$E2E_TMP/info" || fail "no dependency on the Qt widgets library"
