@@ -5,7 +5,6 @@
 #include "tests/support/RecordedChart.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
@@ -179,11 +178,13 @@ double Automation(double dDays, long nMilliseconds) {
     return dDays + static_cast<double>(nMilliseconds) / 86400000.0;
 }
 
-TEST(JulianToVariantTime, RoundsToTheMillisecondAndCarriesAsFarAsTheCalendarNeeds) {
+// No date (NaN) where the Julian Date is refused.
+TEST(JulianToVariantTime, RoundsToTheMillisecondCarriesAndTakesOnlyDatesThatFitTheirFields) {
     const struct {
         double dJulian;
         double dDate;
     } cases[] = {
+        {2451545.0, 36526.5},
         // 1 January 2000, 13:00: the Julian Date lies a hair below the hour.
         {2451545.0 + 1.0 / 24, Automation(36526, 13 * 3600000)},
         // 23:59:59.9996 on 31 December 1999 is midnight of the new year.
@@ -194,25 +195,21 @@ TEST(JulianToVariantTime, RoundsToTheMillisecondAndCarriesAsFarAsTheCalendarNeed
         // Before 30 December 1899 the time of day still counts forwards: 06:00 is -1.25.
         {CalendarToJulian(12, 29, 1899, 5, 59, 59.9996), -1.25},
         {CalendarToJulian(4, 4, 1993, 10, 15, 59.25), Automation(34063, 36959250)},
+        // Year 926067 would wrap to 8755 in 16 bits; year 10000 and before year 100 are refused.
+        // The last second of 9999 rounds into the year 10000.
+        {339886772.9844818, NAN},
+        {5373484.5, NAN},
+        {1757583.5, NAN},
+        {200000.5, NAN},
+        {1e300, NAN},
+        {CalendarToJulian(12, 31, 9999, 23, 59, 59.9999), NAN},
     };
     for (const auto& c : cases) {
         double dDate = -99.0;
-        EXPECT_TRUE(JulianToVariantTime(c.dJulian, dDate)) << std::setprecision(17) << c.dJulian;
-        EXPECT_EQ(dDate, c.dDate) << std::setprecision(17) << c.dJulian;
-    }
-}
-
-TEST(JulianToVariantTime, TakesOnlyDatesThatFitTheirFields) {
-    double dDate = -1.0;
-    EXPECT_TRUE(JulianToVariantTime(2451545.0, dDate));
-    EXPECT_EQ(dDate, 36526.5);
-    // Year 926067 would wrap to 8755 in 16 bits; year 10000 and before year 100 are refused.
-    // The last second of 9999 rounds into the year 10000.
-    for (double dJulian : {339886772.9844818, 5373484.5, 1757583.5, 200000.5, 1e300,
-                           CalendarToJulian(12, 31, 9999, 23, 59, 59.9999)}) {
-        dDate = -1.0;
-        EXPECT_FALSE(JulianToVariantTime(dJulian, dDate)) << dJulian;
-        EXPECT_EQ(dDate, -1.0);
+        EXPECT_EQ(JulianToVariantTime(c.dJulian, dDate) != FALSE, !std::isnan(c.dDate))
+            << std::setprecision(17) << c.dJulian;
+        EXPECT_EQ(dDate, std::isnan(c.dDate) ? -99.0 : c.dDate)
+            << std::setprecision(17) << c.dJulian;
     }
 }
 

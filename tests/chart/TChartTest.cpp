@@ -1,16 +1,7 @@
 #include "chart/TChart.h"
-#include "chart/ChartAxes.h"
-#include "chart/ChartAxis.h"
-#include "chart/ChartAxisTitle.h"
-#include "chart/ChartHeader.h"
-#include "chart/ChartLegend.h"
-#include "chart/ChartSeries.h"
-#include "chart/ChartSeriesPart.h"
-#include "chart/ChartStrings.h"
 #include "tests/support/RecordedChart.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,12 +1,7 @@
 #include "chartcontrol/ChartAutomation.h"
 #include "chart/ChartAxes.h"
 #include "chart/ChartAxis.h"
-#include "chart/ChartAxisTitle.h"
-#include "chart/ChartHeader.h"
-#include "chart/ChartLegend.h"
 #include "chart/ChartSeries.h"
-#include "chart/ChartSeriesPart.h"
-#include "chart/ChartStrings.h"
 #include "chart/TChart.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chartcontrol/ChartJson.h"
 #include "chartcontrol/ChartView.h"
 
 #include <QImage>
@@ -68,4 +69,17 @@ inline int CountPixelsNear(const QImage& image, const QColor& colour, QRect rect
         }
     }
     return nCount;
+}
+
+// The chart's JSON as the sink gets it, its pieces joined; how many there were.
+inline std::string ChartJson(const SChartModel& model, int* pPieces = nullptr) {
+    std::string strJson;
+    int nPieces = 0;
+    WriteChartJson(model, [&](std::string_view piece) {
+        strJson += piece;
+        return ++nPieces > 0;
+    });
+    if (pPieces)
+        *pPieces = nPieces;
+    return strJson;
 }

@@ -7,6 +7,7 @@ namespace {
 
 const QFontMetricsF METRICS(ChartFont(CHART_TEXT_PIXELS));
 
+// Without a shared beginning both ends show.
 TEST(TextElision, KeepsWhatTellsTextsApart) {
     QStringList receivers;
     for (int n = 1; n <= 5; ++n)
@@ -27,9 +28,6 @@ TEST(TextElision, KeepsWhatTellsTextsApart) {
     }
     shown.removeDuplicates();
     EXPECT_EQ(shown.size(), 5);
-}
-
-TEST(TextElision, WithoutASharedBeginningBothEndsShow) {
     const QString strText = QStringLiteral("Hydrogen maser H7 against caesium fountain F2");
     EXPECT_EQ(SharedBeginning(strText, {QStringLiteral("Rubidium"), QStringLiteral("H")}), 0);
     const QString strShown = ElideKeepingDifference(strText, 0, 120, METRICS);

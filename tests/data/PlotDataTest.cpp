@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cmath>
 #include <fstream>
 #include <iomanip>
 #include <random>
@@ -117,9 +116,8 @@ TEST(PlotDataReader, StoreLimits) {
     string text = "@S0\n";
     for (int i = 0; i < 1001; ++i)
         text += std::to_string(i) + " " + std::to_string(i) + "\n";
-    text += "&\n";
-    text += "@WITH G10\n@subtitle \"lost\"\n@S0\n5 999999\n&\n";
-    text += "@WITH G1\n@S5\n@legend string \"lost\"\n5 999999\n&\n";
+    text += "&\n@WITH G10\n@subtitle \"lost\"\n@S0\n5 999999\n&\n"
+            "@WITH G1\n@S5\n@legend string \"lost\"\n5 999999\n&\n";
     auto pData = ReadNew(text);
     EXPECT_EQ(pData->GetPointCount(0, 0), 1000);
     EXPECT_EQ(pData->GetX(0, 0, 999), 999.0);
@@ -149,19 +147,6 @@ TEST(PlotDataReader, HostileIntegersSelectNothingInside) {
     }
 }
 
-// The store and the report's counts.
-string Observed(const CPlotData& data) {
-    const CReadReport& report = data.GetReadReport();
-    return Seen(data) + std::to_string(report.nLines) + "," +
-           std::to_string(report.unterminated.nCount) + "," +
-           std::to_string(report.IssueCount(0, ELineIssue::NoTwoNumbers)) + "," +
-           std::to_string(report.pointsBeyondSet.nCount) + "," +
-           std::to_string(report.strayPoints.nCount) + "," + std::to_string(report.nRecounts) +
-           "," + std::to_string(report.pointsBeforeFirstSet.nCount) + "," +
-           std::to_string(data.GetLine(0, 1, 0)) + "," + std::to_string(report.digest.End()) + "," +
-           std::to_string(report.digest.Value());
-}
-
 // A store of room for 5 points a set keeps the rules a store of 1000 keeps, on input scaled
 // down by 200: the same sets, counts, drops and running count.
 TEST(PlotDataReader, ASmallerCapacityKeepsTheSameRules) {
@@ -171,17 +156,14 @@ TEST(PlotDataReader, ASmallerCapacityKeepsTheSameRules) {
         string strText;
         int nPoint = 0;
         for (char c : strTemplate) {
-            if (c != 'p') {
+            if (c != 'p')
                 strText += c;
-                continue;
-            }
-            for (int k = 0; k < nLines; ++k, ++nPoint)
+            for (int k = 0; c == 'p' && k < nLines; ++k, ++nPoint)
                 strText += std::to_string(nPoint) + " " + std::to_string(nPoint % 7) + "\n";
         }
         return strText;
     };
-    auto pSmall = std::make_unique<CPlotData>(5);
-    ReadText(*pSmall, expand(1));
+    auto pSmall = ReadNew(expand(1), 5);
     auto pLarge = ReadNew(expand(200));
     for (int s = 0; s < MAX_SETS; ++s) {
         EXPECT_EQ(pLarge->GetPointCount(0, s), 200 * pSmall->GetPointCount(0, s)) << s;
@@ -192,9 +174,7 @@ TEST(PlotDataReader, ASmallerCapacityKeepsTheSameRules) {
     EXPECT_EQ(pLarge->GetReadReport().pointsBeyondSet.nCount,
               200 * pSmall->GetReadReport().pointsBeyondSet.nCount);
     // A set whose one counted line went into the set before it holds 0.0 there.
-    auto pCarried = std::make_unique<CPlotData>(5);
-    ReadText(*pCarried, "@S0\n1 1\n@S1\n&\n");
-    EXPECT_EQ(pCarried->GetX(0, 1, 0), 0.0);
+    EXPECT_EQ(ReadNew("@S0\n1 1\n@S1\n&\n", 5)->GetX(0, 1, 0), 0.0);
 }
 
 // A file that grows by appending, read on from where the last read stopped at each line end,
@@ -219,7 +199,7 @@ TEST(PlotDataReader, AGrowingFileReadOnGivesTheWholeRead) {
                                                           &std::fclose);
             std::fseek(pStream.get(), static_cast<long>(nCut + 1), SEEK_SET);
             pCopy->ContinueFromStream(pStream.get());
-            EXPECT_EQ(Observed(*pCopy), Observed(*pWhole)) << nMaxPoints << " " << nCut;
+            EXPECT_EQ(Everything(*pCopy), Everything(*pWhole)) << nMaxPoints << " " << nCut;
         }
     }
 }

@@ -12,16 +12,14 @@ CGraphSeries Series(const char* pszTitle, std::vector<double> x, std::vector<dou
     return CGraphSeries(pszTitle, std::move(x), std::move(y), std::move(lines));
 }
 
-TEST(SeriesDifference, EpochsWithinOnePercentOfTheStepArePartners) {
+// Epochs within one percent of the step are partners.
+TEST(SeriesDifference, TakesAsEpochsAndSaysWhatHadNoPartner) {
     const double dStep = 1.0 / 96; // 15 minutes in days
     const std::vector<double> a = {0, dStep, 2 * dStep, 3 * dStep, 4 * dStep};
     // Jittered by half a percent, two percent off, missing, on time.
     const std::vector<double> b = {0.005 * dStep, dStep + 0.02 * dStep, 3 * dStep, 4 * dStep};
     EXPECT_DOUBLE_EQ(EpochTolerance(a, b), 0.01 * dStep);
     EXPECT_EQ(MatchEpochs(a, b, EpochTolerance(a, b)), (std::vector<int>{0, -1, -1, 2, 3}));
-}
-
-TEST(SeriesDifference, TakesAsEpochsAndSaysWhatHadNoPartner) {
     const SDifference difference = Difference(
         Series("rx1", {2460676.5, 2460676.6, 2460676.7, 2460676.8}, {5, 7, NAN, 1}),
         Series("rx2", {2460676.5000001, 2460676.7, 2460676.8, 2460676.9}, {2, 3, 4, 6}), {});

@@ -7,7 +7,9 @@
 
 namespace {
 
-TEST(SeriesPoints, TheXResolutionIsTheFinestStepOfTheTexts) {
+// The x resolution is the finest step of the texts; an end of a range takes points within half
+// the finer of the two steps.
+TEST(SeriesPoints, TheXResolutionAndTheEndsOfARange) {
     const struct {
         std::vector<double> x;
         double dResolution;
@@ -19,9 +21,6 @@ TEST(SeriesPoints, TheXResolutionIsTheFinestStepOfTheTexts) {
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(XResolution(c.x.data(), c.x.size()), c.dResolution) << c.x[0];
-}
-
-TEST(SeriesPoints, AnEndTakesPointsWithinHalfTheFinerOfTheTwoSteps) {
     // 08:00:00 and 01:00:00 as six-decimal Julian Dates stand 0.029 s before and after them.
     const double dFrom = 2460884.8333333335, dTo = 2460891.5416666665;
     const SXRange dates{dFrom, dTo, 1.0 / 86400, 1.0 / 86400};

@@ -54,7 +54,6 @@ env -u DISPLAY "$VERLO" "$E2E_TMP/signed.dat" --all --export "$E2E_TMP/all.png"
 
 start_x
 open_window "$EXAMPLE"
-sleep 0.4
 shot window-chart 555x449+11+11
 close_window Return
 # The window's fonts come from the X server's settings and may be hinted a hair differently,

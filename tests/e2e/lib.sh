@@ -55,11 +55,13 @@ wait_window() {
 
 has_window() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
-# Starts the viewer on the words, its stderr kept; pid is the process, id its main window.
+# Starts the viewer on the words, its stderr kept; pid is the process, id its main window,
+# given 0.4 s to draw.
 open_window() {
     "$VERLO" "$@" 2>"$E2E_TMP/stderr" &
     pid=$!
     id=$(wait_window "Differences Graph") || fail "$*: no window titled Differences Graph"
+    sleep 0.4
 }
 
 # Presses the key in window id and waits for the viewer to end with the status (default 0).

@@ -38,18 +38,15 @@ got=$(awk -F'\t' 'NR == 2 { printf "%.6g %s %.6g", $2, $3, $4 }' "$E2E_TMP/stdou
 
 start_x
 open_window "$E2E_TMP/line.dat"
-sleep 0.4
 shot no-box 200x55+55+320
 xdotool mousemove --window "$id" 150 300 click 1
-xdotool mousemove --window "$id" 450 300 keydown shift click 1 keyup shift
-sleep 0.3
+xdotool mousemove --window "$id" 450 300 keydown shift click 1 keyup shift sleep 0.3
 shot box 200x55+55+320
 [ "$(differ box no-box)" -gt 200 ] || fail "two cursors and no Δ box"
 
 width() { xdotool getwindowgeometry --shell "$id" | sed -n 's/^WIDTH=//p'; }
 narrow=$(width)
-press "$id" s
-sleep 0.4
+press "$id" s && sleep 0.4
 wide=$(width)
 [ "$wide" -gt $((narrow + 300)) ] || fail "S shows no statistics beside the chart"
 [ "$wide" -le 1280 ] || fail "the statistics run off the screen: the window is $wide wide"
@@ -59,11 +56,9 @@ for colour in "#0072b2" "#e69f00" "#009e73" "#56b4e9"; do
     [ "$(pixels_like "$E2E_TMP/head.png" "$colour")" -gt 100 ] || fail "no column for the series in $colour"
 done
 # The last series' values, which follow the zoom.
-press "$id" Delete
-sleep 0.3
+press "$id" Delete && sleep 0.3
 shot all 80x250+"$((wide - 95))"+130
-xdotool mousemove --window "$id" 300 200 click 4 click 4
-sleep 0.4
+xdotool mousemove --window "$id" 300 200 click 4 click 4 sleep 0.4
 shot zoomed 80x250+"$((wide - 95))"+130
 [ "$(differ all zoomed)" -gt 50 ] || fail "a zoom did not change the statistics of the fifth series"
 

@@ -11,7 +11,6 @@ printf '@S0\n&\n' >"$E2E_TMP/empty.dat"
 printf '1 1\n2 2\n&\n' >"$E2E_TMP/nosets.dat"
 for data in "$E2E_TMP/empty.dat" "$E2E_TMP/nosets.dat" "$EXAMPLE"; do
     open_window "$data"
-    sleep 0.3
     eval "$(xdotool getwindowgeometry --shell "$id")"
     xdotool mousemove --window "$id" $((WIDTH / 2)) $((HEIGHT / 2))
     if [ "$data" = "$EXAMPLE" ]; then
@@ -23,8 +22,7 @@ for data in "$E2E_TMP/empty.dat" "$E2E_TMP/nosets.dat" "$EXAMPLE"; do
     fi
     xdotool click 1 sleep 0.1 keydown shift click 1 keyup shift
     press "$id" c shift+c r r
-    xdotool click 4 click 5 click 5
-    sleep 0.3
+    xdotool click 4 click 5 click 5 sleep 0.3
     shot shot
     close_window Escape
     ! grep -qE "Sanitizer|runtime error" "$E2E_TMP/stderr" || fail "$data: the sanitizer spoke"

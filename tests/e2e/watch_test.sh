@@ -31,7 +31,6 @@ BLUE='#0072B2' ORANGE='#E69F00' GREEN='#009E73'
 start_x
 sets 1 >"$E2E_TMP/w.dat"
 open_window --watch --graph 1 "$E2E_TMP/w.dat"
-sleep 0.3
 has_colour "$BLUE" && ! has_colour "$ORANGE" || fail "the first read is not one set"
 
 # Written in place a line at a time: no part (two sets of three, say) may show, the whole soon.
@@ -51,8 +50,7 @@ has_colour "$GREEN" || fail "the file written in place did not show within half 
 # A monitoring program that keeps the file open, writes a line every 0.3 s and closes it at
 # the end: the new set shows whole once the file is closed, never as a legend without its
 # line, and its note is said once.
-sets 1 >"$E2E_TMP/w.dat"
-sleep 1.2
+sets 1 >"$E2E_TMP/w.dat" && sleep 1.2
 grep -qF "w.dat: the file now holds 3 points of the graph, 9 fewer than before" "$E2E_TMP/stderr" ||
     fail "no note on the points the file lost"
 (exec 3>>"$E2E_TMP/w.dat"
@@ -75,12 +73,10 @@ has_colour "$ORANGE" || fail "the set written by a slow writer did not show once
 [ "$(grep -c '"oops" is no point' "$E2E_TMP/stderr")" = 1 ] || fail "the note was not said once"
 
 # Gone: the chart stays, and a note says why it no longer changes.
-rm "$E2E_TMP/w.dat"
-sleep 0.5
+rm "$E2E_TMP/w.dat" && sleep 0.5
 has_colour "$BLUE" || fail "the chart went with the file"
 grep -qF "w.dat: gone: the chart shows what was read last" "$E2E_TMP/stderr" || fail "no note on the gone file"
-sets 2 >"$E2E_TMP/w.dat"
-sleep 0.5
+sets 2 >"$E2E_TMP/w.dat" && sleep 0.5
 has_colour "$ORANGE" || fail "the file that came back did not show"
 close_window Return
 echo "watch test passed"

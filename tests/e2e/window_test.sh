@@ -15,7 +15,6 @@ start_x
 
 for key in Return Escape; do
     open_window "$EXAMPLE"
-    sleep 0.3
     shot window
     size=$(identify -format '%wx%h' "$E2E_TMP/window.png")
     [ "$size" = "656x471" ] || fail "window is $size, not 656x471"
@@ -26,9 +25,7 @@ for key in Return Escape; do
     colours=$(convert "$E2E_TMP/window.png" -format '%k' info:)
     [ "$colours" -gt 50 ] || fail "the window looks blank ($colours colours)"
     if [ "$key" = Escape ]; then
-        press "$id" alt+space
-        sleep 0.5
-        xdotool key --delay 50 a
+        press "$id" alt+space && sleep 0.5 && xdotool key --delay 50 a
         about=$(wait_window "About Verlo" 5) || fail "the About box did not open"
         press "$about" Escape
         for _ in $(seq 40); do has_window "About Verlo" || break; sleep 0.05; done

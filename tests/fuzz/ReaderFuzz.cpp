@@ -1,7 +1,5 @@
-#include "data/PlotData.h"
 #include "tests/support/ReadText.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

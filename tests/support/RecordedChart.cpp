@@ -6,7 +6,6 @@
 #include "data/NumberText.h"
 #include "ui/PlotDialogInit.h"
 
-#include <numeric>
 #include <stdexcept>
 
 namespace {
@@ -34,8 +33,6 @@ std::string Describe(const COleVariant& value) {
         return "VT_BOOL " + std::to_string(value.GetBool());
     case VT_BSTR:
         return "VT_BSTR \"" + value.GetString() + "\"";
-    case VT_DISPATCH:
-        return value.GetDispatch() ? "VT_DISPATCH object" : "VT_DISPATCH null";
     case VT_ARRAY | VT_R8:
         return "VT_ARRAY|VT_R8 [" + std::to_string(value.GetDoubleCount()) + "]";
     default:
@@ -77,11 +74,11 @@ public:
     HRESULT Invoke(DISPID dispid, WORD wFlags, const DISPPARAMS& params, COleVariant* pResult,
                    EXCEPINFO* pExcepInfo) override {
         m_owner.m_calls.push_back(CallText(m_strPath, dispid, wFlags, params));
-        if (auto script = m_owner.m_scripts.find(++m_owner.m_nCalls);
-            script != m_owner.m_scripts.end()) {
-            if (script->second.hr == DISP_E_EXCEPTION && pExcepInfo)
-                *pExcepInfo = script->second.info;
-            return script->second.hr;
+        if (auto failure = m_owner.m_failures.find(++m_owner.m_nCalls);
+            failure != m_owner.m_failures.end()) {
+            if (pExcepInfo)
+                *pExcepInfo = failure->second;
+            return DISP_E_EXCEPTION;
         }
         const HRESULT hr = m_pReal->Invoke(dispid, wFlags, params, pResult, pExcepInfo);
         if (SUCCEEDED(hr) && pResult && pResult->Type() == VT_DISPATCH && pResult->GetDispatch())
@@ -122,17 +119,13 @@ LPDISPATCH CRecordedChart::Wrap(LPDISPATCH pReal, std::string strPath) {
 
 void CRecordedChart::FailCall(int nCall, std::string strDescription, std::string strSource,
                               WORD wCode) {
-    SScript& script = m_scripts[nCall];
-    script.hr = DISP_E_EXCEPTION;
-    script.info.wCode = wCode;
-    script.info.strSource = std::move(strSource);
-    script.info.strDescription = std::move(strDescription);
+    m_failures[nCall] = {wCode, std::move(strSource), std::move(strDescription)};
 }
 
 long CRecordedChart::OutstandingReferences() const {
     // The recorder keeps one reference of its own on the chart object.
-    return std::accumulate(m_recorders.begin(), m_recorders.end(), -1L,
-                           [](long nSum, const auto& pRecorder) {
-                               return nSum + static_cast<long>(pRecorder->References());
-                           });
+    long nSum = -1;
+    for (const auto& pRecorder : m_recorders)
+        nSum += static_cast<long>(pRecorder->References());
+    return nSum;
 }

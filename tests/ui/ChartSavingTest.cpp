@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
