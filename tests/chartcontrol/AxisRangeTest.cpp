@@ -32,16 +32,12 @@ TEST(AxisRange, FixedEndsWhereSoundOtherwiseTheData) {
         {"one value beyond 1e250", true, true, 0.0, 0.0, {2e250}, -1.0, 1.0},
     };
     for (const auto& c : cases) {
-        SChartAxis axis;
-        axis.bAutomaticMinimum = c.bAutoMin;
-        axis.bAutomaticMaximum = c.bAutoMax;
-        axis.dMinimum = c.dMin;
-        axis.dMaximum = c.dMax;
         SDataExtent extent;
         for (double dValue : c.data)
             extent.Add(dValue);
         const SAxisRange range = ResolveAxisRange(
-            axis, extent, +[](double dValue) { return dValue; });
+            {"", c.bAutoMin, c.bAutoMax, c.dMin, c.dMax}, extent,
+            +[](double dValue) { return dValue; });
         EXPECT_EQ(range.dLower, c.dLower) << c.pszName;
         EXPECT_EQ(range.dUpper, c.dUpper) << c.pszName;
         EXPECT_TRUE(IsDrawableRange(range.dLower, range.dUpper)) << c.pszName;

@@ -78,18 +78,16 @@ TEST_F(ChartInteraction, DraggingWithTheRightOrMiddleButtonMovesTheDataAlong) {
 }
 
 TEST_F(ChartInteraction, ACursorWithNoPointInViewIsNotPlacedAndTheCornerSaysWhy) {
+    // Panned away from the data, then without any.
+    m_view.xAxis->setRange(m_x.upper + 10, m_x.upper + 20);
+    m_view.replot();
     for (const bool bEmpty : {false, true}) {
-        if (bEmpty) {
-            Model().series.clear();
-            Draw();
-        } else {
-            m_view.xAxis->setRange(m_x.upper + 10, m_x.upper + 20);
-            m_view.replot();
-        }
         Mouse(QEvent::MouseButtonPress, Qt::LeftButton, m_centre);
         Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, m_centre);
         EXPECT_FALSE(m_view.Cursors().IsSet(CChartCursors::EWhich::A)) << bEmpty;
         EXPECT_EQ(m_view.Notes().CornerText(), QStringLiteral("No point in view for cursor A"));
+        Model().series.clear();
+        Draw();
     }
 }
 

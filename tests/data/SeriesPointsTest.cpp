@@ -22,8 +22,7 @@ TEST(SeriesPoints, TheXResolutionAndTheEndsOfARange) {
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(XResolution(c.x.data(), c.x.size()), c.dResolution) << c.x[0];
     // 08:00:00 and 01:00:00 as six-decimal Julian Dates stand 0.029 s before and after them.
-    const double dFrom = 2460884.8333333335, dTo = 2460891.5416666665;
-    const SXRange dates{dFrom, dTo, 1.0 / 86400, 1.0 / 86400};
+    const SXRange dates{2460884.8333333335, 2460891.5416666665, 1.0 / 86400, 1.0 / 86400};
     EXPECT_TRUE(InRange(dates, 2460884.833333, 1e-6));
     EXPECT_TRUE(InRange(dates, 2460891.541667, 1e-6));
     EXPECT_FALSE(InRange(dates, 2460884.833332, 1e-6));

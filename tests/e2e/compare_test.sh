@@ -2,7 +2,6 @@
 # Clocks compared as a lab compares them: A - B at common epochs on Modified Julian Dates, with
 # its frequency and drift, and the three-cornered hat of three receivers against one wandering
 # reference. No display needed for these.
-VERLO=$1
 source "$(dirname "$0")/lib.sh"
 
 # rx1 = 10 + 2 t + 0.25 t^2 ns and rx2 = 4 + t ns over t days, 15-minute MJD epochs; rx2 lacks

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
 # --export writes what the window shows: the PNG equals the window's chart area and the JSON
 # holds the example's graph 0. It needs no display.
-VERLO=$1
-EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
 
 env -u DISPLAY "$VERLO" "$EXAMPLE" --export "$E2E_TMP/chart.png"

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
 # Inputs meant to hurt: the viewer must neither crash nor grow without bound, and must say
 # what it could not read. All through --export, which needs no display.
-VERLO=$1
-EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
 
 # 2 GB of NUL bytes (a sparse file): two million pieces of 1023 bytes, none a number.

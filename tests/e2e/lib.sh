@@ -1,6 +1,7 @@
 # Shared by the end-to-end tests: a private X server and ways to look at and poke the real
-# viewer in it. Source it; VERLO must name the binary under test.
+# viewer in it. Sourced by a test run with the binary under test and the example file.
 set -euo pipefail
+VERLO=$1 EXAMPLE=${2:-}
 
 E2E_TMP=$(mktemp -d)
 XVFB_PID=""

@@ -3,7 +3,6 @@
 # points and over a range of dates; in the window, cursors by clicks and the statistics of five
 # series beside the chart with S, following the zoom; R and G that change the picture and change
 # it back.
-VERLO=$1
 source "$(dirname "$0")/lib.sh"
 
 # Ten points a quarter of an hour apart, y on a line with a wiggle, in one set; a second set

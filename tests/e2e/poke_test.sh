@@ -2,8 +2,6 @@
 # Clicks, keys and the wheel where no point can be taken: an empty set, a file without sets,
 # a chart panned away from all its data. The viewer lives, says why in the plot's corner, and
 # (in the sanitizer build) the sanitizer stays silent.
-VERLO=$1
-EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
 start_x
 

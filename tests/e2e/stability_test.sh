@@ -3,7 +3,6 @@
 # as phase against Julian Dates a second apart, gives the published deviations and, with white
 # FM fixed, the reference bounds; a file with a missing sample and a y that is no number is
 # measured, not refused. No display needed.
-VERLO=$1
 source "$(dirname "$0")/lib.sh"
 
 # n(i+1) = 16807 n(i) mod 2147483647 from 1234567890, as frequency; its phase from 0.

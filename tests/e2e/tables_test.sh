@@ -2,7 +2,6 @@
 # The tables and exports as scripts meet them: every row one series whatever its title holds,
 # a reader that leaves early is no error, an export never replaces its input, no toolkit
 # chatter, --x-range ends that match the file's own epochs. No display needed.
-VERLO=$1
 source "$(dirname "$0")/lib.sh"
 set -o pipefail
 

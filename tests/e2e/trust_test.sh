@@ -2,8 +2,6 @@
 # What a user trips over: the viewer says what its picture leaves out, in FILE:LINE form,
 # and ends with a status a script can tell apart. Everything but the last part needs no
 # display.
-VERLO=$1
-EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
 says() { grep -qF -- "$1" "$E2E_TMP/stderr" || fail "stderr lacks: $1"; }
 

@@ -2,8 +2,6 @@
 # --watch follows the file: written in place, shown within half a second; a half-written file
 # never shows; a file that goes keeps the chart (follow_test.sh: renames, links, no pauses).
 # --graph N shows graph N (the window here shows graph 1).
-VERLO=$1
-EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
 
 # --graph, without a display.

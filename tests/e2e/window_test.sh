@@ -2,8 +2,6 @@
 # The window as a user starts and ends it: on the example with the chart drawn, Enter or
 # Escape end it with 0; Alt+Space opens the window menu and its About box; with -pipe it waits
 # for the writer to close the pipe; without a data source only the usage box shows, status 1.
-VERLO=$1
-EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
 
 # Help and version need no display and end with 0.

@@ -35,11 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
             int nPoints = pStore->GetPointCount(g, s);
             if (nPoints < 0 || nPoints > MAX_POINTS)
                 std::abort();
-            for (int p = 0; p < nPoints; ++p) {
-                double dY = pStore->GetY(g, s, p);
-                if (dY > pStore->GetMaxY(g))
+            for (int p = 0; p < nPoints; ++p)
+                if (pStore->GetY(g, s, p) > pStore->GetMaxY(g))
                     std::abort();
-            }
         }
     }
     return 0;

@@ -3,9 +3,9 @@
 # where they belong, its metainfo is valid, its bash completion completes, and the installed
 # program draws the example without a display.
 # Usage: check-package.sh PACKAGE.deb EXAMPLE
+source "$(dirname "$0")/../e2e/lib.sh"
 DEB=$(realpath "$1")
 EXAMPLE=$(realpath "$2")
-source "$(dirname "$0")/../e2e/lib.sh"
 
 lintian --tag-display-limit 0 "$DEB" >"$E2E_TMP/lintian" 2>&1 || true
 ! grep -q '^E:' "$E2E_TMP/lintian" || { cat "$E2E_TMP/lintian" >&2 && fail "lintian reports errors"; }

@@ -88,16 +88,15 @@ TEST(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {
 }
 
 TEST(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
-    const std::string strClean = testing::TempDir() + "clean.dat";
-    const std::string strPath = testing::TempDir() + "notes.dat";
-    std::ofstream(strClean) << "@S0\n1 1\n2 2\n&\n";
-    std::ofstream(strPath) << "@S0\n1 1\noops\n2 2\n&\n@WITH G1\n@S0\n3 3\n&\n";
-    for (const auto& [strFile, nNotes] : {std::pair<std::string, int>{strClean, 0}, {strPath, 2}}) {
+    const std::string strFile = testing::TempDir() + "notes.dat";
+    for (const auto& [pszText, nNotes] : {std::pair{"@S0\n1 1\n2 2\n&\n", 0},
+                                          {"@S0\n1 1\noops\n2 2\n&\n@WITH G1\n@S0\n3 3\n&\n", 2}}) {
+        std::ofstream(strFile) << pszText;
         CPlotRun run(FileRequest(strFile));
         CPlotDlg dlg(run);
         CheckThenClose(dlg, [&] {
             const CNotesLabel* pNotes = dlg.NotesLabel();
-            EXPECT_EQ(pNotes->isVisible(), nNotes > 0) << strFile;
+            EXPECT_EQ(pNotes->isVisible(), nNotes > 0) << pszText;
             if (nNotes) {
                 EXPECT_TRUE(pNotes->text().contains(QStringLiteral("2 notes")));
                 EXPECT_TRUE(pNotes->toolTip().contains(QStringLiteral("line 3: &quot;oops&quot;")));
@@ -176,20 +175,16 @@ TEST(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
 // A chart failure inside the initialisation is reported, then the dialog opens all the same.
 class CFailingDlg : public CPlotDlg {
 public:
-    CFailingDlg(CPlotRun& run, std::string strDescription)
-        : CPlotDlg(run), m_strDescription(std::move(strDescription)) {}
+    using CPlotDlg::CPlotDlg;
     BOOL OnInitDialog() override {
         CPlotDlg::OnInitDialog();
-        throw COleDispatchException(1, E_FAIL, "Chart", m_strDescription);
+        throw COleDispatchException(1, E_FAIL, "Chart", "Series lost");
     }
-
-private:
-    std::string m_strDescription;
 };
 
 TEST(PlotDlgTest, AChartFailureIsReportedAndTheDialogStillOpens) {
     CPlotRun run(FileRequest(EXAMPLE));
-    CFailingDlg dlg(run, "Series lost");
+    CFailingDlg dlg(run);
     QString strReported;
     bool bDialogOpened = false;
     WhenIdle([&] {

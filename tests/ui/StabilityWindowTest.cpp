@@ -48,8 +48,7 @@ TEST(StabilityWindow, ShowsWhatStabilityPrintsForTheSameSeries) {
     request.nMaxPoints = 4000;
     CPlotRun run(request);
     CPlotDlg dlg(run);
-    QString strShown;
-    QString strWithGaps;
+    QString strShown, strWithGaps;
     QStringList labels;
     QTimer::singleShot(0, &dlg, [&] {
         auto* pWindow = dlg.findChild<CStabilityWindow*>();
@@ -71,9 +70,9 @@ TEST(StabilityWindow, ShowsWhatStabilityPrintsForTheSameSeries) {
     });
     dlg.DoModal();
 
-    const auto pData = ReadNew(TwoReceivers(), 4000);
-    const std::string strPrinted = WholeTable([&](CTableWriter& out) {
-        WriteStabilityTable(MeasureGraphStability(SetsOfGraph(*pData, 0), SXRange(), 1e-9, {}, {}),
+    const std::string strPrinted = WholeTable([](CTableWriter& out) {
+        WriteStabilityTable(MeasureGraphStability(SetsOfGraph(*ReadNew(TwoReceivers(), 4000), 0),
+                                                  SXRange(), 1e-9, {}, {}),
                             out);
     });
     EXPECT_GT(strPrinted.size(), 1000U);
