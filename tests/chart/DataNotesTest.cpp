@@ -149,9 +149,7 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
         EXPECT_EQ(notes, c.notes) << &c - cases;
         EXPECT_EQ(strEmpty, c.pszEmptyReason) << &c - cases;
     }
-}
-
-TEST(DataNotes, AFileThatCannotBeOpenedSaysWhy) {
+    // A file that cannot be opened says why.
     CPlotData data;
     data.ReadFromFile("/nonexistent/x.dat");
     const auto [notes, strEmpty] = Describe(data);

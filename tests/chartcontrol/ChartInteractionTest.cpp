@@ -40,7 +40,9 @@ protected:
     QPoint m_centre;
 };
 
-TEST_F(ChartInteraction, ALeftDoubleClickOrHomeReturnsBothAxesToTheModelsView) {
+// Ctrl+S and Ctrl+C ask the owner to save and to copy.
+TEST_F(ChartInteraction,
+       ALeftDoubleClickOrHomeReturnsBothAxesToTheModelsViewCtrlSSavesCtrlCCopies) {
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         Zoom();
         Mouse(QEvent::MouseButtonDblClick, button, m_centre);
@@ -49,6 +51,12 @@ TEST_F(ChartInteraction, ALeftDoubleClickOrHomeReturnsBothAxesToTheModelsView) {
     Zoom();
     Press(Qt::Key_Home);
     EXPECT_FALSE(Zoomed());
+    QString strAsked;
+    QObject::connect(&m_view, &CChartView::SaveRequested, [&strAsked] { strAsked += 'S'; });
+    QObject::connect(&m_view, &CChartView::CopyRequested, [&strAsked] { strAsked += 'C'; });
+    Press(QKeySequence::Save);
+    Press(QKeySequence::Copy);
+    EXPECT_EQ(strAsked, QStringLiteral("SC"));
 }
 
 TEST_F(ChartInteraction, AOrAClickOnTheCountOutsideShowsAllDataWithAMarginOfFourPercent) {
@@ -99,15 +107,6 @@ TEST_F(ChartInteraction, HoveringAPointReadsItOut) {
           QPoint(qRound(m_view.xAxis->coordToPixel(second.key)) + 2,
                  qRound(m_view.yAxis->coordToPixel(second.value)) - 1));
     EXPECT_EQ(QToolTip::text(), QStringLiteral("north\nx: 2 Jan 2026 12:00:00\ny: 10.84147098"));
-}
-
-TEST_F(ChartInteraction, CtrlSAndCtrlCAskTheOwnerToSaveAndToCopy) {
-    QString strAsked;
-    QObject::connect(&m_view, &CChartView::SaveRequested, [&strAsked] { strAsked += 'S'; });
-    QObject::connect(&m_view, &CChartView::CopyRequested, [&strAsked] { strAsked += 'C'; });
-    Press(QKeySequence::Save);
-    Press(QKeySequence::Copy);
-    EXPECT_EQ(strAsked, QStringLiteral("SC"));
 }
 
 } // namespace

@@ -62,10 +62,10 @@ inline int CountPixelsNear(const QImage& image, const QColor& colour, QRect rect
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(); x <= rect.right(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
-                    std::abs(pixel.blue() - colour.blue()) <
-                40)
-                ++nCount;
+            nCount += std::abs(pixel.red() - colour.red()) +
+                          std::abs(pixel.green() - colour.green()) +
+                          std::abs(pixel.blue() - colour.blue()) <
+                      40;
         }
     }
     return nCount;

@@ -297,8 +297,7 @@ TEST(Stability, RefusesWithTheReasonAndThePoint) {
         EXPECT_EQ(result.strWhyNot, c.strWhyNot);
         EXPECT_EQ(result.nBadPoint, c.nBadPoint);
     }
-    const SSeries two = FromFrequency({1e-9}, 60.0);
-    EXPECT_EQ(Compute(two, {}).strWhyNot, "fewer than 3 points");
+    EXPECT_EQ(Compute(FromFrequency({1e-9}, 60.0), {}).strWhyNot, "fewer than 3 points");
 }
 
 } // namespace

@@ -7,10 +7,7 @@ E2E_TMP=$(mktemp -d)
 XVFB_PID=""
 cleanup() {
     # Wait for the server to be gone, so that the next test cannot meet its socket.
-    if [ -n "$XVFB_PID" ]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
+    [ -z "$XVFB_PID" ] || { kill "$XVFB_PID"; wait "$XVFB_PID"; } 2>/dev/null || true
     rm -rf "$E2E_TMP"
 }
 trap cleanup EXIT
@@ -22,17 +19,11 @@ run() {
 }
 
 # As run, and it must end with 0.
-run_ok() {
-    run "$@"
-    [ "$STATUS" = 0 ] || fail "$*: status $STATUS"
-}
+run_ok() { run "$@" && [ "$STATUS" = 0 ] || fail "$*: status $STATUS"; }
 
 fail() {
     echo "FAIL: $*" >&2
-    if [ -s "$E2E_TMP/stderr" ]; then
-        echo "--- the viewer's stderr:" >&2
-        cat "$E2E_TMP/stderr" >&2
-    fi
+    [ ! -s "$E2E_TMP/stderr" ] || { echo "--- the viewer's stderr:" && cat "$E2E_TMP/stderr"; } >&2
     exit 1
 }
 
@@ -79,11 +70,7 @@ shot() { import -window "$id" ${2:+-crop "$2" +repage} "$E2E_TMP/$1.png"; }
 differ() { compare -metric AE "$E2E_TMP/$1.png" "$E2E_TMP/$2.png" null: 2>&1 || true; }
 
 # Gives the window the keyboard and types the keys (no window manager runs here).
-press() {
-    local id=$1
-    shift
-    xdotool windowfocus --sync "$id" key --delay 50 "$@"
-}
+press() { xdotool windowfocus --sync "$1" key --delay 50 "${@:2}"; }
 
 # Waits for the background process to end (up to $2 seconds) and sets STATUS to its exit
 # status, or to "timeout". Runs in this shell: only it may wait for its own children.

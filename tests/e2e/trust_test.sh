@@ -21,8 +21,6 @@ printf '@S0\n2460650.8 4,5\n2460650.9 12.5ns 3\n2460651 nan\n2460651.1 1e400\n\0
     >"$E2E_TMP/values.dat"
 run --exprot "$E2E_TMP/values.dat" --export "$E2E_TMP/values.json"
 says "verlo: unknown option '--exprot' (ignored)"
-says "values.dat:2: y read as 4; ',5' after it ignored"
-says "values.dat:4: 2 points with a y that is no finite number are not drawn (lines 4, 5)"
 says 'values.dat:6: "\x1b[2J\a\xff 1" is no point of two numbers: taken as (0, 0)'
 cp "$E2E_TMP/values.dat" "$E2E_TMP/$(printf 'red\033[31m.dat')"
 run "$E2E_TMP/$(printf 'red\033[31m.dat')" --export "$E2E_TMP/values.json"

@@ -21,7 +21,7 @@ std::string GraphToCsv(const std::string& strText, int* pPieces = nullptr) {
     return strCsv;
 }
 
-TEST(GraphCsv, HoldsTheFilesNumbersAndTheTimeTheChartPlacesThemAt) {
+TEST(GraphCsv, HoldsTheFilesNumbersAndTheTimeTheChartPlacesThemAtInPieces) {
     const struct {
         const char* pszText;
         const char* pszCsv;
@@ -40,10 +40,7 @@ TEST(GraphCsv, HoldsTheFilesNumbersAndTheTimeTheChartPlacesThemAt) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(GraphToCsv(c.pszText), c.pszCsv);
-}
-
-// A long table goes out in pieces that join to the rows the last round wrote.
-TEST(GraphCsv, ALongTableGoesOutInPiecesOfTheSameRows) {
+    // A long table goes out in pieces that join to the rows the last round wrote.
     std::string strText = "@S0\n@legend string \"Run 7, north\"\n";
     std::string strRows = "series,x,y,time\r\n";
     for (int i = 0; i < 9000; ++i) {

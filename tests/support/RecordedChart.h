@@ -27,8 +27,6 @@ class CRecordedChart {
 public:
     CRecordedChart();
     ~CRecordedChart();
-    CRecordedChart(const CRecordedChart&) = delete;
-    CRecordedChart& operator=(const CRecordedChart&) = delete;
 
     // The chart object; the recorder keeps it alive, a caller that keeps it adds a reference.
     LPDISPATCH Root();

@@ -37,7 +37,7 @@ protected:
     QTemporaryDir m_folder;
 };
 
-TEST_F(ChartSaving, SaveAsProposesTheDataNameAndAddsTheChosenExtension) {
+TEST_F(ChartSaving, SaveAsProposesTheDataNameAndCopyPutsThePictureOnTheClipboard) {
     QString strProposed;
     for (const auto& [strFilter, strName, strChosen] :
          {std::tuple{QStringLiteral("SVG image (*.svg)"), QStringLiteral("picture"),
@@ -50,10 +50,7 @@ TEST_F(ChartSaving, SaveAsProposesTheDataNameAndAddsTheChosenExtension) {
         EXPECT_EQ(strPath, strChosen.isEmpty() ? QString() : m_folder.filePath(strChosen));
         EXPECT_EQ(strProposed, m_folder.filePath("run.2026-01.png"));
     }
-}
-
-// The tests run at twice the pixels: the picture is twice the chart's size, and drawn.
-TEST_F(ChartSaving, CopyPutsThePictureAtTheScreensPixelRatioOnTheClipboard) {
+    // Copy: the tests run at twice the pixels, the picture is twice the chart's size, and drawn.
     Draw();
     CopyChartImage(m_view);
     const QImage image = QApplication::clipboard()->image();
