@@ -117,25 +117,17 @@ TEST(Stability, GivesThePublishedBoundsForWhiteFrequencyNoise) {
     const SStabilityResult result =
         Compute(PublishedSet(), {.spacing = ETauSpacing::Octave, .noise = ENoise::WhiteFm});
     const double dToTime = 2.0 / std::sqrt(3.0);
-    const struct {
-        long long m;
-        double SStabilityPoint::*pLow;
-        double SStabilityPoint::*pHigh;
-        double dLow, dHigh;
-    } cases[] = {
-        {1, &SStabilityPoint::dAdevLow, &SStabilityPoint::dAdevHigh, 0.28515, 0.29987},
-        {8, &SStabilityPoint::dAdevLow, &SStabilityPoint::dAdevHigh, 0.10038, 0.11198},
-        {128, &SStabilityPoint::dAdevLow, &SStabilityPoint::dAdevHigh, 0.023045, 0.037027},
-        {2, &SStabilityPoint::dMdevLow, &SStabilityPoint::dMdevHigh, 0.15336, 0.16355},
-        {2, &SStabilityPoint::dTdevLow, &SStabilityPoint::dTdevHigh, 0.15336 * dToTime,
-         0.16355 * dToTime},
-    };
-    for (const auto& c : cases) {
-        const SStabilityPoint& point = At(result, c.m);
-        EXPECT_EQ(point.alphaSource, EAlphaSource::Fixed);
-        EXPECT_NEAR(point.*c.pLow / c.dLow, 1.0, 1e-3) << c.m;
-        EXPECT_NEAR(point.*c.pHigh / c.dHigh, 1.0, 1e-3) << c.m;
-    }
+    // Low and high at tau 1, 8 and 128 (Allan), then at tau 2 (modified, time).
+    const SStabilityPoint &p1 = At(result, 1), &p2 = At(result, 2), &p8 = At(result, 8),
+                          &p128 = At(result, 128);
+    const double got[] = {p1.dAdevLow,    p1.dAdevHigh, p8.dAdevLow,  p8.dAdevHigh, p128.dAdevLow,
+                          p128.dAdevHigh, p2.dMdevLow,  p2.dMdevHigh, p2.dTdevLow,  p2.dTdevHigh};
+    const double published[] = {0.28515,  0.29987, 0.10038, 0.11198,           0.023045,
+                                0.037027, 0.15336, 0.16355, 0.15336 * dToTime, 0.16355 * dToTime};
+    for (std::size_t i = 0; i < std::size(got); ++i)
+        EXPECT_NEAR(got[i] / published[i], 1.0, 1e-3) << i;
+    for (const SStabilityPoint* pPoint : {&p1, &p2, &p8, &p128})
+        EXPECT_EQ(pPoint->alphaSource, EAlphaSource::Fixed);
     int nAlpha = 2;
     for (ENoise noise : {ENoise::WhitePm, ENoise::FlickerPm, ENoise::WhiteFm, ENoise::FlickerFm,
                          ENoise::RandomWalkFm})
