@@ -11,9 +11,6 @@
 #include <iomanip>
 #include <limits>
 #include <random>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace {
 

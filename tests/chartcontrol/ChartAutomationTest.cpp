@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 // What the component does of its own behind the wrappers: its refusals, how it finds a

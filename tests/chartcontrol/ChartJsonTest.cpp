@@ -6,9 +6,6 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <cmath>
-#include <string>
-#include <string_view>
 
 namespace {
 

@@ -6,8 +6,6 @@
 #include <fstream>
 #include <iomanip>
 #include <random>
-#include <sstream>
-#include <string>
 #include <vector>
 
 namespace {

@@ -8,8 +8,6 @@
 #include <numeric>
 #include <random>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace {
 

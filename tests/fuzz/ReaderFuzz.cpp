@@ -1,9 +1,7 @@
 #include "tests/support/ReadText.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <new>
 
 // Feeds arbitrary bytes to the reader and checks the store's invariants afterwards, and that a

@@ -2,11 +2,8 @@
 
 #include "data/PlotData.h"
 
-#include <cstdio>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
-#include <string>
 
 // Runs the reader over an in-memory text, NUL bytes included.
 inline void ReadText(CPlotData& data, const std::string& text) {

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
 
-#include <cstdio>
 #include <fstream>
 #include <random>
 
