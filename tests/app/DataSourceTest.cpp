@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 using EKind = SDataSource::EKind;
 
 TEST(DataSource, FollowsTheCommandLineRules) {
@@ -32,5 +30,3 @@ TEST(DataSource, FollowsTheCommandLineRules) {
         EXPECT_EQ(source.strPath, c.pszPath);
     }
 }
-
-} // namespace

@@ -3,8 +3,6 @@
 
 #include <gmock/gmock.h>
 
-namespace {
-
 using testing::ElementsAre;
 
 // The viewer's side of the contract against the real chart component.
@@ -31,5 +29,3 @@ TEST_F(TChartTest, AFailingCallThrowsTheControlsWordsAndReleasesEveryWrapper) {
                             "chart.axes release"));
     m_component.RecordReleases(false);
 }
-
-} // namespace

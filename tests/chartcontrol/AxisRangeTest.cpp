@@ -5,8 +5,6 @@
 #include <cmath>
 #include <vector>
 
-namespace {
-
 TEST(AxisRange, FixedEndsWhereSoundOtherwiseTheData) {
     const struct {
         const char* pszName;
@@ -43,5 +41,3 @@ TEST(AxisRange, FixedEndsWhereSoundOtherwiseTheData) {
         EXPECT_TRUE(IsDrawableRange(range.dLower, range.dUpper)) << c.pszName;
     }
 }
-
-} // namespace

@@ -2,8 +2,6 @@
 #include "chartcontrol/ChartNotes.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using ChartCursors = DrawnChart;
 using EWhich = CChartCursors::EWhich;
 
@@ -100,5 +98,3 @@ TEST_F(ChartCursors, ALinearSeriesLessItsLineIsFlatAndAGapBreaksTheLine) {
     EXPECT_EQ(m_view.graph(0)->data()->size(), 41);
     EXPECT_TRUE(std::isnan((m_view.graph(0)->data()->constBegin() + 20)->value));
 }
-
-} // namespace

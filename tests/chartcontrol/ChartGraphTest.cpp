@@ -2,8 +2,6 @@
 #include "chartcontrol/ChartStyle.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using ChartGraph = DrawnChart;
 
 TEST_F(ChartGraph, LinesAreOneLogicalPixelWideAtEveryPixelRatio) {
@@ -62,5 +60,3 @@ TEST_F(ChartGraphOfMillions, KeepsASpikeAndCountsEachPointOutOfViewAmongAMillion
               "250001 left, 249999 right, 499999 below the view");
     EXPECT_EQ(&m_view.graph(0)->data()->constBegin()->key, pPairs.get());
 }
-
-} // namespace

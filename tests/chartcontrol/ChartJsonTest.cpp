@@ -7,8 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
 TEST(ChartJson, HasExactlyTheAgreedShape) {
     SChartModel model;
     model.nWidth = 555;
@@ -69,5 +67,3 @@ TEST(ChartJson, ALongSeriesGoesOutInPieces) {
     EXPECT_FALSE(WriteChartJson(model, [&](std::string_view) { return ++nCalls > 1; }));
     EXPECT_EQ(nCalls, 1);
 }
-
-} // namespace

@@ -2,8 +2,6 @@
 #include "chartcontrol/ChartStyle.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using ChartNotes = DrawnChart;
 
 TEST_F(ChartNotes, CountsTheDrawnPointsOutsideTheViewOnEachSide) {
@@ -50,5 +48,3 @@ TEST_F(ChartNotes, AnEmptyChartSaysWhyInItsMiddle) {
     AddSeries("s", {{0, 0}, {1, 1}});
     EXPECT_EQ(noteInTheMiddle(), 0);
 }
-
-} // namespace

@@ -1,7 +1,5 @@
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using ChartView = DrawnChart;
 
 TEST_F(ChartView, ASeriesTakesTheColourAPointAsksForAndANumberForAName) {
@@ -90,5 +88,3 @@ TEST_F(ChartView, TheMjdAxisLabelsTicksAndReadOutsWithModifiedJulianDates) {
     m_view.SetMjdAxis(false);
     EXPECT_EQ(m_view.DescribeX(dKey), QStringLiteral("1 Jan 2026 12:00:00"));
 }
-
-} // namespace

@@ -1,8 +1,6 @@
 #include "chartcontrol/DateTicker.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using DateTicker = DrawnChart;
 
 constexpr double DAY = 86400.0;
@@ -56,5 +54,3 @@ TEST_F(DateTicker, WeeklyTicksGetASubTickADay) {
     EXPECT_EQ(DescribeDate(1767268800), QStringLiteral("1 Jan 2026 12:00:00"));
     EXPECT_EQ(DescribeDate(1767268800.25), QStringLiteral("1 Jan 2026 12:00:00.250"));
 }
-
-} // namespace

@@ -6,8 +6,6 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
 constexpr int IDC_CHART = 1000;
 
 // The chart's size (555 × 449) the export and window tests see; here what they cannot. A cut
@@ -32,5 +30,3 @@ TEST(SavedState, TheChartStartsAtTheDialogsSavedState) {
         EXPECT_TRUE(model.header.empty()) << n;
     }
 }
-
-} // namespace

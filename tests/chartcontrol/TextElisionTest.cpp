@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 const QFontMetricsF METRICS(ChartFont(CHART_TEXT_PIXELS));
 
 // Without a shared beginning both ends show.
@@ -37,5 +35,3 @@ TEST(TextElision, KeepsWhatTellsTextsApart) {
     EXPECT_EQ(ElideKeepingDifference(strText, 0, METRICS.horizontalAdvance(strText), METRICS),
               strText);
 }
-
-} // namespace

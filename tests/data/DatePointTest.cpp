@@ -4,8 +4,6 @@
 
 #include <array>
 
-namespace {
-
 TEST(DatePoint, ModifiedJulianDatesAreJulianDatesLessHalfADayAndTwoMillion) {
     const SDateRule mjd{true};
     EXPECT_EQ(mjd.Julian(60650.0), 2460650.5);
@@ -21,5 +19,3 @@ TEST(DatePoint, ModifiedJulianDatesAreJulianDatesLessHalfADayAndTwoMillion) {
     EXPECT_FALSE(mjd.IsDate(-std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(IsDrawnPoint(1e9, 1.0, mjd)); // no date of the years 100 to 9999
 }
-
-} // namespace

@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-namespace {
-
 // The x resolution is the finest step of the texts; an end of a range takes points within half
 // the finer of the two steps.
 TEST(SeriesPoints, TheXResolutionAndTheEndsOfARange) {
@@ -31,5 +29,3 @@ TEST(SeriesPoints, TheXResolutionAndTheEndsOfARange) {
     EXPECT_TRUE(InRange(plain, 2.46, 1.0));
     EXPECT_TRUE(InRange(SXRange(), -1e300, 1.0));
 }
-
-} // namespace

@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-namespace {
-
 TEST(SeriesSteps, MedianStepAndGapsOfMoreThanFiveTimesIt) {
     const struct {
         std::vector<double> x;
@@ -28,5 +26,3 @@ TEST(SeriesSteps, MedianStepAndGapsOfMoreThanFiveTimesIt) {
         EXPECT_EQ(GapStarts(x.data(), x.size()), gapStarts);
     }
 }
-
-} // namespace

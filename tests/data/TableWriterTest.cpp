@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-namespace {
-
 // A long table goes in pieces; a failed one stops it.
 TEST(TableWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLineAndSendsPieces) {
     const std::string strTable = WholeTable([](CTableWriter& out) {
@@ -28,5 +26,3 @@ TEST(TableWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLineAndSendsPieces) 
     EXPECT_GE(pieces[0], CTableWriter::BUFFER_BYTES);
     EXPECT_LT(pieces[0], CTableWriter::BUFFER_BYTES + 16);
 }
-
-} // namespace

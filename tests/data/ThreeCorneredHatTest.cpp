@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-namespace {
-
 // Clocks of 6, 8 and 10 parts in 10^12 give pairs of 1.00, 1.28 and 1.17 parts in 10^11.
 // A pair far noisier than the other two allows: its clocks cannot both be independent and
 // that quiet. The negative variance comes back as it is.
@@ -25,5 +23,3 @@ TEST(ThreeCorneredHat, GivesEachClockBackFromItsPairsANegativeVarianceUnclamped)
     EXPECT_DOUBLE_EQ(negative.dB, 4.5);
     EXPECT_DOUBLE_EQ(negative.dC, 4.5);
 }
-
-} // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(WindowPlacement, BesideTheMainWindowWhereThereIsRoomElseBelowElseInTheCorner) {
     const QRect screen(0, 0, 1600, 1000);
     const struct {
@@ -26,5 +24,3 @@ TEST(WindowPlacement, BesideTheMainWindowWhereThereIsRoomElseBelowElseInTheCorne
         }
     }
 }
-
-} // namespace
