@@ -4,11 +4,9 @@
 
 #include <cmath>
 
-namespace {
-
 using Words = std::vector<std::string>;
 
-std::string Joined(const Words& words, const char* pszBetween) {
+static std::string Joined(const Words& words, const char* pszBetween) {
     std::string strJoined;
     for (const std::string& strWord : words)
         strJoined += (strJoined.empty() ? "" : pszBetween) + strWord;
@@ -16,14 +14,14 @@ std::string Joined(const Words& words, const char* pszBetween) {
 }
 
 // The program's name, then the words.
-CArgumentList CommandLine(const Words& words) {
+static CArgumentList CommandLine(const Words& words) {
     CArgumentList args{{"verlo"}};
     args.arguments.insert(args.arguments.end(), words.begin(), words.end());
     return args;
 }
 
 // The options as one line, for comparing whole outcomes in a table.
-std::string Outcome(const SOptions& options) {
+static std::string Outcome(const SOptions& options) {
     const SPlotRequest& o = options.request;
     return std::string(options.bHelp ? "help " : "") + (options.bVersion ? "version " : "") +
            (o.bExport ? "export=" + o.strExportPath + " " : "") +
@@ -144,5 +142,3 @@ TEST(Options, AnXRangeKeepsTheStepOfEachEndsText) {
         }
     }
 }
-
-} // namespace

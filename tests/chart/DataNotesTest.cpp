@@ -6,11 +6,9 @@
 
 #include <utility>
 
-namespace {
-
 using Notes = std::vector<std::pair<long long, std::string>>;
 
-std::string Repeated(const std::string& strLine, int nTimes) {
+static std::string Repeated(const std::string& strLine, int nTimes) {
     std::string strText;
     for (int i = 0; i < nTimes; ++i)
         strText += strLine;
@@ -18,7 +16,7 @@ std::string Repeated(const std::string& strLine, int nTimes) {
 }
 
 // Notes on blank lines at these lines, then the further ones.
-Notes Blanks(std::initializer_list<long long> lines, const Notes& further = {}) {
+static Notes Blanks(std::initializer_list<long long> lines, const Notes& further = {}) {
     Notes notes;
     for (long long nLine : lines)
         notes.emplace_back(nLine, "blank line: taken as (0, 0)");
@@ -27,14 +25,14 @@ Notes Blanks(std::initializer_list<long long> lines, const Notes& further = {}) 
 }
 
 // The note on a graph that holds data but is not shown.
-std::string Unshown(int nGraph, const char* pszHolds) {
+static std::string Unshown(int nGraph, const char* pszHolds) {
     const std::string strGraph = std::to_string(nGraph);
     return "graph " + strGraph + " holds " + pszHolds + ", not shown: only graph 0 is (--graph " +
            strGraph + " shows it)";
 }
 
 // Reads the text and fills a chart that is not there: the population still counts.
-std::pair<Notes, std::string> Describe(const CPlotData& data) {
+static std::pair<Notes, std::string> Describe(const CPlotData& data) {
     SPopulationReport population;
     PopulateChart(CTChart(), data, population);
     Notes notes;
@@ -154,5 +152,3 @@ TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
     EXPECT_EQ(notes, (Notes{{0, "cannot open: No such file or directory"}}));
     EXPECT_EQ(strEmpty, "No points: cannot open 'x.dat'");
 }
-
-} // namespace

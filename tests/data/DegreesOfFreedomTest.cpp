@@ -4,12 +4,10 @@
 
 #include <vector>
 
-namespace {
-
 // For white phase noise the paper's model is exact: each term is a filter c_k over independent
 // samples. Two terms l apart then have the covariance rho_l = sum_k c_k c_(k+l), and the mean
 // of M terms edf = (M rho_0)^2 / (sum over all pairs of terms of rho^2).
-double WhitePhaseEdf(const std::vector<double>& filter, long long M) {
+static double WhitePhaseEdf(const std::vector<double>& filter, long long M) {
     const auto L = static_cast<long long>(filter.size());
     double dPairs = 0.0, dRho0 = 0.0;
     for (long long l = 0; l < L && l < M; ++l) {
@@ -79,5 +77,3 @@ TEST(DegreesOfFreedom, TablesContinueTheSums) {
         }
     }
 }
-
-} // namespace

@@ -8,11 +8,9 @@
 #include <limits>
 #include <string>
 
-namespace {
-
 // The fields as month/day/year hour:minute:second, the second to all its digits: the arithmetic
 // is fixed to the last bit.
-std::string ToCalendar(double julianDay) {
+static std::string ToCalendar(double julianDay) {
     int month = 0, day = 0, year = 0, hour = 0, minute = 0;
     double second = 0.0;
     JulianToCalendar(julianDay, month, day, year, hour, minute, second);
@@ -71,5 +69,3 @@ TEST(JulianDay, CalendarToJulianGivesTheExactDayAndTheWayBack) {
         EXPECT_EQ(ToCalendar(julianDay), c.pszBack);
     }
 }
-
-} // namespace

@@ -8,14 +8,12 @@
 #include <random>
 #include <vector>
 
-namespace {
-
 using std::string;
 using namespace std::string_literals;
 
 // The store as its readers see it: each graph that holds anything with its subtitle, set count
 // and largest y, then each set's legend and counted points.
-string Seen(const CPlotData& data) {
+static string Seen(const CPlotData& data) {
     std::ostringstream out;
     out << std::setprecision(17);
     for (int g = 0; g < MAX_GRAPHS; ++g) {
@@ -203,7 +201,7 @@ TEST(PlotDataReader, AGrowingFileReadOnGivesTheWholeRead) {
 }
 
 // Random text of every kind of line, CR LF or LF, with or without a last line feed.
-string RandomText(std::mt19937& random) {
+static string RandomText(std::mt19937& random) {
     std::istringstream allKinds(
         "2460310.5 N.25|N 7|-N.5 -3|N 2 extra|4,N|1 nan|2 1e400|| \t|abc|N|&|&x|"
         "@SN|@S|@WITH GN|@WITH G|@legend string \"sN\"|@subtitle \"tN|@ note|"
@@ -253,5 +251,3 @@ TEST(PlotDataReader, AReadInPartsGivesTheOnePassRead) {
         }
     }
 }
-
-} // namespace

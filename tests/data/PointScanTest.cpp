@@ -9,11 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace {
-
 // The count and both numbers to the bit, as the C library in the "C" locale (the reference)
 // or the scanner reads the line.
-std::string Outcome(const std::string& strLine, bool bReference) {
+static std::string Outcome(const std::string& strLine, bool bReference) {
     double dXY[2] = {-7.5, -7.5};
     const int nCount = bReference ? std::sscanf(strLine.c_str(), "%lf%lf", &dXY[0], &dXY[1])
                                   : ScanPoint(strLine.c_str(), dXY[0], dXY[1]);
@@ -24,7 +22,7 @@ std::string Outcome(const std::string& strLine, bool bReference) {
 
 // Tricky number texts: every piece the C library's matcher cares about (each kind of white
 // space, "infin" that is not "infinity", "0x" without digits...), in random order.
-std::string RandomTricky(std::mt19937_64& random) {
+static std::string RandomTricky(std::mt19937_64& random) {
     static const std::vector<std::string> pieces = {
         "0",   "1",    "9",   "00",  "123", ".",   "e",        "E",     "p", "P",  "x",
         "X",   "+",    "-",   " ",   "\t",  "\n",  "a",        "f",     "F", "\r", "\v",
@@ -39,7 +37,7 @@ std::string RandomTricky(std::mt19937_64& random) {
 
 // Well-formed numbers whose rounding is hard: long mantissas, extreme exponents, subnormals,
 // hexadecimal forms.
-std::string RandomNumber(std::mt19937_64& random) {
+static std::string RandomNumber(std::mt19937_64& random) {
     static const char* const FORMATS[] = {"%.17g", "%a", "%.25e"};
     char szText[128];
     double dValue = 0.0;
@@ -81,5 +79,3 @@ TEST(PointScan, AgreesWithTheCLibraryBitForBit) {
         ASSERT_EQ(Outcome(strLine, false), Outcome(strLine, true)) << '"' << strLine << '"';
     }
 }
-
-} // namespace

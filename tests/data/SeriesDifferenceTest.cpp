@@ -5,9 +5,7 @@
 #include <cmath>
 #include <random>
 
-namespace {
-
-CGraphSeries Series(const char* pszTitle, std::vector<double> x, std::vector<double> y) {
+static CGraphSeries Series(const char* pszTitle, std::vector<double> x, std::vector<double> y) {
     std::vector<long long> lines(x.size(), 0);
     return CGraphSeries(pszTitle, std::move(x), std::move(y), std::move(lines));
 }
@@ -68,5 +66,3 @@ TEST(SeriesDifference, ThreeDifferencesCloseToZeroAtEveryCommonEpoch) {
     }
     EXPECT_GT(nCommon, 1800);
 }
-
-} // namespace

@@ -8,10 +8,8 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
 // The reference: every CR LF pair taken as LF, the text cut into pieces as fgets cuts it.
-std::vector<std::string> ReferencePieces(const std::string& raw) {
+static std::vector<std::string> ReferencePieces(const std::string& raw) {
     std::vector<std::string> pieces;
     std::string piece;
     for (std::size_t i = 0; i < raw.size(); ++i) {
@@ -26,7 +24,7 @@ std::vector<std::string> ReferencePieces(const std::string& raw) {
     return pieces;
 }
 
-std::vector<std::string> ReaderPieces(std::string raw) {
+static std::vector<std::string> ReaderPieces(std::string raw) {
     std::unique_ptr<FILE, int (*)(FILE*)> pStream(fmemopen(raw.data(), raw.size(), "r"),
                                                   &std::fclose);
     CTextLineReader reader(pStream.get());
@@ -54,5 +52,3 @@ TEST(TextLineReader, MatchesTranslateThenFgetsAcrossBufferRefills) {
         ASSERT_EQ(ReaderPieces(raw), ReferencePieces(raw)) << "round " << round;
     }
 }
-
-} // namespace

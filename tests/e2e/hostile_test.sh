@@ -32,12 +32,9 @@ grep -q '"title":"Receiver C (field)"' "$E2E_TMP/out.json" || fail "FIFO: data m
 for source in /dev/zero /dev/urandom; do
     env -u DISPLAY "$VERLO" -pipe --export "$E2E_TMP/out.json" <"$source" 2>/dev/null &
     pid=$!
-    sleep 1
-    early=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
-    sleep 2
-    late=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    sleep 1 && early=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
+    sleep 2 && late=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
+    kill "$pid" && wait "$pid" 2>/dev/null || true
     [ -n "$early" ] && [ -n "$late" ] || fail "$source: the viewer ended early"
     [ $((late - early)) -lt 4096 ] || fail "$source: memory grew from $early kB to $late kB"
 done

@@ -5,10 +5,8 @@
 
 #include <string_view>
 
-namespace {
-
 // The table as the sink gets it, its pieces joined; how many there were.
-std::string GraphToCsv(const std::string& strText, int* pPieces = nullptr) {
+static std::string GraphToCsv(const std::string& strText, int* pPieces = nullptr) {
     std::string strCsv;
     int nPieces = 0;
     WriteGraphCsv(SetsOfGraph(*ReadNew(strText, 20000), 0), {}, [&](std::string_view piece) {
@@ -51,5 +49,3 @@ TEST(GraphCsv, HoldsTheFilesNumbersAndTheTimeTheChartPlacesThemAtInPieces) {
     EXPECT_EQ(GraphToCsv(strText + "&\n", &nPieces), strRows);
     EXPECT_GE(nPieces, 3);
 }
-
-} // namespace

@@ -24,20 +24,14 @@ std::string ChildPath(const std::string& strParent, DISPID dispid, const DISPPAR
 
 // "VT_I4 3", "VT_BSTR \"text\"".
 std::string Describe(const COleVariant& value) {
-    switch (value.Type()) {
-    case VT_I4:
-        return "VT_I4 " + std::to_string(value.GetLong());
-    case VT_R8:
-        return "VT_R8 " + ShortestText(value.GetDouble());
-    case VT_BOOL:
-        return "VT_BOOL " + std::to_string(value.GetBool());
-    case VT_BSTR:
-        return "VT_BSTR \"" + value.GetString() + "\"";
-    case VT_ARRAY | VT_R8:
-        return "VT_ARRAY|VT_R8 [" + std::to_string(value.GetDoubleCount()) + "]";
-    default:
-        return "VT_EMPTY";
-    }
+    const auto type = value.Type();
+    return type == VT_I4     ? "VT_I4 " + std::to_string(value.GetLong())
+           : type == VT_R8   ? "VT_R8 " + ShortestText(value.GetDouble())
+           : type == VT_BOOL ? "VT_BOOL " + std::to_string(value.GetBool())
+           : type == VT_BSTR ? "VT_BSTR \"" + value.GetString() + "\""
+           : type == (VT_ARRAY | VT_R8)
+               ? "VT_ARRAY|VT_R8 [" + std::to_string(value.GetDoubleCount()) + "]"
+               : "VT_EMPTY";
 }
 
 std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,

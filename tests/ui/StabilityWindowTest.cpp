@@ -13,11 +13,9 @@
 #include <fstream>
 #include <random>
 
-namespace {
-
 // Two receivers of white frequency noise in ns, every 15 minutes as six-decimal Julian Dates;
 // the second misses a sample and has a y that is no number.
-std::string TwoReceivers() {
+static std::string TwoReceivers() {
     std::mt19937_64 random(26);
     std::normal_distribution<double> noise(0.0, 0.05);
     std::string strText;
@@ -80,5 +78,3 @@ TEST(StabilityWindow, ShowsWhatStabilityPrintsForTheSameSeries) {
     EXPECT_TRUE(labels.contains(QStringLiteral("τ^−½, white FM")))
         << labels.join(u'|').toStdString();
 }
-
-} // namespace
