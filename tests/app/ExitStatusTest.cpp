@@ -13,9 +13,9 @@ static std::string ReadFile(const char* pszPath) {
 
 // The man page's text as a reader sees it: troff's escapes for "-" undone, lines joined.
 static std::string ManText() {
-    std::string strText =
-        std::regex_replace(ReadFile("packaging/verlo.1.in"), std::regex(R"(\\-)"), "-");
-    return std::regex_replace(strText, std::regex(R"(\n(?!\.))"), " ");
+    return std::regex_replace(
+        std::regex_replace(ReadFile("packaging/verlo.1.in"), std::regex(R"(\\-)"), "-"),
+        std::regex(R"(\n(?!\.))"), " ");
 }
 
 TEST(ExitStatus, HelpManPageAndReadmeSayWhatTheCodeDoes) {

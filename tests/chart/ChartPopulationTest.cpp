@@ -233,8 +233,7 @@ TEST(FastJulianToVariantTime, GivesTheSpecifiedStepsDate) {
     for (int i = 0; i < 200000; ++i)
         julians.push_back(anyDay(random));
     for (const double dJulian : julians) {
-        double dFast = -1.0;
-        double dSpecified = -1.0;
+        double dFast = -1.0, dSpecified = -1.0;
         const bool bFast = FastJulianToVariantTime(dJulian, dFast);
         ASSERT_EQ(bFast, JulianToVariantTime(dJulian, dSpecified) != FALSE) << dJulian;
         double dQuick = dSpecified;

@@ -25,9 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     if (nSize >= sizeof(double) + 5 * sizeof(int)) {
         int fields[5];
         std::memcpy(fields, pData + sizeof(double), sizeof fields);
-        double dSecond = 0.0;
-        std::memcpy(&dSecond, pData, sizeof dSecond);
-        CalendarToJulian(fields[0], fields[1], fields[2], fields[3], fields[4], dSecond);
+        CalendarToJulian(fields[0], fields[1], fields[2], fields[3], fields[4], dJulian);
     }
     return 0;
 }

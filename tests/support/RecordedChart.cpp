@@ -8,11 +8,10 @@
 
 #include <stdexcept>
 
-namespace {
-
 // The name of what a getter yields, as the calls are written down: "chart.axes.left". The
 // getters' ids differ from one another, whatever object they are on.
-std::string ChildPath(const std::string& strParent, DISPID dispid, const DISPPARAMS& params) {
+static std::string ChildPath(const std::string& strParent, DISPID dispid,
+                             const DISPPARAMS& params) {
     static const std::map<DISPID, const char*> names = {
         {ChartIds::AXES, "axes"},  {ChartIds::LEGEND, "legend"},   {ChartIds::HEADER, "header"},
         {AxesIds::LEFT, "left"},   {AxesIds::BOTTOM, "bottom"},    {AxisIds::PART_11, "part11"},
@@ -23,7 +22,7 @@ std::string ChildPath(const std::string& strParent, DISPID dispid, const DISPPAR
 }
 
 // "VT_I4 3", "VT_BSTR \"text\"".
-std::string Describe(const COleVariant& value) {
+static std::string Describe(const COleVariant& value) {
     const auto type = value.Type();
     return type == VT_I4     ? "VT_I4 " + std::to_string(value.GetLong())
            : type == VT_R8   ? "VT_R8 " + ShortestText(value.GetDouble())
@@ -34,8 +33,8 @@ std::string Describe(const COleVariant& value) {
                : "VT_EMPTY";
 }
 
-std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
-                     const DISPPARAMS& params) {
+static std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
+                            const DISPPARAMS& params) {
     std::string strText = strPath +
                           (wFlags == DISPATCH_METHOD        ? " method "
                            : wFlags == DISPATCH_PROPERTYPUT ? " put "
@@ -45,8 +44,6 @@ std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
         strText += (i ? ", " : "") + Describe(params.args[i]);
     return strText + ")";
 }
-
-} // namespace
 
 class CRecordedChart::CRecorder : public IDispatch {
 public:
