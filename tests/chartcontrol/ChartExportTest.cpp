@@ -14,10 +14,6 @@ protected:
         AddSeries("north", {{1, 1}, {2, 3}, {3, 2}}, true);
         Draw();
     }
-    QByteArray Read(const char* pszName) const {
-        QFile file(m_folder.filePath(QString::fromUtf8(pszName)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     // A CSV holds the owner's table: here one the test makes up.
     SStatus Export(const char* pszName, QSize size = {}) {
         return ExportChart(m_view, Model(), m_folder.filePath(QString::fromUtf8(pszName)),
@@ -38,7 +34,9 @@ TEST_F(ChartExport, TheExtensionChoosesTheKindAndVectorFilesHoldNoPicture) {
           {"c.CSV", {TABLE}, {}},
           {"c.Json", {ChartJson(Model()).c_str()}, {}}}) {
         ASSERT_TRUE(Export(pszName, QSize(300, 200)).Ok()) << pszName;
-        const QByteArray content = Read(pszName);
+        QFile file(m_folder.filePath(QString::fromUtf8(pszName)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << pszName;
+        const QByteArray content = file.readAll();
         for (const QByteArray& part : has)
             EXPECT_TRUE(content.contains(part)) << pszName << ": " << part.toStdString();
         EXPECT_TRUE(picture.isEmpty() || !content.contains(picture)) << pszName;

@@ -25,10 +25,9 @@ protected:
         QApplication::sendEvent(&m_view, &event);
     }
     void Press(const QKeySequence& keys) {
-        for (QAction* pAction : m_view.actions()) {
+        for (QAction* pAction : m_view.actions())
             if (pAction->shortcut() == keys)
                 pAction->trigger();
-        }
     }
     void Zoom() {
         m_view.xAxis->setRange(m_x.lower + 1, m_x.upper - 1);

@@ -11,7 +11,6 @@ TEST(TextElision, KeepsWhatTellsTextsApart) {
     for (int n = 1; n <= 5; ++n)
         receivers << QStringLiteral("GPS P3 receiver number %1").arg(n);
     const qreal dWidth = METRICS.horizontalAdvance(QStringLiteral("GPS P3 receiver nu…"));
-    QStringList shown;
     for (const QString& strText : receivers) {
         QStringList others = receivers;
         others.removeOne(strText);
@@ -21,11 +20,9 @@ TEST(TextElision, KeepsWhatTellsTextsApart) {
         EXPECT_LE(METRICS.horizontalAdvance(strShown), dWidth);
         EXPECT_TRUE(strShown.startsWith(QStringLiteral("GPS"))) << strShown.toStdString();
         EXPECT_TRUE(strShown.contains(u'…'));
+        // Its own number at the end tells it from the others.
         EXPECT_TRUE(strShown.endsWith(strText.right(2))) << strShown.toStdString();
-        shown << strShown;
     }
-    shown.removeDuplicates();
-    EXPECT_EQ(shown.size(), 5);
     const QString strText = QStringLiteral("Hydrogen maser H7 against caesium fountain F2");
     EXPECT_EQ(SharedBeginning(strText, {QStringLiteral("Rubidium"), QStringLiteral("H")}), 0);
     const QString strShown = ElideKeepingDifference(strText, 0, 120, METRICS);

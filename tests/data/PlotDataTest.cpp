@@ -181,9 +181,7 @@ TEST(PlotDataReader, AGrowingFileReadOnGivesTheWholeRead) {
                            "3 3\n4 4\n5 5\n6 6\n&\n7 7\n&\n";
     const string strPath = testing::TempDir() + "growing.dat";
     for (const int nMaxPoints : {MAX_POINTS, 3}) {
-        auto pWhole = std::make_unique<CPlotData>(nMaxPoints);
-        std::ofstream(strPath, std::ios::binary) << strText;
-        pWhole->ReadFromFile(strPath);
+        const auto pWhole = ReadNew(strText, nMaxPoints);
         for (std::size_t nCut = strText.find('\n'); nCut != string::npos;
              nCut = strText.find('\n', nCut + 1)) {
             auto pGrown = std::make_unique<CPlotData>(nMaxPoints);

@@ -58,10 +58,9 @@ SStabilityResult Compute(const SSeries& series, SStabilityOptions options) {
 }
 
 const SStabilityPoint& At(const SStabilityResult& result, long long m) {
-    for (const SStabilityPoint& point : result.points) {
+    for (const SStabilityPoint& point : result.points)
         if (point.nFactor == m)
             return point;
-    }
     throw std::out_of_range("no tau for m = " + std::to_string(m));
 }
 
@@ -229,11 +228,9 @@ TEST(Stability, MissingSamplesLeaveOutTheTermsThatNeedThem) {
     inf.phase[120] = -INFINITY;
     outage.x.erase(outage.x.begin() + 120, outage.x.begin() + 144);
     outage.phase.erase(outage.phase.begin() + 120, outage.phase.begin() + 144);
-    const SStabilityResult withAll = Compute(full, {});
-    const SStabilityResult withOne = Compute(left, {});
-    const SStabilityResult withNan = Compute(nan, {});
-    const SStabilityResult withInf = Compute(inf, {});
-    const SStabilityResult withOutage = Compute(outage, {});
+    const SStabilityResult withAll = Compute(full, {}), withOne = Compute(left, {}),
+                           withNan = Compute(nan, {}), withInf = Compute(inf, {}),
+                           withOutage = Compute(outage, {});
     ASSERT_TRUE(withOutage.bComputed) << withOutage.strWhyNot;
     EXPECT_EQ(withNan.nMissing, 1);
     EXPECT_EQ(withOutage.nSamples, 300);

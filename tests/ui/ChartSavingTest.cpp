@@ -26,10 +26,7 @@ protected:
             strProposed = pDialog->selectedFiles().value(0);
             pDialog->selectNameFilter(strFilter);
             pDialog->selectFile(strName);
-            if (strName.isEmpty())
-                static_cast<QDialog*>(pDialog)->reject(); // public there
-            else
-                static_cast<QDialog*>(pDialog)->accept();
+            QMetaObject::invokeMethod(pDialog, strName.isEmpty() ? "reject" : "accept");
         });
         return AskWhereToSave(m_view, ProposedSaveName(m_folder.filePath("run.2026-01.dat")));
     }
