@@ -12,8 +12,6 @@
 #include <limits>
 #include <random>
 
-namespace {
-
 class ChartPopulation : public RecordedChartTest {
 protected:
     SPopulationReport Populate(const std::string& strText, int nGraph = 0) {
@@ -25,7 +23,7 @@ protected:
 };
 
 // What population says of the points, in one line.
-std::string Counts(const SPopulationReport& r) {
+static std::string Counts(const SPopulationReport& r) {
     std::ostringstream out;
     out << r.nPointsAdded << ' ' << r.nNonFiniteY << ' ' << r.dLargestFiniteY << ' '
         << r.refusedDates.nCount << ' ' << r.refusedDates.dMin << '-' << r.refusedDates.dMax << ' '
@@ -34,7 +32,8 @@ std::string Counts(const SPopulationReport& r) {
 }
 
 // Populates a chart of its own from the data and gives it back with what population said.
-SPopulationReport PopulateOther(CRecordedChart& component, const CPlotData& data, int nGraph = 0) {
+static SPopulationReport PopulateOther(CRecordedChart& component, const CPlotData& data,
+                                       int nGraph = 0) {
     CTChart chart;
     chart.AttachControlSite(component.Root());
     SPopulationReport report;
@@ -45,7 +44,7 @@ SPopulationReport PopulateOther(CRecordedChart& component, const CPlotData& data
 
 // The calls one after another, '|' between them; one on an axis ("left put 3(VT_BOOL 0)")
 // comes after the two that reach it.
-std::vector<std::string> Calls(const std::string& strCalls) {
+static std::vector<std::string> Calls(const std::string& strCalls) {
     std::vector<std::string> out;
     std::istringstream in(strCalls);
     for (std::string strCall; std::getline(in, strCall, '|');) {
@@ -170,7 +169,7 @@ TEST_F(ChartPopulation, AFailureEndsPopulationAtTheFailingCall) {
 }
 
 // Automation date of a whole day count and a time of day in milliseconds.
-double Automation(double dDays, long nMilliseconds) {
+static double Automation(double dDays, long nMilliseconds) {
     return dDays + static_cast<double>(nMilliseconds) / 86400000.0;
 }
 
@@ -247,5 +246,3 @@ TEST(FastJulianToVariantTime, GivesTheSpecifiedStepsDate) {
         }
     }
 }
-
-} // namespace

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // What the component does of its own behind the wrappers: its refusals, how it finds a
 // series, when it announces a change, how long its objects live.
 class ChartAutomation : public testing::Test {
@@ -48,5 +46,3 @@ TEST_F(ChartAutomation, PointsInBulkNeedWholePairsAndObjectsKeepTheDocumentAlive
     axis.ReleaseDispatch();
     EXPECT_TRUE(pWeak.expired());
 }
-
-} // namespace

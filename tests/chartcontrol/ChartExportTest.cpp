@@ -6,8 +6,6 @@
 
 #include <cerrno>
 
-namespace {
-
 class ChartExport : public DrawnChart {
 protected:
     void SetUp() override {
@@ -56,5 +54,3 @@ TEST_F(ChartExport, WhatCannotBeWrittenLeavesNoFileAndSaysWhy) {
         EXPECT_FALSE(QFile::exists(m_folder.filePath(QString::fromUtf8(pszName)))) << pszName;
     }
 }
-
-} // namespace

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QToolTip>
 
-namespace {
-
 // The dated chart laid out, and the user's mouse and keys sent to it.
 class ChartInteraction : public DrawnChart {
 protected:
@@ -107,5 +105,3 @@ TEST_F(ChartInteraction, HoveringAPointReadsItOut) {
                  qRound(m_view.yAxis->coordToPixel(second.value)) - 1));
     EXPECT_EQ(QToolTip::text(), QStringLiteral("north\nx: 2 Jan 2026 12:00:00\ny: 10.84147098"));
 }
-
-} // namespace

@@ -25,10 +25,9 @@ protected:
 
     void AddSeries(const std::string& strTitle, const std::vector<std::pair<double, double>>& xy,
                    bool bMarkers = false) {
-        SChartSeries series{strTitle, bMarkers, {}, {}, {}, {}, {}};
+        SChartSeries& series = Model().series.emplace_back(strTitle, bMarkers);
         for (const auto& [dX, dY] : xy)
             series.Add(dX, dY);
-        Model().series.push_back(series);
     }
 
     // Two series over January 2026 (automation dates from 46023), the bottom axis dated.

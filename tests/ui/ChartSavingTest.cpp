@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-namespace {
-
 class ChartSaving : public DrawnChart {
 protected:
     void SetUp() override {
@@ -54,5 +52,3 @@ TEST_F(ChartSaving, SaveAsProposesTheDataNameAndCopyPutsThePictureOnTheClipboard
     EXPECT_EQ(image.size(), m_view.size() * 2);
     EXPECT_GT(CountPixelsNear(image, QColor(0x00, 0x72, 0xB2)), 100);
 }
-
-} // namespace
