@@ -18,7 +18,6 @@ TEST(AxisRange, FixedEndsWhereSoundOtherwiseTheData) {
         {"fixed minimum only", false, true, 0.0, 0.0, {3, 9}, 0.0, 9.0},
         {"zero range falls back to the data", false, false, 0.0, 0.0, {-4, -1}, -4.0, -1.0},
         {"infinite maximum", false, false, 0.0, INFINITY, {1, 2}, 1.0, 2.0},
-        {"huge range", false, false, -1e308, 1e308, {1, 2}, 1.0, 2.0},
         {"maximum beyond 1e250", false, false, 0.0, 1.1e250, {1, 2}, 1.0, 2.0},
         {"minimum beyond -1e250", false, false, -1.1e250, 0.0, {1, 2}, 1.0, 2.0},
         {"maximum within 1e250", false, false, 0.0, 9e249, {1, 2}, 0.0, 9e249},
