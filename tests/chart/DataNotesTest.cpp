@@ -42,21 +42,20 @@ static std::pair<Notes, std::string> Describe(const CPlotData& data) {
 }
 
 TEST(DataNotes, TellWhatThePictureLeavesOutWithTheLine) {
-    const Notes none;
     const struct {
         std::string strText;
         Notes notes;
         const char* pszEmptyReason = "";
     } cases[] = {
         // Clean.
-        {"@S0\n1 1\n&\n@S1\n2 2\n&\n\n", none},
+        {"@S0\n1 1\n&\n@S1\n2 2\n&\n\n", {}},
         // A line of 2000 characters is read in two pieces, yet stays one line; CR LF ends a line.
         {"@S0\r\n1 1\r\n" + std::string(2000, ' ') + "\r\nx\r\n&\r\n",
          Blanks({3, 3},
                 {{4, "\"x\" is no point of two numbers: taken as (0, 0)"},
                  {3, "line of 2000 characters, more than the 1023 a line may hold: its further "
                      "piece was read as a line of its own"}})},
-        {"", none, "No points: the input is empty"},
+        {"", {}, "No points: the input is empty"},
         // Lines without two numbers.
         {"@S0\n1 1\n\noops, instrument reset\n9,5 5\n2 2\n&\n",
          Blanks({3}, {{4, "\"oops, instrument reset\" is no point of two numbers: taken as (0, 0)"},

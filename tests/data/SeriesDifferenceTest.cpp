@@ -34,8 +34,7 @@ TEST(SeriesDifference, TakesAsEpochsAndSaysWhatHadNoPartner) {
 
 TEST(SeriesDifference, ThreeDifferencesCloseToZeroAtEveryCommonEpoch) {
     std::mt19937_64 random(27);
-    std::normal_distribution<double> jitter(0.0, 1e-5);
-    std::normal_distribution<double> phase(0.0, 1e3);
+    std::normal_distribution<double> jitter(0.0, 1e-5), phase(0.0, 1e3);
     std::vector<double> x[3], y[3];
     for (int s = 0; s < 3; ++s) {
         for (int i = 0; i < 2000; ++i) {

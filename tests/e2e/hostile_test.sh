@@ -30,8 +30,7 @@ grep -q '"title":"Receiver C (field)"' "$E2E_TMP/out.json" || fail "FIFO: data m
 
 # Endless zeros and noise through -pipe: memory must stay flat while the viewer reads.
 for source in /dev/zero /dev/urandom; do
-    env -u DISPLAY "$VERLO" -pipe --export "$E2E_TMP/out.json" <"$source" 2>/dev/null &
-    pid=$!
+    env -u DISPLAY "$VERLO" -pipe --export "$E2E_TMP/out.json" <"$source" 2>/dev/null & pid=$!
     sleep 1 && early=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
     sleep 2 && late=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
     kill "$pid" && wait "$pid" 2>/dev/null || true

@@ -50,8 +50,7 @@ has_window() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 # Starts the viewer on the words, its stderr kept; pid is the process, id its main window,
 # given 0.4 s to draw.
 open_window() {
-    "$VERLO" "$@" 2>"$E2E_TMP/stderr" &
-    pid=$!
+    "$VERLO" "$@" 2>"$E2E_TMP/stderr" & pid=$!
     id=$(wait_window "Differences Graph") || fail "$*: no window titled Differences Graph"
     sleep 0.4
 }
@@ -76,12 +75,8 @@ press() { xdotool windowfocus --sync "$1" key --delay 50 "${@:2}"; }
 # status, or to "timeout". Runs in this shell: only it may wait for its own children.
 wait_exit() {
     STATUS=timeout
-    if timeout "${2:-10}" tail --pid="$1" -f /dev/null; then
-        STATUS=0
-        wait "$1" || STATUS=$?
-    else
-        kill "$1" 2>/dev/null || true
-    fi
+    timeout "${2:-10}" tail --pid="$1" -f /dev/null || { kill "$1" 2>/dev/null || true; return; }
+    wait "$1" && STATUS=0 || STATUS=$?
 }
 
 # How many pixels of the image lie within a few percent of the colour.

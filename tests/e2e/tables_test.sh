@@ -39,8 +39,7 @@ grep -q "cannot write to standard output: No space left on device" "$E2E_TMP/std
     fail "an export to a full device: $(cat "$E2E_TMP/stderr")"
 
 # The input named as the export is refused and stays as it was.
-cp "$E2E_TMP/year.dat" "$E2E_TMP/copy.dat"
-ln -s copy.dat "$E2E_TMP/link.dat"
+cp "$E2E_TMP/year.dat" "$E2E_TMP/copy.dat" && ln -s copy.dat "$E2E_TMP/link.dat"
 run "$E2E_TMP/copy.dat" --export "$E2E_TMP/link.dat" --format csv
 [ "$STATUS" = 1 ] || fail "an export onto its input: status $STATUS"
 grep -q "is the data file itself" "$E2E_TMP/stderr" || fail "an export onto its input: no reason"

@@ -31,8 +31,7 @@ for key in Return Escape; do
 done
 
 mkfifo "$E2E_TMP/fifo"
-"$VERLO" -pipe <"$E2E_TMP/fifo" 2>"$E2E_TMP/stderr" &
-pid=$!
+"$VERLO" -pipe <"$E2E_TMP/fifo" 2>"$E2E_TMP/stderr" & pid=$!
 exec 4>"$E2E_TMP/fifo"
 cat "$EXAMPLE" >&4
 sleep 1.5
@@ -41,8 +40,7 @@ exec 4>&-
 id=$(wait_window "Differences Graph") || fail "no window after the writer closed the pipe"
 close_window Return
 
-"$VERLO" 2>"$E2E_TMP/stderr" &
-pid=$!
+"$VERLO" 2>"$E2E_TMP/stderr" & pid=$!
 id=$(wait_window "$(basename "$VERLO")") || fail "no usage box"
 has_window "Differences Graph" && fail "the main window showed with the usage box"
 close_window Return 1

@@ -12,9 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
     if (nSize < sizeof(double))
         return 0;
-    double dJulian = 0.0;
+    double dJulian = 0.0, dDate = 0.0;
     std::memcpy(&dJulian, pData, sizeof dJulian);
-    double dDate = 0.0;
     if (JulianToVariantTime(dJulian, dDate)) {
         if (!(dDate >= -657434.0 && dDate < 2958466.0))
             std::abort();
