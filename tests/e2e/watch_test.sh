@@ -36,8 +36,7 @@ has_colour "$BLUE" && ! has_colour "$ORANGE" || fail "the first read is not one 
 (sets 4 | while IFS= read -r line; do
     printf '%s\n' "$line" >>"$E2E_TMP/w.dat"
     sleep 0.03
-done) &
-writer=$!
+done) & writer=$!
 while kill -0 "$writer" 2>/dev/null; do
     shot shot
     if seen "$ORANGE" && ! seen "$GREEN"; then fail "a half-written file showed"; fi
@@ -55,8 +54,7 @@ grep -qF "w.dat: the file now holds 3 points of the graph, 9 fewer than before" 
  for line in '@S1' '@legend string "second"' '1 3' '2 4' 'oops' '3 3' '&'; do
      printf '%s\n' "$line" >&3
      sleep 0.3
- done) &
-writer=$!
+ done) & writer=$!
 while kill -0 "$writer" 2>/dev/null; do
     shot shot
     shot plot 400x250+90+60

@@ -33,8 +33,7 @@ done
 mkfifo "$E2E_TMP/fifo"
 "$VERLO" -pipe <"$E2E_TMP/fifo" 2>"$E2E_TMP/stderr" & pid=$!
 exec 4>"$E2E_TMP/fifo"
-cat "$EXAMPLE" >&4
-sleep 1.5
+cat "$EXAMPLE" >&4 && sleep 1.5
 has_window "Differences Graph" && fail "the window showed while the writer kept the pipe open"
 exec 4>&-
 id=$(wait_window "Differences Graph") || fail "no window after the writer closed the pipe"

@@ -14,8 +14,7 @@ dpkg-deb --info "$DEB" >"$E2E_TMP/info"
 grep -q '^ Depends:.*libqt6widgets6' "$E2E_TMP/info" || fail "no dependency on the Qt widgets library"
 grep -q '^ Depends:.*libqcustomplot' "$E2E_TMP/info" || fail "no dependency on QCustomPlot"
 
-ROOT=$E2E_TMP/root
-dpkg -x "$DEB" "$ROOT"
+ROOT=$E2E_TMP/root && dpkg -x "$DEB" "$ROOT"
 for file in usr/bin/verlo usr/share/man/man1/verlo.1.gz usr/share/applications/verlo.desktop \
     usr/share/metainfo/example.verlo.verlo.metainfo.xml usr/share/bash-completion/completions/verlo \
     usr/share/icons/hicolor/scalable/apps/verlo.svg usr/share/icons/hicolor/32x32/apps/verlo.png \
