@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 using EKind = SDataSource::EKind;
 
 TEST(DataSource, FollowsTheCommandLineRules) {
     const struct {
-        std::vector<std::string> words;
+        std::vector<const char*> words;
         EKind kind;
         const char* pszPath;
     } cases[] = {
@@ -23,14 +21,9 @@ TEST(DataSource, FollowsTheCommandLineRules) {
         {{"verlo", "-pipe2", "---pipe"}, EKind::File, "---pipe"},
     };
     for (const auto& c : cases) {
-        std::vector<const char*> argv;
-        for (const std::string& strWord : c.words)
-            argv.push_back(strWord.c_str());
         const SDataSource source =
-            ChooseDataSource(ArgumentsFromArgv(static_cast<int>(argv.size()), argv.data()));
+            ChooseDataSource(ArgumentsFromArgv(static_cast<int>(c.words.size()), c.words.data()));
         EXPECT_EQ(source.kind, c.kind) << c.pszPath;
         EXPECT_EQ(source.strPath, c.pszPath);
     }
 }
-
-} // namespace

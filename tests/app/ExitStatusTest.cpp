@@ -6,18 +6,16 @@
 #include <iterator>
 #include <regex>
 
-namespace {
-
-std::string ReadFile(const char* pszPath) {
+static std::string ReadFile(const char* pszPath) {
     std::ifstream file(std::string(VERLO_SOURCE_DIR) + "/" + pszPath);
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
 // The man page's text as a reader sees it: troff's escapes for "-" undone, lines joined.
-std::string ManText() {
-    std::string strText =
-        std::regex_replace(ReadFile("packaging/verlo.1.in"), std::regex(R"(\\-)"), "-");
-    return std::regex_replace(strText, std::regex(R"(\n(?!\.))"), " ");
+static std::string ManText() {
+    return std::regex_replace(
+        std::regex_replace(ReadFile("packaging/verlo.1.in"), std::regex(R"(\\-)"), "-"),
+        std::regex(R"(\n(?!\.))"), " ");
 }
 
 TEST(ExitStatus, HelpManPageAndReadmeSayWhatTheCodeDoes) {
@@ -33,5 +31,3 @@ TEST(ExitStatus, HelpManPageAndReadmeSayWhatTheCodeDoes) {
             << row.pszWhen;
     }
 }
-
-} // namespace

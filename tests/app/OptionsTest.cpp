@@ -4,19 +4,24 @@
 
 #include <cmath>
 
-namespace {
-
 using Words = std::vector<std::string>;
 
-std::string Joined(const std::vector<std::string>& words) {
+static std::string Joined(const Words& words, const char* pszBetween) {
     std::string strJoined;
     for (const std::string& strWord : words)
-        strJoined += (strJoined.empty() ? "" : ",") + strWord;
+        strJoined += (strJoined.empty() ? "" : pszBetween) + strWord;
     return strJoined;
 }
 
+// The program's name, then the words.
+static CArgumentList CommandLine(const Words& words) {
+    CArgumentList args{{"verlo"}};
+    args.arguments.insert(args.arguments.end(), words.begin(), words.end());
+    return args;
+}
+
 // The options as one line, for comparing whole outcomes in a table.
-std::string Outcome(const SOptions& options) {
+static std::string Outcome(const SOptions& options) {
     const SPlotRequest& o = options.request;
     return std::string(options.bHelp ? "help " : "") + (options.bVersion ? "version " : "") +
            (o.bExport ? "export=" + o.strExportPath + " " : "") +
@@ -27,78 +32,60 @@ std::string Outcome(const SOptions& options) {
            (o.nExportScale != 1 ? " scale=" + std::to_string(o.nExportScale) : "") +
            (o.strExportFormat.empty() ? "" : " format=" + o.strExportFormat) +
            (o.bAll ? " all" : "") +
-           (options.unknown.empty() ? "" : " unknown=" + Joined(options.unknown)) +
+           (options.unknown.empty() ? "" : " unknown=" + Joined(options.unknown, ",")) +
            (options.status.Ok() ? "" : " error: " + options.status.strMessage);
 }
 
 TEST(Options, AreTakenOutBeforeTheDataSourceRules) {
     const struct {
         Words in;
-        Words rest;
         const char* pszOutcome;
+        Words rest = {"a.dat"};
     } cases[] = {
-        {{"verlo", "--help"}, {"verlo"}, "help graph=0"},
-        {{"verlo", "--version"}, {"verlo"}, "version graph=0"},
-        {{"verlo", "a.dat", "--help"}, {"verlo", "a.dat", "--help"}, "graph=0"},
-        {{"verlo", "a.dat", "--export", "g.png"}, {"verlo", "a.dat"}, "export=g.png graph=0"},
-        {{"verlo", "a.dat", "--export"},
-         {"verlo", "a.dat"},
-         "graph=0 error: --export needs a file name"},
-        {{"verlo", "--export", "a", "--export", "b"},
-         {"verlo"},
-         "export=a graph=0 error: --export may be given only once"},
-        {{"verlo", "-export", "x"}, {"verlo", "-export", "x"}, "graph=0"},
-        {{"verlo", "--graph", "9", "--watch", "a.dat"}, {"verlo", "a.dat"}, "graph=9 watch"},
-        {{"verlo", "a.dat", "--graph", "10", "--scale", "0"},
-         {"verlo", "a.dat"},
+        {{"--help"}, "help graph=0", {}},
+        {{"--version"}, "version graph=0", {}},
+        {{"a.dat", "--help"}, "graph=0", {"a.dat", "--help"}},
+        {{"a.dat", "--export", "g.png"}, "export=g.png graph=0"},
+        {{"a.dat", "--export"}, "graph=0 error: --export needs a file name"},
+        {{"--export", "a", "--export", "b"},
+         "export=a graph=0 error: --export may be given only once",
+         {}},
+        {{"-export", "x"}, "graph=0", {"-export", "x"}},
+        {{"--graph", "9", "--watch", "a.dat"}, "graph=9 watch"},
+        {{"a.dat", "--graph", "10", "--scale", "0"},
          "graph=0 error: --graph takes a graph number from 0 to 9, not '10'"},
-        {{"verlo", "a.dat", "--graph"},
-         {"verlo", "a.dat"},
-         "graph=0 error: --graph needs a graph number"},
-        {{"verlo", "a.dat", "--export", "a.png", "--size", "1200x800", "--scale", "2"},
-         {"verlo", "a.dat"},
+        {{"a.dat", "--graph"}, "graph=0 error: --graph needs a graph number"},
+        {{"a.dat", "--export", "a.png", "--size", "1200x800", "--scale", "2"},
          "export=a.png graph=0 size=1200x800 scale=2"},
-        {{"verlo", "a.dat", "--export", "a.png", "--size", "800"},
-         {"verlo", "a.dat"},
+        {{"a.dat", "--export", "a.png", "--size", "800"},
          "export=a.png graph=0 error: --size takes WIDTHxHEIGHT, each 1 to 20000, not '800'"},
-        {{"verlo", "a.dat", "--export", "a.png", "--size", "1200x"},
-         {"verlo", "a.dat"},
+        {{"a.dat", "--export", "a.png", "--size", "1200x"},
          "export=a.png graph=0 error: --size takes WIDTHxHEIGHT, each 1 to 20000, not '1200x'"},
-        {{"verlo", "a.dat", "--export", "a.png", "--scale", "0"},
-         {"verlo", "a.dat"},
+        {{"a.dat", "--export", "a.png", "--scale", "0"},
          "export=a.png graph=0 error: --scale takes a whole number from 1 to 8, not '0'"},
-        {{"verlo", "a.dat", "--size", "300x200", "--scale", "1"},
-         {"verlo", "a.dat"},
+        {{"a.dat", "--size", "300x200", "--scale", "1"},
          "graph=0 size=300x200 error: --size and --scale shape an export: give --export FILE too"},
-        {{"verlo", "a.dat", "--export", "-", "--format", "csv"},
-         {"verlo", "a.dat"},
-         "export=- graph=0 format=csv"},
-        {{"verlo", "a.dat", "--export", "-"},
-         {"verlo", "a.dat"},
+        {{"a.dat", "--export", "-", "--format", "csv"}, "export=- graph=0 format=csv"},
+        {{"a.dat", "--export", "-"},
          "export=- graph=0 error: --export - writes to standard output: give --format png, svg, "
          "pdf, csv or json too"},
-        {{"verlo", "a.dat", "--format", "svg"},
-         {"verlo", "a.dat"},
+        {{"a.dat", "--format", "svg"},
          "graph=0 format=svg error: --format says what --export writes: give --export FILE too"},
-        {{"verlo", "a.dat", "--export", "o", "--format", "gif"},
-         {"verlo", "a.dat"},
+        {{"a.dat", "--export", "o", "--format", "gif"},
          "export=o graph=0 error: --format takes png, svg, pdf, csv or json, not 'gif'"},
-        {{"verlo", "--all", "a.dat"}, {"verlo", "a.dat"}, "graph=0 all"},
-        {{"verlo", "a.dat", "--noise", "white"},
-         {"verlo", "a.dat"},
+        {{"--all", "a.dat"}, "graph=0 all"},
+        {{"a.dat", "--noise", "white"},
          "graph=0 error: --noise takes auto, wpm, fpm, wfm, ffm or rwfm, not 'white'"},
-        {{"verlo", "a.dat", "--confidence", "1"},
-         {"verlo", "a.dat"},
+        {{"a.dat", "--confidence", "1"},
          "graph=0 error: --confidence takes a probability between 0 and 1 (0.683, 0.95), not '1'"},
-        {{"verlo", "--exprot", "out.png", "--pipe", "-x"},
-         {"verlo", "--exprot", "out.png", "--pipe", "-x"},
-         "graph=0 unknown=--exprot"},
+        {{"--exprot", "out.png", "--pipe", "-x"},
+         "graph=0 unknown=--exprot",
+         {"--exprot", "out.png", "--pipe", "-x"}},
     };
     for (const auto& c : cases) {
-        CArgumentList args{c.in};
-        const SOptions options = ExtractOptions(args);
-        EXPECT_EQ(args.arguments, c.rest) << c.pszOutcome;
-        EXPECT_EQ(Outcome(options), c.pszOutcome);
+        CArgumentList args = CommandLine(c.in);
+        EXPECT_EQ(Outcome(ExtractOptions(args)), c.pszOutcome);
+        EXPECT_EQ(args.arguments, CommandLine(c.rest).arguments) << c.pszOutcome;
     }
 }
 
@@ -107,30 +94,24 @@ TEST(Options, NameThoseThatChangeNothingWhereTheyStand) {
         Words in;
         const char* pszSaid;
     } cases[] = {
-        {{"verlo", "--taus", "all", "--y-unit", "ns", "a.dat"}, ""},
-        {{"verlo", "a.dat", "--stats", "--taus", "decade"},
-         "--taus has no effect without --stability"},
-        {{"verlo", "a.dat", "--stats", "--y-unit", "ns", "--all"},
-         "--all has no effect on a table"},
-        {{"verlo", "a.dat", "--export", "a.json", "--y-unit", "ns"},
-         "--y-unit has no effect on an export"},
-        {{"verlo", "a.dat", "--stability", "--y-unit", "ns", "--taus", "all"}, ""},
-        {{"verlo", "a.dat", "--export", "g.PNG", "--all", "--scale", "2", "--size", "9x9"}, ""},
-        {{"verlo", "a.dat", "--export", "-", "--format", "svg", "--scale", "2", "--size", "9x9"},
+        {{"--taus", "all", "--y-unit", "ns", "a.dat"}, ""},
+        {{"a.dat", "--stats", "--taus", "decade"}, "--taus has no effect without --stability"},
+        {{"a.dat", "--stats", "--y-unit", "ns", "--all"}, "--all has no effect on a table"},
+        {{"a.dat", "--export", "a.json", "--y-unit", "ns"}, "--y-unit has no effect on an export"},
+        {{"a.dat", "--stability", "--y-unit", "ns", "--taus", "all"}, ""},
+        {{"a.dat", "--export", "g.PNG", "--all", "--scale", "2", "--size", "9x9"}, ""},
+        {{"a.dat", "--export", "-", "--format", "svg", "--scale", "2", "--size", "9x9"},
          "--scale has no effect on a svg export: it scales a PNG"},
-        {{"verlo", "a.dat", "--stats", "--noise", "wfm", "--confidence", "0.95"},
+        {{"a.dat", "--stats", "--noise", "wfm", "--confidence", "0.95"},
          "--noise has no effect without --stability; --confidence has no effect without "
          "--stability"},
-        {{"verlo", "a.dat", "--export", "t.csv", "--all", "--size", "9x9"},
+        {{"a.dat", "--export", "t.csv", "--all", "--size", "9x9"},
          "--all has no effect on a csv export; --size has no effect on a csv export: it sizes a "
          "picture"},
     };
     for (const auto& c : cases) {
-        CArgumentList args{c.in};
-        std::string strSaid;
-        for (const std::string& strIdle : ExtractOptions(args).idle)
-            strSaid += (strSaid.empty() ? "" : "; ") + strIdle;
-        EXPECT_EQ(strSaid, c.pszSaid);
+        CArgumentList args = CommandLine(c.in);
+        EXPECT_EQ(Joined(ExtractOptions(args).idle, "; "), c.pszSaid);
     }
 }
 
@@ -152,7 +133,7 @@ TEST(Options, AnXRangeKeepsTheStepOfEachEndsText) {
          "'2024-12-06T24:00:2024-12-07'"},
     };
     for (const auto& c : cases) {
-        CArgumentList args{{"verlo", "a.dat", "--stats", "--x-range", c.pszRange}};
+        CArgumentList args = CommandLine({"a.dat", "--stats", "--x-range", c.pszRange});
         const SOptions options = ExtractOptions(args);
         EXPECT_EQ(options.status.strMessage, c.pszError);
         if (options.status.Ok()) {
@@ -161,5 +142,3 @@ TEST(Options, AnXRangeKeepsTheStepOfEachEndsText) {
         }
     }
 }
-
-} // namespace

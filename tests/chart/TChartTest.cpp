@@ -1,18 +1,7 @@
 #include "chart/TChart.h"
-#include "chart/ChartAxes.h"
-#include "chart/ChartAxis.h"
-#include "chart/ChartAxisTitle.h"
-#include "chart/ChartHeader.h"
-#include "chart/ChartLegend.h"
-#include "chart/ChartSeries.h"
-#include "chart/ChartSeriesPart.h"
-#include "chart/ChartStrings.h"
 #include "tests/support/RecordedChart.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-namespace {
 
 using testing::ElementsAre;
 
@@ -40,5 +29,3 @@ TEST_F(TChartTest, AFailingCallThrowsTheControlsWordsAndReleasesEveryWrapper) {
                             "chart.axes release"));
     m_component.RecordReleases(false);
 }
-
-} // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(AutomationDate, TimeOfDayRunsForwardBeforeTheEpoch) {
     EXPECT_EQ(AutomationDateToLinearDays(-1.25), -0.75);
     EXPECT_EQ(AutomationDateToLinearDays(-2.5), -1.5);
@@ -12,5 +10,3 @@ TEST(AutomationDate, TimeOfDayRunsForwardBeforeTheEpoch) {
     EXPECT_EQ(AutomationDateToUnixSeconds(25569.0), 0.0);
     EXPECT_EQ(AutomationDateToUnixSeconds(25569.5), 43200.0);
 }
-
-} // namespace

@@ -1,19 +1,10 @@
 #include "chartcontrol/ChartAutomation.h"
 #include "chart/ChartAxes.h"
 #include "chart/ChartAxis.h"
-#include "chart/ChartAxisTitle.h"
-#include "chart/ChartHeader.h"
-#include "chart/ChartLegend.h"
 #include "chart/ChartSeries.h"
-#include "chart/ChartSeriesPart.h"
-#include "chart/ChartStrings.h"
 #include "chart/TChart.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
-
-namespace {
 
 // What the component does of its own behind the wrappers: its refusals, how it finds a
 // series, when it announces a change, how long its objects live.
@@ -30,21 +21,10 @@ protected:
     CTChart m_chart;
 };
 
-TEST_F(ChartAutomation, ObjectsKeepTheDocumentAlive) {
-    const std::weak_ptr<CChartDocument> pWeak = m_pDocument;
-    CChartAxis axis = m_chart.GetAxes().GetBottom();
-    m_chart.DetachControlSite();
-    m_pDocument.reset();
-    ASSERT_FALSE(pWeak.expired());
-    axis.SetDateTimeLabels(TRUE);
-    EXPECT_TRUE(pWeak.lock()->Model().bottom.bDateTime);
-    axis.ReleaseDispatch();
-    EXPECT_TRUE(pWeak.expired());
-}
-
 // Points in bulk come as pairs (an odd count would read past the last x), dates as seconds
-// since 1970 that come back as automation dates, and a series grows on after them.
-TEST_F(ChartAutomation, PointsInBulkNeedWholePairs) {
+// since 1970 that come back as automation dates, and a series grows on after them. An object
+// handed out keeps the document alive.
+TEST_F(ChartAutomation, PointsInBulkNeedWholePairsAndObjectsKeepTheDocumentAlive) {
     m_chart.AddSeries(0);
     using Doubles = std::vector<double>;
     EXPECT_ANY_THROW(m_chart.GetSeries(0).AddXYPairs(
@@ -56,6 +36,13 @@ TEST_F(ChartAutomation, PointsInBulkNeedWholePairs) {
     const SChartSeries& series = Model().series.at(0);
     EXPECT_EQ((Doubles{series.X(0), series.X(1), series.X(2), series.Y(2)}),
               (Doubles{25570 + 250 / 86400000.0, 25570 + 500 / 86400000.0, 25572.5, 9}));
+    const std::weak_ptr<CChartDocument> pWeak = m_pDocument;
+    CChartAxis axis = m_chart.GetAxes().GetBottom();
+    m_chart.DetachControlSite();
+    m_pDocument.reset();
+    ASSERT_FALSE(pWeak.expired());
+    axis.SetDateTimeLabels(TRUE);
+    EXPECT_TRUE(pWeak.lock()->Model().bottom.bDateTime);
+    axis.ReleaseDispatch();
+    EXPECT_TRUE(pWeak.expired());
 }
-
-} // namespace

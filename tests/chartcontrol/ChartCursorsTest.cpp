@@ -2,8 +2,6 @@
 #include "chartcontrol/ChartNotes.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using ChartCursors = DrawnChart;
 using EWhich = CChartCursors::EWhich;
 
@@ -25,9 +23,8 @@ TEST_F(ChartCursors, TheBoxReadsTheSpanAndTheRateBetweenTwoPoints) {
     cursors.Place(EWhich::A, 0, key(1));
     cursors.Place(EWhich::B, 0, key(0));
     m_view.CursorsChanged();
-    const SMeasures measures = m_view.Measures();
-    EXPECT_TRUE(measures.bBetweenCursors);
-    EXPECT_EQ(measures.series.at(0).stats.nCount, 2);
+    EXPECT_TRUE(m_view.Measures().bBetweenCursors);
+    EXPECT_EQ(m_view.Measures().series.at(0).stats.nCount, 2);
     EXPECT_EQ(DescribeDuration(-1.5), QStringLiteral("-00:00:01.500"));
 }
 
@@ -101,5 +98,3 @@ TEST_F(ChartCursors, ALinearSeriesLessItsLineIsFlatAndAGapBreaksTheLine) {
     EXPECT_EQ(m_view.graph(0)->data()->size(), 41);
     EXPECT_TRUE(std::isnan((m_view.graph(0)->data()->constBegin() + 20)->value));
 }
-
-} // namespace

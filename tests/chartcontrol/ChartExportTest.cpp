@@ -1,5 +1,4 @@
 #include "chartcontrol/ChartExport.h"
-#include "chartcontrol/ChartJson.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
 #include <QFile>
@@ -7,33 +6,18 @@
 
 #include <cerrno>
 
-namespace {
-
 class ChartExport : public DrawnChart {
 protected:
     void SetUp() override {
         AddSeries("north", {{1, 1}, {2, 3}, {3, 2}}, true);
         Draw();
     }
-    QByteArray Read(const char* pszName) const {
-        QFile file(m_folder.filePath(QString::fromUtf8(pszName)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     // A CSV holds the owner's table: here one the test makes up.
-    SStatus Export(const char* pszName, QSize size = {}, int nScale = 1, QString strKind = {}) {
-        SExportOptions options{size, nScale, std::move(strKind),
-                               [](const OutputSink& sink) { sink(TABLE); }};
-        return ExportChart(m_view, Model(), m_folder.filePath(QString::fromUtf8(pszName)), options);
+    SStatus Export(const char* pszName, QSize size = {}) {
+        return ExportChart(m_view, Model(), m_folder.filePath(QString::fromUtf8(pszName)),
+                           {size, 1, {}, [](const OutputSink& sink) { sink(TABLE); }});
     }
     static constexpr const char* TABLE = "series,x,y\r\nnorth,1,1\r\n";
-    std::string Json() {
-        std::string strJson;
-        WriteChartJson(Model(), [&](std::string_view piece) {
-            strJson += piece;
-            return true;
-        });
-        return strJson;
-    }
 
     QTemporaryDir m_folder;
 };
@@ -46,9 +30,11 @@ TEST_F(ChartExport, TheExtensionChoosesTheKindAndVectorFilesHoldNoPicture) {
            {"%PDF", "/FontFile", "/MediaBox [0 0 300.000000 200.000000]"},
            "/Subtype /Image"},
           {"c.CSV", {TABLE}, {}},
-          {"c.Json", {Json().c_str()}, {}}}) {
+          {"c.Json", {ChartJson(Model()).c_str()}, {}}}) {
         ASSERT_TRUE(Export(pszName, QSize(300, 200)).Ok()) << pszName;
-        const QByteArray content = Read(pszName);
+        QFile file(m_folder.filePath(QString::fromUtf8(pszName)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << pszName;
+        const QByteArray content = file.readAll();
         for (const QByteArray& part : has)
             EXPECT_TRUE(content.contains(part)) << pszName << ": " << part.toStdString();
         EXPECT_TRUE(picture.isEmpty() || !content.contains(picture)) << pszName;
@@ -68,5 +54,3 @@ TEST_F(ChartExport, WhatCannotBeWrittenLeavesNoFileAndSaysWhy) {
         EXPECT_FALSE(QFile::exists(m_folder.filePath(QString::fromUtf8(pszName)))) << pszName;
     }
 }
-
-} // namespace

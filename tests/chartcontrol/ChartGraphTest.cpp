@@ -2,8 +2,6 @@
 #include "chartcontrol/ChartStyle.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using ChartGraph = DrawnChart;
 
 TEST_F(ChartGraph, LinesAreOneLogicalPixelWideAtEveryPixelRatio) {
@@ -24,8 +22,7 @@ TEST_F(ChartGraph, LinesAreOneLogicalPixelWideAtEveryPixelRatio) {
 }
 
 TEST_F(ChartGraph, DataAtTheEndsOfTheAxisIsDrawnOnTheFrame) {
-    Model().left.bAutomaticMinimum = false;
-    Model().left.bAutomaticMaximum = false;
+    Model().left.bAutomaticMinimum = Model().left.bAutomaticMaximum = false;
     Model().left.dMaximum = 10.0;
     AddSeries("top", {{0, 10}, {10, 10}});
     AddSeries("bottom", {{0, 0}, {10, 0}});
@@ -39,10 +36,6 @@ TEST_F(ChartGraph, DataAtTheEndsOfTheAxisIsDrawnOnTheFrame) {
     }
 }
 
-} // namespace
-
-namespace {
-
 using ChartGraphOfMillions = DrawnChart;
 
 // A million points, one of them a spike: drawn a pixel column at a time, the spike's column
@@ -55,14 +48,11 @@ TEST_F(ChartGraphOfMillions, KeepsASpikeAndCountsEachPointOutOfViewAmongAMillion
     for (int i = 0; i < POINTS; ++i)
         pPairs.get()[2 * i] = i;
     pPairs.get()[2 * SPIKE + 1] = 100.0;
-    SChartSeries series;
-    series.pPairs = std::make_shared<CPointPairs>(pPairs, POINTS, false);
-    Model().series.push_back(series);
+    Model().series.emplace_back().pPairs = std::make_shared<CPointPairs>(pPairs, POINTS, false);
     Draw();
-    const QImage image = m_view.ToImage(QSize(555, 449), 1);
-    const int nColumn = qRound(m_view.xAxis->coordToPixel(SPIKE));
-    const int nTop = qRound(m_view.yAxis->coordToPixel(100.0));
-    EXPECT_GT(CountPixelsNear(image, PaletteColour(0), QRect(nColumn - 1, nTop, 3, 20)), 10);
+    const QRect spike(qRound(m_view.xAxis->coordToPixel(SPIKE)) - 1,
+                      qRound(m_view.yAxis->coordToPixel(100.0)), 3, 20);
+    EXPECT_GT(CountPixelsNear(m_view.ToImage(QSize(555, 449), 1), PaletteColour(0), spike), 10);
     // Zoomed in, the points outside the view are counted a block at a time, each all the same.
     m_view.xAxis->setRange(250000.5, 750000.5);
     m_view.yAxis->setRange(0.5, 150);
@@ -70,5 +60,3 @@ TEST_F(ChartGraphOfMillions, KeepsASpikeAndCountsEachPointOutOfViewAmongAMillion
               "250001 left, 249999 right, 499999 below the view");
     EXPECT_EQ(&m_view.graph(0)->data()->constBegin()->key, pPairs.get());
 }
-
-} // namespace

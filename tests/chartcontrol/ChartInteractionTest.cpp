@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QToolTip>
 
-namespace {
-
 // The dated chart laid out, and the user's mouse and keys sent to it.
 class ChartInteraction : public DrawnChart {
 protected:
@@ -25,10 +23,9 @@ protected:
         QApplication::sendEvent(&m_view, &event);
     }
     void Press(const QKeySequence& keys) {
-        for (QAction* pAction : m_view.actions()) {
+        for (QAction* pAction : m_view.actions())
             if (pAction->shortcut() == keys)
                 pAction->trigger();
-        }
     }
     void Zoom() {
         m_view.xAxis->setRange(m_x.lower + 1, m_x.upper - 1);
@@ -40,7 +37,9 @@ protected:
     QPoint m_centre;
 };
 
-TEST_F(ChartInteraction, ALeftDoubleClickOrHomeReturnsBothAxesToTheModelsView) {
+// Ctrl+S and Ctrl+C ask the owner to save and to copy.
+TEST_F(ChartInteraction,
+       ALeftDoubleClickOrHomeReturnsBothAxesToTheModelsViewCtrlSSavesCtrlCCopies) {
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         Zoom();
         Mouse(QEvent::MouseButtonDblClick, button, m_centre);
@@ -49,6 +48,12 @@ TEST_F(ChartInteraction, ALeftDoubleClickOrHomeReturnsBothAxesToTheModelsView) {
     Zoom();
     Press(Qt::Key_Home);
     EXPECT_FALSE(Zoomed());
+    QString strAsked;
+    QObject::connect(&m_view, &CChartView::SaveRequested, [&strAsked] { strAsked += 'S'; });
+    QObject::connect(&m_view, &CChartView::CopyRequested, [&strAsked] { strAsked += 'C'; });
+    Press(QKeySequence::Save);
+    Press(QKeySequence::Copy);
+    EXPECT_EQ(strAsked, QStringLiteral("SC"));
 }
 
 TEST_F(ChartInteraction, AOrAClickOnTheCountOutsideShowsAllDataWithAMarginOfFourPercent) {
@@ -78,18 +83,16 @@ TEST_F(ChartInteraction, DraggingWithTheRightOrMiddleButtonMovesTheDataAlong) {
 }
 
 TEST_F(ChartInteraction, ACursorWithNoPointInViewIsNotPlacedAndTheCornerSaysWhy) {
+    // Panned away from the data, then without any.
+    m_view.xAxis->setRange(m_x.upper + 10, m_x.upper + 20);
+    m_view.replot();
     for (const bool bEmpty : {false, true}) {
-        if (bEmpty) {
-            Model().series.clear();
-            Draw();
-        } else {
-            m_view.xAxis->setRange(m_x.upper + 10, m_x.upper + 20);
-            m_view.replot();
-        }
         Mouse(QEvent::MouseButtonPress, Qt::LeftButton, m_centre);
         Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, m_centre);
         EXPECT_FALSE(m_view.Cursors().IsSet(CChartCursors::EWhich::A)) << bEmpty;
         EXPECT_EQ(m_view.Notes().CornerText(), QStringLiteral("No point in view for cursor A"));
+        Model().series.clear();
+        Draw();
     }
 }
 
@@ -102,14 +105,3 @@ TEST_F(ChartInteraction, HoveringAPointReadsItOut) {
                  qRound(m_view.yAxis->coordToPixel(second.value)) - 1));
     EXPECT_EQ(QToolTip::text(), QStringLiteral("north\nx: 2 Jan 2026 12:00:00\ny: 10.84147098"));
 }
-
-TEST_F(ChartInteraction, CtrlSAndCtrlCAskTheOwnerToSaveAndToCopy) {
-    QString strAsked;
-    QObject::connect(&m_view, &CChartView::SaveRequested, [&strAsked] { strAsked += 'S'; });
-    QObject::connect(&m_view, &CChartView::CopyRequested, [&strAsked] { strAsked += 'C'; });
-    Press(QKeySequence::Save);
-    Press(QKeySequence::Copy);
-    EXPECT_EQ(strAsked, QStringLiteral("SC"));
-}
-
-} // namespace

@@ -1,29 +1,11 @@
 #include "chartcontrol/ChartJson.h"
+#include "tests/chartcontrol/DrawnChart.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <string>
-#include <string_view>
-
-namespace {
-
-// The JSON as the sink gets it, its pieces joined; how many there were.
-std::string ChartToJson(const SChartModel& model, int* pPieces = nullptr) {
-    std::string strJson;
-    int nPieces = 0;
-    WriteChartJson(model, [&](std::string_view piece) {
-        strJson += piece;
-        return ++nPieces > 0;
-    });
-    if (pPieces)
-        *pPieces = nPieces;
-    return strJson;
-}
 
 TEST(ChartJson, HasExactlyTheAgreedShape) {
     SChartModel model;
@@ -38,7 +20,7 @@ TEST(ChartJson, HasExactlyTheAgreedShape) {
     model.left.nLabelSeparation = 20;
     model.series.push_back({"north", true, {45293.5, 45294.5}, {0.1, -3e-7}, {}, {}, {}});
     model.series.push_back({"", false, {NAN, -INFINITY}, {INFINITY, 1e308}, {}, {}, {}});
-    EXPECT_EQ(ChartToJson(model),
+    EXPECT_EQ(ChartJson(model),
               "{\"width\":555,\"height\":449,\"view3D\":false,\"header\":[\"Run \\\"7\\\"\\n\"],"
               "\"legend\":{\"visible\":true},\"axes\":{\"bottom\":{\"title\":\"Date\","
               "\"dateTime\":true,\"automaticMinimum\":true,\"automaticMaximum\":true,"
@@ -55,7 +37,7 @@ TEST(ChartJson, TextsWithControlCharactersQuotesAndBackslashesComeBackWhole) {
     SChartModel model;
     model.header = {strText};
     model.series.push_back({strText, false, {}, {}, {}, {}, {}});
-    const std::string strJson = ChartToJson(model);
+    const std::string strJson = ChartJson(model);
     // JSON allows no control character unescaped, though the toolkit's reader takes them.
     EXPECT_TRUE(std::none_of(strJson.begin(), strJson.end() - 1, [](unsigned char c) {
         return c < 0x20;
@@ -78,12 +60,10 @@ TEST(ChartJson, ALongSeriesGoesOutInPieces) {
         strPoints += (i ? ",[" : "[") + std::to_string(i) + "," + std::to_string(-i) + "]";
     }
     int nPieces = 0;
-    const std::string strJson = ChartToJson(model, &nPieces);
+    const std::string strJson = ChartJson(model, &nPieces);
     EXPECT_GT(nPieces, 3);
     EXPECT_NE(strJson.find("\"points\":[" + strPoints + "]}]}\n"), std::string::npos);
     int nCalls = 0;
     EXPECT_FALSE(WriteChartJson(model, [&](std::string_view) { return ++nCalls > 1; }));
     EXPECT_EQ(nCalls, 1);
 }
-
-} // namespace

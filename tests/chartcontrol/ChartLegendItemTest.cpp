@@ -1,8 +1,6 @@
 #include "chartcontrol/ChartLegendItem.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using ChartLegendItem = DrawnChart;
 
 TEST_F(ChartLegendItem, TheLegendTakesASecondRowBeforeItCutsEntries) {
@@ -37,5 +35,3 @@ TEST_F(ChartLegendItem, TheLegendTakesASecondRowBeforeItCutsEntries) {
                   bCut ? QString::fromUtf8(pszTitle) : QString());
     }
 }
-
-} // namespace

@@ -2,8 +2,6 @@
 #include "chartcontrol/ChartStyle.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using ChartNotes = DrawnChart;
 
 TEST_F(ChartNotes, CountsTheDrawnPointsOutsideTheViewOnEachSide) {
@@ -31,10 +29,9 @@ TEST_F(ChartNotes, AnEmptyChartSaysWhyInItsMiddle) {
     m_view.SetEmptyText(QStringLiteral("No points: cannot open 'x.dat'"));
     const auto noteInTheMiddle = [this] {
         Draw();
-        const QImage image = m_view.ToImage(QSize(555, 449), 1);
-        const QPoint centre = m_view.axisRect()->rect().center();
-        return CountPixelsNear(image, CHART_NOTE_COLOUR,
-                               QRect(centre - QPoint(100, 10), QSize(200, 20)));
+        return CountPixelsNear(
+            m_view.ToImage(QSize(555, 449), 1), CHART_NOTE_COLOUR,
+            QRect(m_view.axisRect()->rect().center() - QPoint(100, 10), QSize(200, 20)));
     };
     EXPECT_GT(noteInTheMiddle(), 20);
     // A reason longer than the plot is wide is cut to it, and shows whole on hover.
@@ -51,5 +48,3 @@ TEST_F(ChartNotes, AnEmptyChartSaysWhyInItsMiddle) {
     AddSeries("s", {{0, 0}, {1, 1}});
     EXPECT_EQ(noteInTheMiddle(), 0);
 }
-
-} // namespace

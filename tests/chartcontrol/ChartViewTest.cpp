@@ -1,7 +1,5 @@
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using ChartView = DrawnChart;
 
 TEST_F(ChartView, ASeriesTakesTheColourAPointAsksForAndANumberForAName) {
@@ -55,15 +53,14 @@ TEST_F(ChartView, AFreshFillKeepsTheUsersZoomWhileTheDataHoldIt) {
     }
 }
 
-TEST_F(ChartView, APointWithoutAPlaceOnTheXAxisIsNotDrawn) {
+// An infinite maximum gives way to the fallback or to the data.
+TEST_F(ChartView, APointWithoutAPlaceOnTheXAxisIsNotDrawnAndAnInfiniteMaximumGivesWay) {
     AddSeries("s", {{1, 1}, {INFINITY, 5}, {-INFINITY, 6}, {NAN, 7}, {2, 3}});
     Draw();
     EXPECT_EQ(m_view.graph(0)->dataCount(), 2);
     EXPECT_EQ(m_view.xAxis->range(), QCPRange(1, 2));
     EXPECT_EQ(m_view.yAxis->range(), QCPRange(1, 3));
-}
-
-TEST_F(ChartView, AnInfiniteMaximumGivesWayToTheFallbackOrToTheData) {
+    Model().series.clear();
     AddSeries("s", {{1, 1}, {2, INFINITY}, {3, 4}});
     Model().left.bAutomaticMinimum = Model().left.bAutomaticMaximum = false;
     Model().left.dMaximum = INFINITY;
@@ -74,10 +71,6 @@ TEST_F(ChartView, AnInfiniteMaximumGivesWayToTheFallbackOrToTheData) {
         EXPECT_EQ(m_view.yAxis->range(), expected) << dFallback;
     }
 }
-
-} // namespace
-
-namespace {
 
 // January 2026 from MJD 61041.5: the axis and the read-outs in MJD, and back in dates.
 TEST_F(ChartView, TheMjdAxisLabelsTicksAndReadOutsWithModifiedJulianDates) {
@@ -94,5 +87,3 @@ TEST_F(ChartView, TheMjdAxisLabelsTicksAndReadOutsWithModifiedJulianDates) {
     m_view.SetMjdAxis(false);
     EXPECT_EQ(m_view.DescribeX(dKey), QStringLiteral("1 Jan 2026 12:00:00"));
 }
-
-} // namespace

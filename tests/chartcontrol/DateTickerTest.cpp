@@ -1,8 +1,6 @@
 #include "chartcontrol/DateTicker.h"
 #include "tests/chartcontrol/DrawnChart.h"
 
-namespace {
-
 using DateTicker = DrawnChart;
 
 constexpr double DAY = 86400.0;
@@ -38,10 +36,9 @@ TEST_F(DateTicker, LabelsChangeFormatWhereTheFinerStepStopsFitting) {
                   QString::fromUtf8(c.pszLabels))
             << c.dSeconds;
     }
-}
-
-TEST_F(DateTicker, WeeklyTicksGetASubTickADay) {
-    Model().bottom.bDateTime = true;
+    // Weekly ticks get a sub-tick a day; a date's read-out has milliseconds only where its time
+    // has them.
+    Model().series.clear();
     AddSeries("s", {{JAN_1_2026_NOON, 1}, {JAN_1_2026_NOON + 60, 2}});
     Draw();
     QVector<double> ticks, subTicks;
@@ -51,11 +48,6 @@ TEST_F(DateTicker, WeeklyTicksGetASubTickADay) {
     // On Mondays, as the calendar's weeks begin.
     EXPECT_EQ(m_view.xAxis->tickVectorLabels().mid(0, 2).join(" | "),
               QStringLiteral("5 Jan\n2026 | 12 Jan"));
-}
-
-TEST(DescribeDate, MillisecondsOnlyWhereTheTimeHasThem) {
     EXPECT_EQ(DescribeDate(1767268800), QStringLiteral("1 Jan 2026 12:00:00"));
     EXPECT_EQ(DescribeDate(1767268800.25), QStringLiteral("1 Jan 2026 12:00:00.250"));
 }
-
-} // namespace

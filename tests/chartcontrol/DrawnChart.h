@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chartcontrol/ChartJson.h"
 #include "chartcontrol/ChartView.h"
 
 #include <QImage>
@@ -24,10 +25,9 @@ protected:
 
     void AddSeries(const std::string& strTitle, const std::vector<std::pair<double, double>>& xy,
                    bool bMarkers = false) {
-        SChartSeries series{strTitle, bMarkers, {}, {}, {}, {}, {}};
+        SChartSeries& series = Model().series.emplace_back(strTitle, bMarkers);
         for (const auto& [dX, dY] : xy)
             series.Add(dX, dY);
-        Model().series.push_back(series);
     }
 
     // Two series over January 2026 (automation dates from 46023), the bottom axis dated.
@@ -61,11 +61,24 @@ inline int CountPixelsNear(const QImage& image, const QColor& colour, QRect rect
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(); x <= rect.right(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
-                    std::abs(pixel.blue() - colour.blue()) <
-                40)
-                ++nCount;
+            nCount += std::abs(pixel.red() - colour.red()) +
+                          std::abs(pixel.green() - colour.green()) +
+                          std::abs(pixel.blue() - colour.blue()) <
+                      40;
         }
     }
     return nCount;
+}
+
+// The chart's JSON as the sink gets it, its pieces joined; how many there were.
+inline std::string ChartJson(const SChartModel& model, int* pPieces = nullptr) {
+    std::string strJson;
+    int nPieces = 0;
+    WriteChartJson(model, [&](std::string_view piece) {
+        strJson += piece;
+        return ++nPieces > 0;
+    });
+    if (pPieces)
+        *pPieces = nPieces;
+    return strJson;
 }

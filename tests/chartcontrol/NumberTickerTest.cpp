@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(NumberTickLabels, OneAxisHasOneFormat) {
     for (const auto& [ticks, labels] :
          {std::pair<QVector<double>, QStringList>{{0, 5e5, 1e6, 2.5e6},
@@ -14,5 +12,3 @@ TEST(NumberTickLabels, OneAxisHasOneFormat) {
           {{0, 200, 400}, {"0", "200", "400"}}})
         EXPECT_EQ(NumberTickLabels(ticks), labels);
 }
-
-} // namespace

@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-namespace {
-
 TEST(PolylineClip, KeepsOnlyThePartsInside) {
     const double gap = std::nan("");
     const auto text = [](const QVector<QPointF>& points) {
@@ -21,5 +19,3 @@ TEST(PolylineClip, KeepsOnlyThePartsInside) {
          })
         EXPECT_EQ(text(ClipPolyline(points, QRectF(0, 0, 10, 10))), text(clipped));
 }
-
-} // namespace

@@ -6,11 +6,10 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
 constexpr int IDC_CHART = 1000;
 
-// The chart's size (555 × 449) the export and window tests see; here what they cannot.
+// The chart's size (555 × 449) the export and window tests see; here what they cannot. A cut
+// record loads nothing and reads nothing beyond it.
 TEST(SavedState, TheChartStartsAtTheDialogsSavedState) {
     SChartModel model;
     ASSERT_TRUE(
@@ -22,9 +21,6 @@ TEST(SavedState, TheChartStartsAtTheDialogsSavedState) {
         LoadChartStateFromDialogInit(PLOT_DIALOG_INIT, PLOT_DIALOG_INIT_SIZE, 1001, model);
     EXPECT_EQ(missing.cause, ECause::NoChart);
     EXPECT_NE(missing.strMessage.find("1001"), std::string::npos);
-}
-
-TEST(SavedState, ACutRecordLoadsNothingAndReadsNothingBeyondIt) {
     for (std::size_t n = 0; n < PLOT_DIALOG_INIT_SIZE; ++n) {
         // In a buffer of exactly its size, so that the sanitizer build sees any read past it.
         auto pCopy = std::make_unique<std::uint8_t[]>(n + 1);
@@ -34,5 +30,3 @@ TEST(SavedState, ACutRecordLoadsNothingAndReadsNothingBeyondIt) {
         EXPECT_TRUE(model.header.empty()) << n;
     }
 }
-
-} // namespace

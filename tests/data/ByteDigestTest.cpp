@@ -7,9 +7,7 @@
 #include <string>
 #include <utility>
 
-namespace {
-
-CByteDigest DigestOf(const std::string& bytes, std::size_t nFrom, std::size_t nTo) {
+static CByteDigest DigestOf(const std::string& bytes, std::size_t nFrom, std::size_t nTo) {
     CByteDigest digest(static_cast<long long>(nFrom));
     digest.Add(bytes.data() + nFrom, nTo - nFrom);
     return digest;
@@ -39,5 +37,3 @@ TEST(ByteDigest, PartsMakeTheWholeAndAnyChangeChangesIt) {
     std::swap_ranges(bytes.begin() + 800, bytes.begin() + 808, bytes.begin() + 808);
     EXPECT_NE(DigestOf(bytes, 0, bytes.size()).Value(), whole.Value());
 }
-
-} // namespace

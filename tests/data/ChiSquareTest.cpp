@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-namespace {
-
 // Upper critical values from the NIST/SEMATECH e-Handbook of Statistical Methods (1.3.6.7.4),
 // to their digits; the two-degree case in closed form, -2 ln(1 - p); for degrees of freedom
 // that are no whole number, or far out in a tail, values from an independent implementation
@@ -27,5 +25,3 @@ TEST(ChiSquare, QuantilesForWholeAndFractionalDegrees) {
         EXPECT_NEAR(ChiSquareQuantile(c.p, c.dDegrees) / c.dQuantile, 1.0, c.dTolerance)
             << c.dDegrees << " " << c.p;
 }
-
-} // namespace

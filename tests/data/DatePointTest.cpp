@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <limits>
-
-namespace {
 
 TEST(DatePoint, ModifiedJulianDatesAreJulianDatesLessHalfADayAndTwoMillion) {
     const SDateRule mjd{true};
@@ -22,5 +19,3 @@ TEST(DatePoint, ModifiedJulianDatesAreJulianDatesLessHalfADayAndTwoMillion) {
     EXPECT_FALSE(mjd.IsDate(-std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(IsDrawnPoint(1e9, 1.0, mjd)); // no date of the years 100 to 9999
 }
-
-} // namespace

@@ -4,12 +4,10 @@
 
 #include <vector>
 
-namespace {
-
 // For white phase noise the paper's model is exact: each term is a filter c_k over independent
 // samples. Two terms l apart then have the covariance rho_l = sum_k c_k c_(k+l), and the mean
 // of M terms edf = (M rho_0)^2 / (sum over all pairs of terms of rho^2).
-double WhitePhaseEdf(const std::vector<double>& filter, long long M) {
+static double WhitePhaseEdf(const std::vector<double>& filter, long long M) {
     const auto L = static_cast<long long>(filter.size());
     double dPairs = 0.0, dRho0 = 0.0;
     for (long long l = 0; l < L && l < M; ++l) {
@@ -62,22 +60,19 @@ TEST(DegreesOfFreedom, TablesContinueTheSums) {
                  {EVariance::Hadamard, 25, 3, 0.055}};
     for (const auto& c : cases) {
         for (int nAlpha = 2; nAlpha >= -2; --nAlpha) {
-            for (long long r : {4, 40}) {
-                const long long m = c.nLastSummed;
-                const double dBefore = EquivalentDegreesOfFreedom(c.variance, nAlpha, m, r * m) /
-                                       static_cast<double>(r * m);
-                const double dAfter =
-                    EquivalentDegreesOfFreedom(c.variance, nAlpha, m + 1, r * (m + 1)) /
-                    static_cast<double>(r * (m + 1));
-                EXPECT_NEAR(dAfter / dBefore, 1.0, c.dTolerance) << nAlpha << " " << r;
-            }
-            const long long m = 200, M = (c.d + 1) * m;
-            EXPECT_NEAR(EquivalentDegreesOfFreedom(c.variance, nAlpha, m, M + 1) /
-                            EquivalentDegreesOfFreedom(c.variance, nAlpha, m, M - 1),
+            // The edf per term at a tau of m samples over M terms.
+            const auto perTerm = [&](long long m, long long M) {
+                return EquivalentDegreesOfFreedom(c.variance, nAlpha, m, M) /
+                       static_cast<double>(M);
+            };
+            const long long m = c.nLastSummed, n = 200, N = (c.d + 1) * n;
+            for (long long r : {4, 40})
+                EXPECT_NEAR(perTerm(m + 1, r * (m + 1)) / perTerm(m, r * m), 1.0, c.dTolerance)
+                    << nAlpha << " " << r;
+            EXPECT_NEAR(EquivalentDegreesOfFreedom(c.variance, nAlpha, n, N + 1) /
+                            EquivalentDegreesOfFreedom(c.variance, nAlpha, n, N - 1),
                         1.0, 0.035)
                 << nAlpha;
         }
     }
 }
-
-} // namespace

@@ -8,11 +8,9 @@
 #include <limits>
 #include <string>
 
-namespace {
-
 // The fields as month/day/year hour:minute:second, the second to all its digits: the arithmetic
 // is fixed to the last bit.
-std::string ToCalendar(double julianDay) {
+static std::string ToCalendar(double julianDay) {
     int month = 0, day = 0, year = 0, hour = 0, minute = 0;
     double second = 0.0;
     JulianToCalendar(julianDay, month, day, year, hour, minute, second);
@@ -22,6 +20,8 @@ std::string ToCalendar(double julianDay) {
     return szText;
 }
 
+// Values outside the 32-bit domain give no date; the last values inside it still run the
+// arithmetic.
 TEST(JulianDay, JulianToCalendarGivesTheExactFields) {
     const struct {
         double julianDay;
@@ -39,6 +39,12 @@ TEST(JulianDay, JulianToCalendarGivesTheExactFields) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ToCalendar(c.julianDay), c.pszExpected) << std::setprecision(17) << c.julianDay;
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double julianDay : {std::nan(""), inf, -inf, 1e300, -1e300, 538592030.5, 4e9, -535149793.0,
+                             -3e9, std::numeric_limits<double>::max()})
+        EXPECT_EQ(ToCalendar(julianDay), "0/0/0 0:0:0") << julianDay;
+    EXPECT_NE(ToCalendar(538592030.4), "0/0/0 0:0:0");
+    EXPECT_NE(ToCalendar(-535149792.9), "0/0/0 0:0:0");
 }
 
 TEST(JulianDay, CalendarToJulianGivesTheExactDayAndTheWayBack) {
@@ -63,16 +69,3 @@ TEST(JulianDay, CalendarToJulianGivesTheExactDayAndTheWayBack) {
         EXPECT_EQ(ToCalendar(julianDay), c.pszBack);
     }
 }
-
-TEST(JulianDay, ValuesOutsideThe32BitDomainGiveNoDate) {
-    const double inf = std::numeric_limits<double>::infinity();
-    for (double julianDay : {std::nan(""), inf, -inf, 1e300, -1e300, 538592030.5, 4e9, -535149793.0,
-                             -3e9, std::numeric_limits<double>::max()})
-        EXPECT_EQ(ToCalendar(julianDay), "0/0/0 0:0:0") << julianDay;
-
-    // The last values inside the domain still run the arithmetic.
-    EXPECT_NE(ToCalendar(538592030.4), "0/0/0 0:0:0");
-    EXPECT_NE(ToCalendar(-535149792.9), "0/0/0 0:0:0");
-}
-
-} // namespace

@@ -3,21 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cmath>
 #include <fstream>
 #include <iomanip>
 #include <random>
-#include <sstream>
-#include <string>
 #include <vector>
 
-namespace {
-
 using std::string;
+using namespace std::string_literals;
 
 // The store as its readers see it: each graph that holds anything with its subtitle, set count
 // and largest y, then each set's legend and counted points.
-string Seen(const CPlotData& data) {
+static string Seen(const CPlotData& data) {
     std::ostringstream out;
     out << std::setprecision(17);
     for (int g = 0; g < MAX_GRAPHS; ++g) {
@@ -116,9 +112,8 @@ TEST(PlotDataReader, StoreLimits) {
     string text = "@S0\n";
     for (int i = 0; i < 1001; ++i)
         text += std::to_string(i) + " " + std::to_string(i) + "\n";
-    text += "&\n";
-    text += "@WITH G10\n@subtitle \"lost\"\n@S0\n5 999999\n&\n";
-    text += "@WITH G1\n@S5\n@legend string \"lost\"\n5 999999\n&\n";
+    text += "&\n@WITH G10\n@subtitle \"lost\"\n@S0\n5 999999\n&\n"
+            "@WITH G1\n@S5\n@legend string \"lost\"\n5 999999\n&\n";
     auto pData = ReadNew(text);
     EXPECT_EQ(pData->GetPointCount(0, 0), 1000);
     EXPECT_EQ(pData->GetX(0, 0, 999), 999.0);
@@ -148,19 +143,6 @@ TEST(PlotDataReader, HostileIntegersSelectNothingInside) {
     }
 }
 
-// The store and the report's counts.
-string Observed(const CPlotData& data) {
-    const CReadReport& report = data.GetReadReport();
-    return Seen(data) + std::to_string(report.nLines) + "," +
-           std::to_string(report.unterminated.nCount) + "," +
-           std::to_string(report.IssueCount(0, ELineIssue::NoTwoNumbers)) + "," +
-           std::to_string(report.pointsBeyondSet.nCount) + "," +
-           std::to_string(report.strayPoints.nCount) + "," + std::to_string(report.nRecounts) +
-           "," + std::to_string(report.pointsBeforeFirstSet.nCount) + "," +
-           std::to_string(data.GetLine(0, 1, 0)) + "," + std::to_string(report.digest.End()) + "," +
-           std::to_string(report.digest.Value());
-}
-
 // A store of room for 5 points a set keeps the rules a store of 1000 keeps, on input scaled
 // down by 200: the same sets, counts, drops and running count.
 TEST(PlotDataReader, ASmallerCapacityKeepsTheSameRules) {
@@ -170,17 +152,14 @@ TEST(PlotDataReader, ASmallerCapacityKeepsTheSameRules) {
         string strText;
         int nPoint = 0;
         for (char c : strTemplate) {
-            if (c != 'p') {
+            if (c != 'p')
                 strText += c;
-                continue;
-            }
-            for (int k = 0; k < nLines; ++k, ++nPoint)
+            for (int k = 0; c == 'p' && k < nLines; ++k, ++nPoint)
                 strText += std::to_string(nPoint) + " " + std::to_string(nPoint % 7) + "\n";
         }
         return strText;
     };
-    auto pSmall = std::make_unique<CPlotData>(5);
-    ReadText(*pSmall, expand(1));
+    auto pSmall = ReadNew(expand(1), 5);
     auto pLarge = ReadNew(expand(200));
     for (int s = 0; s < MAX_SETS; ++s) {
         EXPECT_EQ(pLarge->GetPointCount(0, s), 200 * pSmall->GetPointCount(0, s)) << s;
@@ -191,9 +170,7 @@ TEST(PlotDataReader, ASmallerCapacityKeepsTheSameRules) {
     EXPECT_EQ(pLarge->GetReadReport().pointsBeyondSet.nCount,
               200 * pSmall->GetReadReport().pointsBeyondSet.nCount);
     // A set whose one counted line went into the set before it holds 0.0 there.
-    auto pCarried = std::make_unique<CPlotData>(5);
-    ReadText(*pCarried, "@S0\n1 1\n@S1\n&\n");
-    EXPECT_EQ(pCarried->GetX(0, 1, 0), 0.0);
+    EXPECT_EQ(ReadNew("@S0\n1 1\n@S1\n&\n", 5)->GetX(0, 1, 0), 0.0);
 }
 
 // A file that grows by appending, read on from where the last read stopped at each line end,
@@ -204,9 +181,7 @@ TEST(PlotDataReader, AGrowingFileReadOnGivesTheWholeRead) {
                            "3 3\n4 4\n5 5\n6 6\n&\n7 7\n&\n";
     const string strPath = testing::TempDir() + "growing.dat";
     for (const int nMaxPoints : {MAX_POINTS, 3}) {
-        auto pWhole = std::make_unique<CPlotData>(nMaxPoints);
-        std::ofstream(strPath, std::ios::binary) << strText;
-        pWhole->ReadFromFile(strPath);
+        const auto pWhole = ReadNew(strText, nMaxPoints);
         for (std::size_t nCut = strText.find('\n'); nCut != string::npos;
              nCut = strText.find('\n', nCut + 1)) {
             auto pGrown = std::make_unique<CPlotData>(nMaxPoints);
@@ -218,44 +193,23 @@ TEST(PlotDataReader, AGrowingFileReadOnGivesTheWholeRead) {
                                                           &std::fclose);
             std::fseek(pStream.get(), static_cast<long>(nCut + 1), SEEK_SET);
             pCopy->ContinueFromStream(pStream.get());
-            EXPECT_EQ(Observed(*pCopy), Observed(*pWhole)) << nMaxPoints << " " << nCut;
+            EXPECT_EQ(Everything(*pCopy), Everything(*pWhole)) << nMaxPoints << " " << nCut;
         }
     }
 }
 
 // Random text of every kind of line, CR LF or LF, with or without a last line feed.
-string RandomText(std::mt19937& random) {
-    static const char* const LINES[] = {"2460310.5 N.25",
-                                        "N 7",
-                                        "-N.5 -3",
-                                        "N 2 extra",
-                                        "4,N",
-                                        "1 nan",
-                                        "2 1e400",
-                                        "",
-                                        " \t",
-                                        "abc",
-                                        "N",
-                                        "&",
-                                        "&x",
-                                        "@SN",
-                                        "@S",
-                                        "@WITH GN",
-                                        "@WITH G",
-                                        "@legend string \"sN\"",
-                                        "@subtitle \"tN",
-                                        "@ note",
-                                        "--HOLD--",
-                                        "--HOLD--x",
-                                        "-",
-                                        "@",
-                                        "1 2\0 3",
-                                        "\0"};
+static string RandomText(std::mt19937& random) {
+    std::istringstream allKinds(
+        "2460310.5 N.25|N 7|-N.5 -3|N 2 extra|4,N|1 nan|2 1e400|| \t|abc|N|&|&x|"
+        "@SN|@S|@WITH GN|@WITH G|@legend string \"sN\"|@subtitle \"tN|@ note|"
+        "--HOLD--|--HOLD--x|-|@|1 2\0 3|\0"s);
+    std::vector<string> kinds;
+    for (string strKind; std::getline(allKinds, strKind, '|');)
+        kinds.push_back(strKind);
     string text;
     for (int nLines = 1 + random() % 60; nLines > 0; --nLines) {
-        string line = LINES[random() % std::size(LINES)];
-        if (line.size() == 3 && line[1] == '\0')
-            line.assign("1 2\0 3", 5);
+        string line = kinds[random() % kinds.size()];
         if (const auto n = line.find('N'); n != string::npos)
             line.replace(n, 1, std::to_string(static_cast<int>(random() % 13) - 1));
         if (random() % 20 == 0)
@@ -295,5 +249,3 @@ TEST(PlotDataReader, AReadInPartsGivesTheOnePassRead) {
         }
     }
 }
-
-} // namespace

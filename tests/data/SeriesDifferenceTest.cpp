@@ -5,23 +5,19 @@
 #include <cmath>
 #include <random>
 
-namespace {
-
-CGraphSeries Series(const char* pszTitle, std::vector<double> x, std::vector<double> y) {
+static CGraphSeries Series(const char* pszTitle, std::vector<double> x, std::vector<double> y) {
     std::vector<long long> lines(x.size(), 0);
     return CGraphSeries(pszTitle, std::move(x), std::move(y), std::move(lines));
 }
 
-TEST(SeriesDifference, EpochsWithinOnePercentOfTheStepArePartners) {
+// Epochs within one percent of the step are partners.
+TEST(SeriesDifference, TakesAsEpochsAndSaysWhatHadNoPartner) {
     const double dStep = 1.0 / 96; // 15 minutes in days
     const std::vector<double> a = {0, dStep, 2 * dStep, 3 * dStep, 4 * dStep};
     // Jittered by half a percent, two percent off, missing, on time.
     const std::vector<double> b = {0.005 * dStep, dStep + 0.02 * dStep, 3 * dStep, 4 * dStep};
     EXPECT_DOUBLE_EQ(EpochTolerance(a, b), 0.01 * dStep);
     EXPECT_EQ(MatchEpochs(a, b, EpochTolerance(a, b)), (std::vector<int>{0, -1, -1, 2, 3}));
-}
-
-TEST(SeriesDifference, TakesAsEpochsAndSaysWhatHadNoPartner) {
     const SDifference difference = Difference(
         Series("rx1", {2460676.5, 2460676.6, 2460676.7, 2460676.8}, {5, 7, NAN, 1}),
         Series("rx2", {2460676.5000001, 2460676.7, 2460676.8, 2460676.9}, {2, 3, 4, 6}), {});
@@ -38,8 +34,7 @@ TEST(SeriesDifference, TakesAsEpochsAndSaysWhatHadNoPartner) {
 
 TEST(SeriesDifference, ThreeDifferencesCloseToZeroAtEveryCommonEpoch) {
     std::mt19937_64 random(27);
-    std::normal_distribution<double> jitter(0.0, 1e-5);
-    std::normal_distribution<double> phase(0.0, 1e3);
+    std::normal_distribution<double> jitter(0.0, 1e-5), phase(0.0, 1e3);
     std::vector<double> x[3], y[3];
     for (int s = 0; s < 3; ++s) {
         for (int i = 0; i < 2000; ++i) {
@@ -49,13 +44,13 @@ TEST(SeriesDifference, ThreeDifferencesCloseToZeroAtEveryCommonEpoch) {
             y[s].push_back(1e6 + phase(random));
         }
     }
-    const CGraphSeries a = Series("A", x[0], y[0]), b = Series("B", x[1], y[1]),
-                       c = Series("C", x[2], y[2]);
-    const SDateRule mjd{true};
-    const SDifference ab = Difference(a, b, mjd), bc = Difference(b, c, mjd),
-                      ca = Difference(c, a, mjd);
-    const SPlacedPoints pab = PlacedPoints(ab.series, mjd), pbc = PlacedPoints(bc.series, mjd),
-                        pca = PlacedPoints(ca.series, mjd);
+    // The difference of series s less series t, placed as the chart places it under --mjd.
+    const auto placed = [&](int s, int t) {
+        const SDateRule mjd{true};
+        return PlacedPoints(Difference(Series("", x[s], y[s]), Series("", x[t], y[t]), mjd).series,
+                            mjd);
+    };
+    const SPlacedPoints pab = placed(0, 1), pbc = placed(1, 2), pca = placed(2, 0);
     const double dTolerance = EpochTolerance(pab.x, pbc.x);
     const std::vector<int> toBc = MatchEpochs(pab.x, pbc.x, dTolerance);
     const std::vector<int> toCa = MatchEpochs(pab.x, pca.x, dTolerance);
@@ -70,5 +65,3 @@ TEST(SeriesDifference, ThreeDifferencesCloseToZeroAtEveryCommonEpoch) {
     }
     EXPECT_GT(nCommon, 1800);
 }
-
-} // namespace

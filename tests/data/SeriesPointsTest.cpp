@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
-namespace {
-
-TEST(SeriesPoints, TheXResolutionIsTheFinestStepOfTheTexts) {
+// The x resolution is the finest step of the texts; an end of a range takes points within half
+// the finer of the two steps.
+TEST(SeriesPoints, TheXResolutionAndTheEndsOfARange) {
     const struct {
         std::vector<double> x;
         double dResolution;
@@ -19,12 +18,8 @@ TEST(SeriesPoints, TheXResolutionIsTheFinestStepOfTheTexts) {
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(XResolution(c.x.data(), c.x.size()), c.dResolution) << c.x[0];
-}
-
-TEST(SeriesPoints, AnEndTakesPointsWithinHalfTheFinerOfTheTwoSteps) {
     // 08:00:00 and 01:00:00 as six-decimal Julian Dates stand 0.029 s before and after them.
-    const double dFrom = 2460884.8333333335, dTo = 2460891.5416666665;
-    const SXRange dates{dFrom, dTo, 1.0 / 86400, 1.0 / 86400};
+    const SXRange dates{2460884.8333333335, 2460891.5416666665, 1.0 / 86400, 1.0 / 86400};
     EXPECT_TRUE(InRange(dates, 2460884.833333, 1e-6));
     EXPECT_TRUE(InRange(dates, 2460891.541667, 1e-6));
     EXPECT_FALSE(InRange(dates, 2460884.833332, 1e-6));
@@ -34,5 +29,3 @@ TEST(SeriesPoints, AnEndTakesPointsWithinHalfTheFinerOfTheTwoSteps) {
     EXPECT_TRUE(InRange(plain, 2.46, 1.0));
     EXPECT_TRUE(InRange(SXRange(), -1e300, 1.0));
 }
-
-} // namespace

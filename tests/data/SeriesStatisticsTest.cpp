@@ -108,8 +108,7 @@ TEST(SeriesStatistics, TheParabolaGivesTheFrequencyDrift) {
     }
     const S s = ComputeStatistics(x.data(), y.data(), x.size());
     EXPECT_PRED3(Close, s.dQuadratic, 0.5, 1e-6);
-    const SFrequency frequency = FrequencyOf(s, 1e-9);
-    EXPECT_PRED3(Close, frequency.dDriftPerDay, 1.0 / 86400e9, 1e-6);
+    EXPECT_PRED3(Close, FrequencyOf(s, 1e-9).dDriftPerDay, 1.0 / 86400e9, 1e-6);
     EXPECT_PRED3(Close, FrequencyOf(ComputeStatistics(x.data(), x.data(), 2), 1e-9).dOffset,
                  1e-9 / 86400, 1e-12); // y = x: 1 ns a day
     EXPECT_TRUE(std::isnan(ComputeStatistics(x.data(), y.data(), 2).dQuadratic));

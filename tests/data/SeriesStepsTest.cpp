@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
-
-namespace {
 
 TEST(SeriesSteps, MedianStepAndGapsOfMoreThanFiveTimesIt) {
     const struct {
@@ -29,5 +26,3 @@ TEST(SeriesSteps, MedianStepAndGapsOfMoreThanFiveTimesIt) {
         EXPECT_EQ(GapStarts(x.data(), x.size()), gapStarts);
     }
 }
-
-} // namespace

@@ -5,10 +5,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
 #include <random>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -46,17 +45,12 @@ SSeries Noise(std::size_t nPoints, int nAlpha, std::mt19937_64& random) {
 // from 0 with the mean frequency taken out, tau0 = 1 s.
 SSeries PublishedSet() {
     std::vector<double> y;
-    double dMean = 0.0;
-    for (long long n = 1234567890; y.size() < 1000; n = 16807 * n % 2147483647) {
+    for (long long n = 1234567890; y.size() < 1000; n = 16807 * n % 2147483647)
         y.push_back(static_cast<double>(n) / 2147483647.0);
-        dMean += y.back() / 1000.0;
-    }
-    SSeries series{{0.0}, {0.0}};
-    for (double dFrequency : y) {
-        series.x.push_back(series.x.back() + 1.0);
-        series.phase.push_back(series.phase.back() + dFrequency - dMean);
-    }
-    return series;
+    const double dMean = std::accumulate(y.begin(), y.end(), 0.0) / 1000.0;
+    for (double& dFrequency : y)
+        dFrequency -= dMean;
+    return FromFrequency(y, 1.0);
 }
 
 SStabilityResult Compute(const SSeries& series, SStabilityOptions options) {
@@ -64,17 +58,21 @@ SStabilityResult Compute(const SSeries& series, SStabilityOptions options) {
 }
 
 const SStabilityPoint& At(const SStabilityResult& result, long long m) {
-    for (const SStabilityPoint& point : result.points) {
+    for (const SStabilityPoint& point : result.points)
         if (point.nFactor == m)
             return point;
-    }
     throw std::out_of_range("no tau for m = " + std::to_string(m));
 }
 
-std::string Digits(double dValue) {
-    char szText[32];
-    std::snprintf(szText, sizeof szText, "%.7g", dValue);
-    return szText;
+// The values to 7 digits.
+std::string Digits(std::initializer_list<double> values) {
+    std::string strDigits;
+    for (double dValue : values) {
+        char szText[32];
+        std::snprintf(szText, sizeof szText, " %.7g", dValue);
+        strDigits += szText;
+    }
+    return strDigits;
 }
 
 // The deviations the paper lists to their 7 digits, for its 9-point frequency set too. Scaled
@@ -98,12 +96,10 @@ TEST(Stability, GivesThePublishedValuesToTheirDigits) {
         const SStabilityResult result = Compute(c.series, {.spacing = ETauSpacing::Decade});
         const SStabilityPoint& point = At(result, c.m);
         EXPECT_EQ(point.dTau, static_cast<double>(c.m));
-        EXPECT_EQ(Digits(point.dAdev / c.dScale), Digits(c.dAdev)) << c.m;
-        EXPECT_EQ(Digits(point.dMdev / c.dScale), Digits(c.dMdev)) << c.m;
-        EXPECT_EQ(Digits(point.dTdev / c.dScale), Digits(c.dTdev)) << c.m;
-        if (!std::isnan(c.dHdev)) {
-            EXPECT_EQ(Digits(point.dHdev), Digits(c.dHdev)) << c.m;
-        }
+        EXPECT_EQ(Digits({point.dAdev / c.dScale, point.dMdev / c.dScale, point.dTdev / c.dScale,
+                          std::isnan(c.dHdev) ? NAN : point.dHdev}),
+                  Digits({c.dAdev, c.dMdev, c.dTdev, c.dHdev}))
+            << c.m;
         const double dTrue = 1.0 / std::sqrt(12.0 * static_cast<double>(c.m));
         EXPECT_TRUE(c.series.x.size() < 1001 ||
                     (point.dAdevLow < dTrue && dTrue < point.dAdevHigh));
@@ -118,31 +114,21 @@ TEST(Stability, GivesThePublishedBoundsForWhiteFrequencyNoise) {
     const SStabilityResult result =
         Compute(PublishedSet(), {.spacing = ETauSpacing::Octave, .noise = ENoise::WhiteFm});
     const double dToTime = 2.0 / std::sqrt(3.0);
-    const struct {
-        long long m;
-        double SStabilityPoint::*pLow;
-        double SStabilityPoint::*pHigh;
-        double dLow, dHigh;
-    } cases[] = {
-        {1, &SStabilityPoint::dAdevLow, &SStabilityPoint::dAdevHigh, 0.28515, 0.29987},
-        {8, &SStabilityPoint::dAdevLow, &SStabilityPoint::dAdevHigh, 0.10038, 0.11198},
-        {128, &SStabilityPoint::dAdevLow, &SStabilityPoint::dAdevHigh, 0.023045, 0.037027},
-        {2, &SStabilityPoint::dMdevLow, &SStabilityPoint::dMdevHigh, 0.15336, 0.16355},
-        {2, &SStabilityPoint::dTdevLow, &SStabilityPoint::dTdevHigh, 0.15336 * dToTime,
-         0.16355 * dToTime},
-    };
-    for (const auto& c : cases) {
-        const SStabilityPoint& point = At(result, c.m);
-        EXPECT_EQ(point.alphaSource, EAlphaSource::Fixed);
-        EXPECT_NEAR(point.*c.pLow / c.dLow, 1.0, 1e-3) << c.m;
-        EXPECT_NEAR(point.*c.pHigh / c.dHigh, 1.0, 1e-3) << c.m;
-    }
-    for (const auto& [noise, nAlpha] : {std::pair{ENoise::WhitePm, 2},
-                                        {ENoise::FlickerPm, 1},
-                                        {ENoise::WhiteFm, 0},
-                                        {ENoise::FlickerFm, -1},
-                                        {ENoise::RandomWalkFm, -2}})
-        EXPECT_EQ(Compute(PublishedSet(), {.noise = noise}).points[0].nAlpha, nAlpha);
+    // Low and high at tau 1, 8 and 128 (Allan), then at tau 2 (modified, time).
+    const SStabilityPoint &p1 = At(result, 1), &p2 = At(result, 2), &p8 = At(result, 8),
+                          &p128 = At(result, 128);
+    const double got[] = {p1.dAdevLow,    p1.dAdevHigh, p8.dAdevLow,  p8.dAdevHigh, p128.dAdevLow,
+                          p128.dAdevHigh, p2.dMdevLow,  p2.dMdevHigh, p2.dTdevLow,  p2.dTdevHigh};
+    const double published[] = {0.28515,  0.29987, 0.10038, 0.11198,           0.023045,
+                                0.037027, 0.15336, 0.16355, 0.15336 * dToTime, 0.16355 * dToTime};
+    for (std::size_t i = 0; i < std::size(got); ++i)
+        EXPECT_NEAR(got[i] / published[i], 1.0, 1e-3) << i;
+    for (const SStabilityPoint* pPoint : {&p1, &p2, &p8, &p128})
+        EXPECT_EQ(pPoint->alphaSource, EAlphaSource::Fixed);
+    int nAlpha = 2;
+    for (ENoise noise : {ENoise::WhitePm, ENoise::FlickerPm, ENoise::WhiteFm, ENoise::FlickerFm,
+                         ENoise::RandomWalkFm})
+        EXPECT_EQ(Compute(PublishedSet(), {.noise = noise}).points[0].nAlpha, nAlpha--);
 }
 
 // White phase noise of 1 ns with white frequency noise a third of it: the white phase noise
@@ -242,11 +228,9 @@ TEST(Stability, MissingSamplesLeaveOutTheTermsThatNeedThem) {
     inf.phase[120] = -INFINITY;
     outage.x.erase(outage.x.begin() + 120, outage.x.begin() + 144);
     outage.phase.erase(outage.phase.begin() + 120, outage.phase.begin() + 144);
-    const SStabilityResult withAll = Compute(full, {});
-    const SStabilityResult withOne = Compute(left, {});
-    const SStabilityResult withNan = Compute(nan, {});
-    const SStabilityResult withInf = Compute(inf, {});
-    const SStabilityResult withOutage = Compute(outage, {});
+    const SStabilityResult withAll = Compute(full, {}), withOne = Compute(left, {}),
+                           withNan = Compute(nan, {}), withInf = Compute(inf, {}),
+                           withOutage = Compute(outage, {});
     ASSERT_TRUE(withOutage.bComputed) << withOutage.strWhyNot;
     EXPECT_EQ(withNan.nMissing, 1);
     EXPECT_EQ(withOutage.nSamples, 300);
@@ -264,8 +248,9 @@ TEST(Stability, MissingSamplesLeaveOutTheTermsThatNeedThem) {
         EXPECT_EQ(one.nAdevTerms, 300 - 2 * c.m - 3) << c.m;
         EXPECT_EQ(one.nMdevTerms, 300 - 3 * c.m + 1 - 3 * c.m) << c.m;
         EXPECT_EQ(one.nHdevTerms, 300 - 3 * c.m - 4) << c.m;
-        EXPECT_EQ(Digits(At(withNan, c.m).dMdev), Digits(one.dMdev)) << c.m;
-        EXPECT_EQ(Digits(At(withInf, c.m).dMdev), Digits(one.dMdev)) << c.m;
+        EXPECT_EQ(Digits({At(withNan, c.m).dMdev, At(withInf, c.m).dMdev}),
+                  Digits({one.dMdev, one.dMdev}))
+            << c.m;
         EXPECT_EQ(gap.nAdevTerms, 300 - 2 * c.m - c.nLostAllan) << c.m;
         EXPECT_EQ(gap.nMdevTerms, 300 - 3 * c.m + 1 - (3 * c.m + 23)) << c.m;
         EXPECT_EQ(gap.nHdevTerms, 300 - 3 * c.m - c.nLostHadamard) << c.m;
@@ -299,8 +284,7 @@ TEST(Stability, RefusesWithTheReasonAndThePoint) {
         EXPECT_EQ(result.strWhyNot, c.strWhyNot);
         EXPECT_EQ(result.nBadPoint, c.nBadPoint);
     }
-    const SSeries two = FromFrequency({1e-9}, 60.0);
-    EXPECT_EQ(Compute(two, {}).strWhyNot, "fewer than 3 points");
+    EXPECT_EQ(Compute(FromFrequency({1e-9}, 60.0), {}).strWhyNot, "fewer than 3 points");
 }
 
 } // namespace

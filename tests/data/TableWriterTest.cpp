@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
-#include <vector>
 
-namespace {
-
-TEST(TableWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLine) {
+// A long table goes in pieces; a failed one stops it.
+TEST(TableWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLineAndSendsPieces) {
     const std::string strTable = WholeTable([](CTableWriter& out) {
         out.Texts(std::vector<std::string>{"series", "n", "mean"}).EndRow();
         out.Text("rx1\tUTC(lab)\r\n\\").Count(-3).Number(0.1).EndRow();
@@ -17,9 +14,6 @@ TEST(TableWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLine) {
     EXPECT_EQ(strTable, "series\tn\tmean\n"
                         "rx1\\tUTC(lab)\\r\\n\\\\\t-3\t0.1\n"
                         "\tnan\t-inf\n");
-}
-
-TEST(TableWriter, SendsALongTableInPiecesAndStopsAtAFailedOne) {
     std::vector<std::size_t> pieces;
     CTableWriter out([&](std::string_view strPiece) {
         pieces.push_back(strPiece.size());
@@ -32,5 +26,3 @@ TEST(TableWriter, SendsALongTableInPiecesAndStopsAtAFailedOne) {
     EXPECT_GE(pieces[0], CTableWriter::BUFFER_BYTES);
     EXPECT_LT(pieces[0], CTableWriter::BUFFER_BYTES + 16);
 }
-
-} // namespace

@@ -2,37 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
-namespace {
-
-// The reference: translate every CR LF pair to LF first, then cut pieces as fgets does.
-std::vector<std::string> ReferencePieces(const std::string& raw) {
-    std::string text;
+// The reference: every CR LF pair taken as LF, the text cut into pieces as fgets cuts it.
+static std::vector<std::string> ReferencePieces(const std::string& raw) {
+    std::vector<std::string> pieces;
+    std::string piece;
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')
             continue;
-        text += raw[i];
-    }
-    std::vector<std::string> pieces;
-    std::string piece;
-    for (char c : text) {
-        piece += c;
-        if (c == '\n' || piece.size() == CTextLineReader::LINE_BUFFER_SIZE - 1) {
-            pieces.push_back(piece);
-            piece.clear();
-        }
+        piece += raw[i];
+        if (raw[i] == '\n' || piece.size() == CTextLineReader::LINE_BUFFER_SIZE - 1)
+            pieces.push_back(std::exchange(piece, {}));
     }
     if (!piece.empty())
         pieces.push_back(piece);
     return pieces;
 }
 
-std::vector<std::string> ReaderPieces(std::string raw) {
+static std::vector<std::string> ReaderPieces(std::string raw) {
     std::unique_ptr<FILE, int (*)(FILE*)> pStream(fmemopen(raw.data(), raw.size(), "r"),
                                                   &std::fclose);
     CTextLineReader reader(pStream.get());
@@ -60,5 +52,3 @@ TEST(TextLineReader, MatchesTranslateThenFgetsAcrossBufferRefills) {
         ASSERT_EQ(ReaderPieces(raw), ReferencePieces(raw)) << "round " << round;
     }
 }
-
-} // namespace

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
 # --export writes what the window shows: the PNG equals the window's chart area and the JSON
 # holds the example's graph 0. It needs no display.
-VERLO=$1
-EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
 
 env -u DISPLAY "$VERLO" "$EXAMPLE" --export "$E2E_TMP/chart.png"
@@ -53,13 +51,9 @@ env -u DISPLAY "$VERLO" "$E2E_TMP/signed.dat" --all --export "$E2E_TMP/all.png"
     fail "--all does not show the whole line"
 
 start_x
-"$VERLO" "$EXAMPLE" 2>/dev/null &
-pid=$!
-id=$(wait_window "Differences Graph") || fail "no main window"
-sleep 0.4
-import -window "$id" -crop 555x449+11+11 +repage "$E2E_TMP/window-chart.png"
-press "$id" Return
-wait_exit "$pid"
+open_window "$EXAMPLE"
+shot window-chart 555x449+11+11
+close_window Return
 # The window's fonts come from the X server's settings and may be hinted a hair differently,
 # moving lines by a pixel; at a quarter of the size those shifts vanish, a different chart
 # does not.

@@ -2,7 +2,6 @@
 # --watch shows a change near the top of a file copied in place, a link's target rewritten or
 # replaced, a link led elsewhere, a file rewritten without a pause, a file without inotify;
 # Save as writes what the window shows.
-VERLO=$1
 source "$(dirname "$0")/lib.sh"
 
 # A set of n points whose second line is a word, named by its note: one note for each text shown.

@@ -3,7 +3,6 @@
 # points and over a range of dates; in the window, cursors by clicks and the statistics of five
 # series beside the chart with S, following the zoom; R and G that change the picture and change
 # it back.
-VERLO=$1
 source "$(dirname "$0")/lib.sh"
 
 # Ten points a quarter of an hour apart, y on a line with a wiggle, in one set; a second set
@@ -13,17 +12,16 @@ awk 'BEGIN { print "@S0"; for (k = 0; k < 10; k++) printf "%.10f %.4f\n", 246065
              print "&\n@S1"; for (k = 0; k < 40; k++) printf "%.10f %d\n", 2460650.5 + (k < 20 ? k : k + 24) / 96, 3 + k % 3; print "&";
              for (s = 2; s < 5; s++) { print "@S" s; for (k = 0; k < 42; k++) printf "%.10f %.1f\n", 2460650.5 + k / 64, 3 + s / 2 + (k % 2) / 5; print "&" } }' \
     >"$E2E_TMP/line.dat"
-env -u DISPLAY "$VERLO" "$E2E_TMP/line.dat" --stats >"$E2E_TMP/stats.tsv" || fail "--stats: status $?"
+run_ok "$E2E_TMP/line.dat" --stats
 # Count, first x, mean, sample standard deviation and slope per day of set 0, worked out here.
 expected=$(awk 'BEGIN { for (k = 0; k < 10; k++) { x = k / 96; y = 2 + 0.5 * k + (k % 2) * 0.1;
                             s += y; q += y * y; sx += x; sxx += x * x; sxy += x * y }
                         m = s / 10; printf "10 2460650.5 %.9g %.9g %.9g", m, sqrt((q - 10 * m * m) / 9),
                             (sxy - sx * s / 10) / (sxx - sx * sx / 10) }')
-got=$(awk -F'\t' 'NR == 2 { printf "%s %s %.9g %.9g %.9g", $2, $3, $5, $6, $14 }' "$E2E_TMP/stats.tsv")
+got=$(awk -F'\t' 'NR == 2 { printf "%s %s %.9g %.9g %.9g", $2, $3, $5, $6, $14 }' "$E2E_TMP/stdout")
 [ "$got" = "$expected" ] || fail "--stats: $got, not $expected"
-env -u DISPLAY "$VERLO" "$E2E_TMP/line.dat" --stats --x-range 2024-12-06T00:30:2024-12-06T01:00Z \
-    >"$E2E_TMP/range.tsv" || fail "--x-range: status $?"
-[ "$(awk -F'\t' 'NR == 2 { print $2 }' "$E2E_TMP/range.tsv")" = 3 ] || fail "--x-range: not 3 points"
+run_ok "$E2E_TMP/line.dat" --stats --x-range 2024-12-06T00:30:2024-12-06T01:00Z
+[ "$(awk -F'\t' 'NR == 2 { print $2 }' "$E2E_TMP/stdout")" = 3 ] || fail "--x-range: not 3 points"
 
 # --stability: the Allan deviation at the first tau against the second differences summed here;
 # without the unit of y, a usage error.
@@ -31,66 +29,45 @@ awk 'BEGIN { srand(5); print "@S0"; for (k = 0; k < 300; k++) printf "%.10f %.6f
     >"$E2E_TMP/phase.dat"
 run "$E2E_TMP/phase.dat" --stability
 [ "$STATUS" = 1 ] || fail "--stability without --y-unit: status $STATUS"
-env -u DISPLAY "$VERLO" "$E2E_TMP/phase.dat" --stability --y-unit ns >"$E2E_TMP/adev.tsv" ||
-    fail "--stability: status $?"
+run_ok "$E2E_TMP/phase.dat" --stability --y-unit ns
 expected=$(awk '/^[0-9]/ { x[n++] = $2 * 1e-9 } END { for (i = 0; i + 2 < n; i++) { d = x[i + 2] - 2 * x[i + 1] + x[i]; s += d * d }
                 printf "60 298 %.6g", sqrt(s / (2 * 3600 * (n - 2))) }' "$E2E_TMP/phase.dat")
-got=$(awk -F'\t' 'NR == 2 { printf "%.6g %s %.6g", $2, $3, $4 }' "$E2E_TMP/adev.tsv")
+got=$(awk -F'\t' 'NR == 2 { printf "%.6g %s %.6g", $2, $3, $4 }' "$E2E_TMP/stdout")
 [ "$got" = "$expected" ] || fail "--stability: $got, not $expected"
 
 start_x
-"$VERLO" "$E2E_TMP/line.dat" 2>"$E2E_TMP/stderr" &
-pid=$!
-id=$(wait_window "Differences Graph") || fail "no window"
-sleep 0.4
-box() { import -window "$id" -crop 200x55+55+320 +repage "$E2E_TMP/box.png"; }
-box
-cp "$E2E_TMP/box.png" "$E2E_TMP/no-box.png"
+open_window "$E2E_TMP/line.dat"
+shot no-box 200x55+55+320
 xdotool mousemove --window "$id" 150 300 click 1
-xdotool mousemove --window "$id" 450 300 keydown shift click 1 keyup shift
-sleep 0.3
-box
-[ "$(compare -metric AE "$E2E_TMP/box.png" "$E2E_TMP/no-box.png" null: 2>&1)" -gt 200 ] ||
-    fail "two cursors and no Δ box"
+xdotool mousemove --window "$id" 450 300 keydown shift click 1 keyup shift sleep 0.3
+shot box 200x55+55+320
+[ "$(differ box no-box)" -gt 200 ] || fail "two cursors and no Δ box"
 
 width() { xdotool getwindowgeometry --shell "$id" | sed -n 's/^WIDTH=//p'; }
 narrow=$(width)
-press "$id" s
-sleep 0.4
+press "$id" s && sleep 0.4
 wide=$(width)
 [ "$wide" -gt $((narrow + 300)) ] || fail "S shows no statistics beside the chart"
 [ "$wide" -le 1280 ] || fail "the statistics run off the screen: the window is $wide wide"
 # A column a series, each headed by a stripe of its colour (black, the third, is the text's too).
-import -window "$id" -crop "$((wide - narrow))x120+$narrow+0" +repage "$E2E_TMP/head.png"
+shot head "$((wide - narrow))x120+$narrow+0"
 for colour in "#0072b2" "#e69f00" "#009e73" "#56b4e9"; do
     [ "$(pixels_like "$E2E_TMP/head.png" "$colour")" -gt 100 ] || fail "no column for the series in $colour"
 done
 # The last series' values, which follow the zoom.
-last() { import -window "$id" -crop 80x250+"$((wide - 95))"+130 +repage "$E2E_TMP/$1.png"; }
-press "$id" Delete
-sleep 0.3
-last all
-xdotool mousemove --window "$id" 300 200 click 4 click 4
-sleep 0.4
-last zoomed
-[ "$(compare -metric AE "$E2E_TMP/all.png" "$E2E_TMP/zoomed.png" null: 2>&1)" -gt 50 ] ||
-    fail "a zoom did not change the statistics of the fifth series"
+press "$id" Delete && sleep 0.3
+shot all 80x250+"$((wide - 95))"+130
+xdotool mousemove --window "$id" 300 200 click 4 click 4 sleep 0.4
+shot zoomed 80x250+"$((wide - 95))"+130
+[ "$(differ all zoomed)" -gt 50 ] || fail "a zoom did not change the statistics of the fifth series"
 
 # R and G change the picture, and change it back.
 for key in r g; do
-    import -window "$id" "$E2E_TMP/before.png"
-    press "$id" "$key"
-    sleep 0.3
-    import -window "$id" "$E2E_TMP/on.png"
-    press "$id" "$key"
-    sleep 0.3
-    import -window "$id" "$E2E_TMP/off.png"
-    [ "$(compare -metric AE "$E2E_TMP/before.png" "$E2E_TMP/on.png" null: 2>&1)" -gt 100 ] ||
-        fail "$key did not change the picture"
-    [ "$(compare -metric AE "$E2E_TMP/before.png" "$E2E_TMP/off.png" null: 2>&1)" = 0 ] ||
-        fail "$key again did not bring the picture back"
+    shot before
+    press "$id" "$key" && sleep 0.3 && shot on
+    press "$id" "$key" && sleep 0.3 && shot off
+    [ "$(differ before on)" -gt 100 ] || fail "$key did not change the picture"
+    [ "$(differ before off)" = 0 ] || fail "$key again did not bring the picture back"
 done
-press "$id" Return
-wait_exit "$pid"
-[ "$STATUS" = 0 ] || fail "ended with status $STATUS"
+close_window Return
 echo "measure test passed"

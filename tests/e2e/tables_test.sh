@@ -2,7 +2,6 @@
 # The tables and exports as scripts meet them: every row one series whatever its title holds,
 # a reader that leaves early is no error, an export never replaces its input, no toolkit
 # chatter, --x-range ends that match the file's own epochs. No display needed.
-VERLO=$1
 source "$(dirname "$0")/lib.sh"
 set -o pipefail
 
@@ -40,8 +39,7 @@ grep -q "cannot write to standard output: No space left on device" "$E2E_TMP/std
     fail "an export to a full device: $(cat "$E2E_TMP/stderr")"
 
 # The input named as the export is refused and stays as it was.
-cp "$E2E_TMP/year.dat" "$E2E_TMP/copy.dat"
-ln -s copy.dat "$E2E_TMP/link.dat"
+cp "$E2E_TMP/year.dat" "$E2E_TMP/copy.dat" && ln -s copy.dat "$E2E_TMP/link.dat"
 run "$E2E_TMP/copy.dat" --export "$E2E_TMP/link.dat" --format csv
 [ "$STATUS" = 1 ] || fail "an export onto its input: status $STATUS"
 grep -q "is the data file itself" "$E2E_TMP/stderr" || fail "an export onto its input: no reason"

@@ -2,8 +2,6 @@
 # --watch follows the file: written in place, shown within half a second; a half-written file
 # never shows; a file that goes keeps the chart (follow_test.sh: renames, links, no pauses).
 # --graph N shows graph N (the window here shows graph 1).
-VERLO=$1
-EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
 
 # --graph, without a display.
@@ -24,17 +22,13 @@ sets() {
         printf '@S%d\n1 %d\n2 %d\n3 %d\n&\n' "$s" $((s + 1)) $((s + 2)) $((s + 1))
     done
 }
-shot() { import -window "$id" "$E2E_TMP/shot.png"; }
-has_colour() { [ "$(pixels_like "$E2E_TMP/shot.png" "$1")" -gt 30 ]; }
+seen() { [ "$(pixels_like "$E2E_TMP/shot.png" "$1")" -gt 30 ]; }
+has_colour() { shot shot && seen "$1"; }
 BLUE='#0072B2' ORANGE='#E69F00' GREEN='#009E73'
 
 start_x
 sets 1 >"$E2E_TMP/w.dat"
-"$VERLO" --watch --graph 1 "$E2E_TMP/w.dat" 2>"$E2E_TMP/stderr" &
-pid=$!
-id=$(wait_window "Differences Graph") || fail "no window"
-sleep 0.3
-shot
+open_window --watch --graph 1 "$E2E_TMP/w.dat"
 has_colour "$BLUE" && ! has_colour "$ORANGE" || fail "the first read is not one set"
 
 # Written in place a line at a time: no part (two sets of three, say) may show, the whole soon.
@@ -42,33 +36,28 @@ has_colour "$BLUE" && ! has_colour "$ORANGE" || fail "the first read is not one 
 (sets 4 | while IFS= read -r line; do
     printf '%s\n' "$line" >>"$E2E_TMP/w.dat"
     sleep 0.03
-done) &
-writer=$!
+done) & writer=$!
 while kill -0 "$writer" 2>/dev/null; do
-    shot
-    if has_colour "$ORANGE" && ! has_colour "$GREEN"; then fail "a half-written file showed"; fi
+    shot shot
+    if seen "$ORANGE" && ! seen "$GREEN"; then fail "a half-written file showed"; fi
 done
 sleep 0.5
-shot
 has_colour "$GREEN" || fail "the file written in place did not show within half a second"
 
 # A monitoring program that keeps the file open, writes a line every 0.3 s and closes it at
 # the end: the new set shows whole once the file is closed, never as a legend without its
 # line, and its note is said once.
-plot_shot() { import -window "$id" -crop 400x250+90+60 +repage "$E2E_TMP/plot.png"; }
-sets 1 >"$E2E_TMP/w.dat"
-sleep 1.2
+sets 1 >"$E2E_TMP/w.dat" && sleep 1.2
 grep -qF "w.dat: the file now holds 3 points of the graph, 9 fewer than before" "$E2E_TMP/stderr" ||
     fail "no note on the points the file lost"
 (exec 3>>"$E2E_TMP/w.dat"
  for line in '@S1' '@legend string "second"' '1 3' '2 4' 'oops' '3 3' '&'; do
      printf '%s\n' "$line" >&3
      sleep 0.3
- done) &
-writer=$!
+ done) & writer=$!
 while kill -0 "$writer" 2>/dev/null; do
-    shot
-    plot_shot
+    shot shot
+    shot plot 400x250+90+60
     # A legend's sample alone is about 25 such pixels, a line in the plot many more.
     if [ "$(pixels_like "$E2E_TMP/shot.png" "$ORANGE")" -gt 10 ] &&
         [ "$(pixels_like "$E2E_TMP/plot.png" "$ORANGE")" -lt 30 ]; then
@@ -76,22 +65,14 @@ while kill -0 "$writer" 2>/dev/null; do
     fi
 done
 sleep 0.5
-shot
 has_colour "$ORANGE" || fail "the set written by a slow writer did not show once it closed"
 [ "$(grep -c '"oops" is no point' "$E2E_TMP/stderr")" = 1 ] || fail "the note was not said once"
 
 # Gone: the chart stays, and a note says why it no longer changes.
-rm "$E2E_TMP/w.dat"
-sleep 0.5
-shot
+rm "$E2E_TMP/w.dat" && sleep 0.5
 has_colour "$BLUE" || fail "the chart went with the file"
 grep -qF "w.dat: gone: the chart shows what was read last" "$E2E_TMP/stderr" || fail "no note on the gone file"
-sets 2 >"$E2E_TMP/w.dat"
-sleep 0.5
-shot
+sets 2 >"$E2E_TMP/w.dat" && sleep 0.5
 has_colour "$ORANGE" || fail "the file that came back did not show"
-
-press "$id" Return
-wait_exit "$pid"
-[ "$STATUS" = 0 ] || fail "ended with status $STATUS"
+close_window Return
 echo "watch test passed"

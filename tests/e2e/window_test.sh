@@ -2,8 +2,6 @@
 # The window as a user starts and ends it: on the example with the chart drawn, Enter or
 # Escape end it with 0; Alt+Space opens the window menu and its About box; with -pipe it waits
 # for the writer to close the pipe; without a data source only the usage box shows, status 1.
-VERLO=$1
-EXAMPLE=$2
 source "$(dirname "$0")/lib.sh"
 
 # Help and version need no display and end with 0.
@@ -14,54 +12,37 @@ grep -q "^  5  a window was asked for" <<<"$help" || fail "--help"
 start_x
 
 for key in Return Escape; do
-    "$VERLO" "$EXAMPLE" 2>"$E2E_TMP/stderr" &
-    pid=$!
-    id=$(wait_window "Differences Graph") || fail "no window titled Differences Graph"
-    sleep 0.3
-    import -window "$id" "$E2E_TMP/window.png"
-    size=$(identify -format '%wx%h' "$E2E_TMP/window.png")
-    [ "$size" = "656x471" ] || fail "window is $size, not 656x471"
+    open_window "$EXAMPLE"
+    shot window
+    [ "$(identify -format '%wx%h' "$E2E_TMP/window.png")" = 656x471 ] || fail "the window is not 656x471"
     for colour in '#0072B2' '#E69F00' '#000000'; do
-        n=$(pixels_like "$E2E_TMP/window.png" "$colour")
-        [ "$n" -gt 100 ] || fail "series colour $colour covers only $n pixels"
+        [ "$(pixels_like "$E2E_TMP/window.png" "$colour")" -gt 100 ] || fail "series colour $colour covers too little"
     done
-    colours=$(convert "$E2E_TMP/window.png" -format '%k' info:)
-    [ "$colours" -gt 50 ] || fail "the window looks blank ($colours colours)"
+    [ "$(convert "$E2E_TMP/window.png" -format '%k' info:)" -gt 50 ] || fail "the window looks blank"
     if [ "$key" = Escape ]; then
-        press "$id" alt+space
-        sleep 0.5
-        xdotool key --delay 50 a
+        press "$id" alt+space && sleep 0.5 && xdotool key --delay 50 a
         about=$(wait_window "About Verlo" 5) || fail "the About box did not open"
         press "$about" Escape
         for _ in $(seq 40); do has_window "About Verlo" || break; sleep 0.05; done
         has_window "About Verlo" && fail "the About box did not close"
         has_window "Differences Graph" || fail "the main window went away"
     fi
-    press "$id" "$key"
-    wait_exit "$pid"
-    [ "$STATUS" = 0 ] || fail "$key ended the viewer with status $STATUS"
+    close_window "$key"
 done
 
 mkfifo "$E2E_TMP/fifo"
-"$VERLO" -pipe <"$E2E_TMP/fifo" 2>"$E2E_TMP/stderr" &
-pid=$!
+"$VERLO" -pipe <"$E2E_TMP/fifo" 2>"$E2E_TMP/stderr" & pid=$!
 exec 4>"$E2E_TMP/fifo"
-cat "$EXAMPLE" >&4
-sleep 1.5
+cat "$EXAMPLE" >&4 && sleep 1.5
 has_window "Differences Graph" && fail "the window showed while the writer kept the pipe open"
 exec 4>&-
 id=$(wait_window "Differences Graph") || fail "no window after the writer closed the pipe"
-press "$id" Return
-wait_exit "$pid"
-[ "$STATUS" = 0 ] || fail "-pipe ended with status $STATUS"
+close_window Return
 
-"$VERLO" 2>"$E2E_TMP/stderr" &
-pid=$!
+"$VERLO" 2>"$E2E_TMP/stderr" & pid=$!
 id=$(wait_window "$(basename "$VERLO")") || fail "no usage box"
 has_window "Differences Graph" && fail "the main window showed with the usage box"
-press "$id" Return
-wait_exit "$pid"
-[ "$STATUS" = 1 ] || fail "usage ended with status $STATUS"
+close_window Return 1
 grep -q "Please provide the filename or the --pipe option" "$E2E_TMP/stderr" ||
     fail "usage line missing on stderr"
 has_window "Differences Graph" && fail "the main window showed after the usage box"

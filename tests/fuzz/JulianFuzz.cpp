@@ -12,9 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
     if (nSize < sizeof(double))
         return 0;
-    double dJulian = 0.0;
+    double dJulian = 0.0, dDate = 0.0;
     std::memcpy(&dJulian, pData, sizeof dJulian);
-    double dDate = 0.0;
     if (JulianToVariantTime(dJulian, dDate)) {
         if (!(dDate >= -657434.0 && dDate < 2958466.0))
             std::abort();
@@ -25,9 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     if (nSize >= sizeof(double) + 5 * sizeof(int)) {
         int fields[5];
         std::memcpy(fields, pData + sizeof(double), sizeof fields);
-        double dSecond = 0.0;
-        std::memcpy(&dSecond, pData, sizeof dSecond);
-        CalendarToJulian(fields[0], fields[1], fields[2], fields[3], fields[4], dSecond);
+        CalendarToJulian(fields[0], fields[1], fields[2], fields[3], fields[4], dJulian);
     }
     return 0;
 }

@@ -1,11 +1,7 @@
-#include "data/PlotData.h"
 #include "tests/support/ReadText.h"
 
-#include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <new>
 
 // Feeds arbitrary bytes to the reader and checks the store's invariants afterwards, and that a
@@ -37,11 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
             int nPoints = pStore->GetPointCount(g, s);
             if (nPoints < 0 || nPoints > MAX_POINTS)
                 std::abort();
-            for (int p = 0; p < nPoints; ++p) {
-                double dY = pStore->GetY(g, s, p);
-                if (dY > pStore->GetMaxY(g))
+            for (int p = 0; p < nPoints; ++p)
+                if (pStore->GetY(g, s, p) > pStore->GetMaxY(g))
                     std::abort();
-            }
         }
     }
     return 0;

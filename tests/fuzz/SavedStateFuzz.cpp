@@ -1,6 +1,5 @@
 #include "chartcontrol/SavedState.h"
 
-#include <cstdint>
 #include <cstdlib>
 
 // Arbitrary bytes as the dialog's control records: loading either succeeds or says why.

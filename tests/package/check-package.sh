@@ -3,22 +3,18 @@
 # where they belong, its metainfo is valid, its bash completion completes, and the installed
 # program draws the example without a display.
 # Usage: check-package.sh PACKAGE.deb EXAMPLE
+source "$(dirname "$0")/../e2e/lib.sh"
 DEB=$(realpath "$1")
 EXAMPLE=$(realpath "$2")
-source "$(dirname "$0")/../e2e/lib.sh"
 
 lintian --tag-display-limit 0 "$DEB" >"$E2E_TMP/lintian" 2>&1 || true
-if grep -q '^E:' "$E2E_TMP/lintian"; then
-    cat "$E2E_TMP/lintian" >&2
-    fail "lintian reports errors"
-fi
+! grep -q '^E:' "$E2E_TMP/lintian" || { cat "$E2E_TMP/lintian" >&2 && fail "lintian reports errors"; }
 
 dpkg-deb --info "$DEB" >"$E2E_TMP/info"
 grep -q '^ Depends:.*libqt6widgets6' "$E2E_TMP/info" || fail "no dependency on the Qt widgets library"
 grep -q '^ Depends:.*libqcustomplot' "$E2E_TMP/info" || fail "no dependency on QCustomPlot"
 
-ROOT=$E2E_TMP/root
-dpkg -x "$DEB" "$ROOT"
+ROOT=$E2E_TMP/root && dpkg -x "$DEB" "$ROOT"
 for file in usr/bin/verlo usr/share/man/man1/verlo.1.gz usr/share/applications/verlo.desktop \
     usr/share/metainfo/example.verlo.verlo.metainfo.xml usr/share/bash-completion/completions/verlo \
     usr/share/icons/hicolor/scalable/apps/verlo.svg usr/share/icons/hicolor/32x32/apps/verlo.png \

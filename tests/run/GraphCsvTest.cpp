@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <string_view>
 
-namespace {
-
 // The table as the sink gets it, its pieces joined; how many there were.
-std::string GraphToCsv(const std::string& strText, int* pPieces = nullptr) {
+static std::string GraphToCsv(const std::string& strText, int* pPieces = nullptr) {
     std::string strCsv;
     int nPieces = 0;
     WriteGraphCsv(SetsOfGraph(*ReadNew(strText, 20000), 0), {}, [&](std::string_view piece) {
@@ -21,7 +18,7 @@ std::string GraphToCsv(const std::string& strText, int* pPieces = nullptr) {
     return strCsv;
 }
 
-TEST(GraphCsv, HoldsTheFilesNumbersAndTheTimeTheChartPlacesThemAt) {
+TEST(GraphCsv, HoldsTheFilesNumbersAndTheTimeTheChartPlacesThemAtInPieces) {
     const struct {
         const char* pszText;
         const char* pszCsv;
@@ -40,10 +37,7 @@ TEST(GraphCsv, HoldsTheFilesNumbersAndTheTimeTheChartPlacesThemAt) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(GraphToCsv(c.pszText), c.pszCsv);
-}
-
-// A long table goes out in pieces that join to the rows the last round wrote.
-TEST(GraphCsv, ALongTableGoesOutInPiecesOfTheSameRows) {
+    // A long table goes out in pieces that join to the rows the last round wrote.
     std::string strText = "@S0\n@legend string \"Run 7, north\"\n";
     std::string strRows = "series,x,y,time\r\n";
     for (int i = 0; i < 9000; ++i) {
@@ -55,5 +49,3 @@ TEST(GraphCsv, ALongTableGoesOutInPiecesOfTheSameRows) {
     EXPECT_EQ(GraphToCsv(strText + "&\n", &nPieces), strRows);
     EXPECT_GE(nPieces, 3);
 }
-
-} // namespace

@@ -10,18 +10,16 @@
 #include <memory>
 #include <string>
 
-namespace {
-
 using ERead = CReloadPolicy::ERead;
 using EVerdict = CReloadPolicy::EVerdict;
 const std::string g_strPath = testing::TempDir() + "watched.dat";
 
-void Write(const std::string& strText, std::ios::openmode mode = std::ios::trunc) {
+static void Write(const std::string& strText, std::ios::openmode mode = std::ios::trunc) {
     std::ofstream(g_strPath, std::ios::binary | mode) << strText;
 }
 
 // The file written with strText and read by a policy, then changed: how to read it now.
-template <typename FChange> ERead AfterChange(const std::string& strText, FChange change) {
+template <typename FChange> static ERead AfterChange(const std::string& strText, FChange change) {
     Write(strText);
     CReloadPolicy policy;
     auto pData = std::make_unique<CPlotData>();
@@ -70,5 +68,3 @@ TEST(ReloadPolicy, ReadsOnFromTheSameBytesOnlyAndHoldsOrLooksAgainBeforeShowing)
     policy.Shown(6);
     EXPECT_EQ(policy.Judge(4, false), EVerdict::SecondLook);
 }
-
-} // namespace

@@ -2,23 +2,17 @@
 
 #include "data/PlotData.h"
 
-#include <cstdio>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
-#include <string>
 
 // Runs the reader over an in-memory text, NUL bytes included.
 inline void ReadText(CPlotData& data, const std::string& text) {
-    if (text.empty()) {
-        std::unique_ptr<FILE, int (*)(FILE*)> pEmpty(std::tmpfile(), &std::fclose);
-        data.ReadFromStream(pEmpty.get());
-        return;
-    }
+    // fmemopen takes no empty buffer.
     std::unique_ptr<FILE, int (*)(FILE*)> pStream(
-        fmemopen(const_cast<char*>(text.data()), text.size(), "r"), &std::fclose);
+        text.empty() ? std::tmpfile() : fmemopen(const_cast<char*>(text.data()), text.size(), "r"),
+        &std::fclose);
     if (!pStream)
-        throw std::runtime_error("fmemopen failed");
+        throw std::runtime_error("the text cannot be read as a stream");
     data.ReadFromStream(pStream.get());
 }
 
@@ -35,7 +29,6 @@ inline std::string Everything(const CPlotData& data) {
     std::ostringstream out;
     out << std::hexfloat;
     const CReadReport& r = data.GetReadReport();
-    const auto tally = [&](const SLineTally& t) { out << t.nCount << '@' << t.nFirstLine << ' '; };
     for (int g = 0; g < MAX_GRAPHS; ++g) {
         out << "\nG" << g << data.GetSubtitle(g) << ' ' << data.GetSetCount(g) << ' '
             << data.GetMaxY(g) << ' ' << r.nOpenSetLine[g] << ' ' << r.nFirstDataLine[g];
@@ -58,7 +51,7 @@ inline std::string Everything(const CPlotData& data) {
     for (const SLineTally* pTally :
          {&r.pointsDropped, &r.pointsBeyondSet, &r.setsDropped, &r.graphsDropped, &r.textsDropped,
           &r.unterminated, &r.strayPoints, &r.pointsBeforeFirstSet})
-        tally(*pTally);
+        out << pTally->nCount << '@' << pTally->nFirstLine << ' ';
     for (const SLineIssue& i : r.issues)
         out << "\nI" << i.nLine << ' ' << i.nGraph << static_cast<int>(i.kind) << i.bBlank << ' '
             << i.dX << ',' << i.dY << " '" << i.szText << "'";

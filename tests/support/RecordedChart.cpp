@@ -6,14 +6,12 @@
 #include "data/NumberText.h"
 #include "ui/PlotDialogInit.h"
 
-#include <numeric>
 #include <stdexcept>
-
-namespace {
 
 // The name of what a getter yields, as the calls are written down: "chart.axes.left". The
 // getters' ids differ from one another, whatever object they are on.
-std::string ChildPath(const std::string& strParent, DISPID dispid, const DISPPARAMS& params) {
+static std::string ChildPath(const std::string& strParent, DISPID dispid,
+                             const DISPPARAMS& params) {
     static const std::map<DISPID, const char*> names = {
         {ChartIds::AXES, "axes"},  {ChartIds::LEGEND, "legend"},   {ChartIds::HEADER, "header"},
         {AxesIds::LEFT, "left"},   {AxesIds::BOTTOM, "bottom"},    {AxisIds::PART_11, "part11"},
@@ -24,27 +22,19 @@ std::string ChildPath(const std::string& strParent, DISPID dispid, const DISPPAR
 }
 
 // "VT_I4 3", "VT_BSTR \"text\"".
-std::string Describe(const COleVariant& value) {
-    switch (value.Type()) {
-    case VT_I4:
-        return "VT_I4 " + std::to_string(value.GetLong());
-    case VT_R8:
-        return "VT_R8 " + ShortestText(value.GetDouble());
-    case VT_BOOL:
-        return "VT_BOOL " + std::to_string(value.GetBool());
-    case VT_BSTR:
-        return "VT_BSTR \"" + value.GetString() + "\"";
-    case VT_DISPATCH:
-        return value.GetDispatch() ? "VT_DISPATCH object" : "VT_DISPATCH null";
-    case VT_ARRAY | VT_R8:
-        return "VT_ARRAY|VT_R8 [" + std::to_string(value.GetDoubleCount()) + "]";
-    default:
-        return "VT_EMPTY";
-    }
+static std::string Describe(const COleVariant& value) {
+    const auto type = value.Type();
+    return type == VT_I4     ? "VT_I4 " + std::to_string(value.GetLong())
+           : type == VT_R8   ? "VT_R8 " + ShortestText(value.GetDouble())
+           : type == VT_BOOL ? "VT_BOOL " + std::to_string(value.GetBool())
+           : type == VT_BSTR ? "VT_BSTR \"" + value.GetString() + "\""
+           : type == (VT_ARRAY | VT_R8)
+               ? "VT_ARRAY|VT_R8 [" + std::to_string(value.GetDoubleCount()) + "]"
+               : "VT_EMPTY";
 }
 
-std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
-                     const DISPPARAMS& params) {
+static std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
+                            const DISPPARAMS& params) {
     std::string strText = strPath +
                           (wFlags == DISPATCH_METHOD        ? " method "
                            : wFlags == DISPATCH_PROPERTYPUT ? " put "
@@ -54,8 +44,6 @@ std::string CallText(const std::string& strPath, DISPID dispid, WORD wFlags,
         strText += (i ? ", " : "") + Describe(params.args[i]);
     return strText + ")";
 }
-
-} // namespace
 
 class CRecordedChart::CRecorder : public IDispatch {
 public:
@@ -77,11 +65,11 @@ public:
     HRESULT Invoke(DISPID dispid, WORD wFlags, const DISPPARAMS& params, COleVariant* pResult,
                    EXCEPINFO* pExcepInfo) override {
         m_owner.m_calls.push_back(CallText(m_strPath, dispid, wFlags, params));
-        if (auto script = m_owner.m_scripts.find(++m_owner.m_nCalls);
-            script != m_owner.m_scripts.end()) {
-            if (script->second.hr == DISP_E_EXCEPTION && pExcepInfo)
-                *pExcepInfo = script->second.info;
-            return script->second.hr;
+        if (auto failure = m_owner.m_failures.find(++m_owner.m_nCalls);
+            failure != m_owner.m_failures.end()) {
+            if (pExcepInfo)
+                *pExcepInfo = failure->second;
+            return DISP_E_EXCEPTION;
         }
         const HRESULT hr = m_pReal->Invoke(dispid, wFlags, params, pResult, pExcepInfo);
         if (SUCCEEDED(hr) && pResult && pResult->Type() == VT_DISPATCH && pResult->GetDispatch())
@@ -122,17 +110,13 @@ LPDISPATCH CRecordedChart::Wrap(LPDISPATCH pReal, std::string strPath) {
 
 void CRecordedChart::FailCall(int nCall, std::string strDescription, std::string strSource,
                               WORD wCode) {
-    SScript& script = m_scripts[nCall];
-    script.hr = DISP_E_EXCEPTION;
-    script.info.wCode = wCode;
-    script.info.strSource = std::move(strSource);
-    script.info.strDescription = std::move(strDescription);
+    m_failures[nCall] = {wCode, std::move(strSource), std::move(strDescription)};
 }
 
 long CRecordedChart::OutstandingReferences() const {
     // The recorder keeps one reference of its own on the chart object.
-    return std::accumulate(m_recorders.begin(), m_recorders.end(), -1L,
-                           [](long nSum, const auto& pRecorder) {
-                               return nSum + static_cast<long>(pRecorder->References());
-                           });
+    long nSum = -1;
+    for (const auto& pRecorder : m_recorders)
+        nSum += static_cast<long>(pRecorder->References());
+    return nSum;
 }

@@ -27,8 +27,6 @@ class CRecordedChart {
 public:
     CRecordedChart();
     ~CRecordedChart();
-    CRecordedChart(const CRecordedChart&) = delete;
-    CRecordedChart& operator=(const CRecordedChart&) = delete;
 
     // The chart object; the recorder keeps it alive, a caller that keeps it adds a reference.
     LPDISPATCH Root();
@@ -49,15 +47,10 @@ private:
     friend class CRecorder;
     LPDISPATCH Wrap(LPDISPATCH pReal, std::string strPath);
 
-    struct SScript {
-        HRESULT hr = S_OK;
-        EXCEPINFO info;
-    };
-
     std::shared_ptr<CChartDocument> m_pDocument;
     std::vector<std::unique_ptr<CRecorder>> m_recorders;
     std::vector<std::string> m_calls;
-    std::map<int, SScript> m_scripts;
+    std::map<int, EXCEPINFO> m_failures; // by the number of the call that fails
     int m_nCalls = 0;
     bool m_bRecordReleases = false;
     long m_nOverReleases = 0;

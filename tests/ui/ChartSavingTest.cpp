@@ -7,9 +7,6 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
-
-namespace {
 
 class ChartSaving : public DrawnChart {
 protected:
@@ -27,10 +24,7 @@ protected:
             strProposed = pDialog->selectedFiles().value(0);
             pDialog->selectNameFilter(strFilter);
             pDialog->selectFile(strName);
-            if (strName.isEmpty())
-                static_cast<QDialog*>(pDialog)->reject(); // public there
-            else
-                static_cast<QDialog*>(pDialog)->accept();
+            QMetaObject::invokeMethod(pDialog, strName.isEmpty() ? "reject" : "accept");
         });
         return AskWhereToSave(m_view, ProposedSaveName(m_folder.filePath("run.2026-01.dat")));
     }
@@ -38,7 +32,7 @@ protected:
     QTemporaryDir m_folder;
 };
 
-TEST_F(ChartSaving, SaveAsProposesTheDataNameAndAddsTheChosenExtension) {
+TEST_F(ChartSaving, SaveAsProposesTheDataNameAndCopyPutsThePictureOnTheClipboard) {
     QString strProposed;
     for (const auto& [strFilter, strName, strChosen] :
          {std::tuple{QStringLiteral("SVG image (*.svg)"), QStringLiteral("picture"),
@@ -51,15 +45,10 @@ TEST_F(ChartSaving, SaveAsProposesTheDataNameAndAddsTheChosenExtension) {
         EXPECT_EQ(strPath, strChosen.isEmpty() ? QString() : m_folder.filePath(strChosen));
         EXPECT_EQ(strProposed, m_folder.filePath("run.2026-01.png"));
     }
-}
-
-// The tests run at twice the pixels: the picture is twice the chart's size, and drawn.
-TEST_F(ChartSaving, CopyPutsThePictureAtTheScreensPixelRatioOnTheClipboard) {
+    // Copy: the tests run at twice the pixels, the picture is twice the chart's size, and drawn.
     Draw();
     CopyChartImage(m_view);
     const QImage image = QApplication::clipboard()->image();
     EXPECT_EQ(image.size(), m_view.size() * 2);
     EXPECT_GT(CountPixelsNear(image, QColor(0x00, 0x72, 0xB2)), 100);
 }
-
-} // namespace

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -64,14 +65,11 @@ TEST(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {
         EXPECT_EQ(actions[5]->data().toUInt(), IDM_ABOUTBOX);
         // Each entry of the chart's menu has a letter of its own.
         QString strLetters;
-        for (const QAction* pAction : dlg.ChartControl()->View()->MenuActions()) {
-            const qsizetype nAmpersand = pAction->text().indexOf(u'&');
-            ASSERT_GE(nAmpersand, 0) << pAction->text().toStdString();
-            const QChar letter = pAction->text().at(nAmpersand + 1).toLower();
-            EXPECT_FALSE(strLetters.contains(letter)) << pAction->text().toStdString();
-            strLetters += letter;
-        }
+        for (const QAction* pAction : dlg.ChartControl()->View()->MenuActions())
+            strLetters += pAction->text().section(u'&', 1).left(1).toLower();
         EXPECT_EQ(strLetters.size(), 12);
+        EXPECT_EQ(QSet<QChar>(strLetters.begin(), strLetters.end()).size(), 12)
+            << strLetters.toStdString();
 
         dlg.showMaximized();
         EXPECT_EQ(dlg.ChartControl()->View()->geometry(), QRect(11, 11, 555, 449));
@@ -88,16 +86,15 @@ TEST(PlotDlgTest, ControlsSitAtTheirTemplatePlacesAndTheChartShowsTheFile) {
 }
 
 TEST(PlotDlgTest, NotesShowUnderTheOkButtonOnlyWhenTheDataHaveSome) {
-    const std::string strClean = testing::TempDir() + "clean.dat";
-    const std::string strPath = testing::TempDir() + "notes.dat";
-    std::ofstream(strClean) << "@S0\n1 1\n2 2\n&\n";
-    std::ofstream(strPath) << "@S0\n1 1\noops\n2 2\n&\n@WITH G1\n@S0\n3 3\n&\n";
-    for (const auto& [strFile, nNotes] : {std::pair<std::string, int>{strClean, 0}, {strPath, 2}}) {
+    const std::string strFile = testing::TempDir() + "notes.dat";
+    for (const auto& [pszText, nNotes] : {std::pair{"@S0\n1 1\n2 2\n&\n", 0},
+                                          {"@S0\n1 1\noops\n2 2\n&\n@WITH G1\n@S0\n3 3\n&\n", 2}}) {
+        std::ofstream(strFile) << pszText;
         CPlotRun run(FileRequest(strFile));
         CPlotDlg dlg(run);
         CheckThenClose(dlg, [&] {
             const CNotesLabel* pNotes = dlg.NotesLabel();
-            EXPECT_EQ(pNotes->isVisible(), nNotes > 0) << strFile;
+            EXPECT_EQ(pNotes->isVisible(), nNotes > 0) << pszText;
             if (nNotes) {
                 EXPECT_TRUE(pNotes->text().contains(QStringLiteral("2 notes")));
                 EXPECT_TRUE(pNotes->toolTip().contains(QStringLiteral("line 3: &quot;oops&quot;")));
@@ -125,11 +122,7 @@ TEST(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
     CPlotRun run(FileRequest(EXAMPLE));
     CPlotDlg dlg(run);
     WhenIdle([&] {
-        for (const auto& [nID, bAbout] : {std::pair{0x0010u, true},
-                                          {0x0015u, true},
-                                          {0x001Fu, true},
-                                          {0x0020u, false},
-                                          {0x0000u, false}}) {
+        for (const unsigned nID : {0x0010u, 0x0015u, 0x001Fu, 0x0020u, 0x0000u}) {
             QString strOpened;
             WhenIdle([&] {
                 if (QWidget* pModal = QApplication::activeModalWidget(); pModal && pModal != &dlg) {
@@ -139,7 +132,8 @@ TEST(PlotDlgTest, SystemCommands0x10To0x1FOpenTheAboutBox) {
             });
             dlg.OnSysCommand(nID, 0);
             QApplication::processEvents();
-            EXPECT_EQ(strOpened, bAbout ? QStringLiteral("About Verlo") : QString()) << nID;
+            EXPECT_EQ(strOpened, nID / 0x10 == 1 ? QStringLiteral("About Verlo") : QString())
+                << nID;
             EXPECT_TRUE(dlg.isVisible());
         }
         dlg.OnSysCommand(SC_CLOSE, 0);
@@ -168,31 +162,25 @@ TEST(PlotDlgTest, CancelInSaveAsLeavesNoFileAndNoMessage) {
     EXPECT_EQ(pAfterCancel, &dlg);
 }
 
-TEST(PlotDlgTest, WithoutItsChartTheDialogEndsAtOnce) {
-    CPlotRun run(FileRequest(EXAMPLE));
-    CPlotDlg dlg(run, nullptr, PLOT_DIALOG_INIT, 100);
-    EXPECT_EQ(dlg.DoModal(), -1);
-    EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(dlg.ChartControl(), nullptr);
-}
-
 // A chart failure inside the initialisation is reported, then the dialog opens all the same.
 class CFailingDlg : public CPlotDlg {
 public:
-    CFailingDlg(CPlotRun& run, std::string strDescription)
-        : CPlotDlg(run), m_strDescription(std::move(strDescription)) {}
+    using CPlotDlg::CPlotDlg;
     BOOL OnInitDialog() override {
         CPlotDlg::OnInitDialog();
-        throw COleDispatchException(1, E_FAIL, "Chart", m_strDescription);
+        throw COleDispatchException(1, E_FAIL, "Chart", "Series lost");
     }
-
-private:
-    std::string m_strDescription;
 };
 
-TEST(PlotDlgTest, AChartFailureIsReportedAndTheDialogStillOpens) {
+// Without its chart the dialog ends at once.
+TEST(PlotDlgTest, AChartFailureIsReportedAndTheDialogStillOpensWithoutItsChartItEnds) {
+    CPlotRun chartless(FileRequest(EXAMPLE));
+    CPlotDlg withoutChart(chartless, nullptr, PLOT_DIALOG_INIT, 100);
+    EXPECT_EQ(withoutChart.DoModal(), -1);
+    EXPECT_FALSE(withoutChart.isVisible());
+    EXPECT_EQ(withoutChart.ChartControl(), nullptr);
     CPlotRun run(FileRequest(EXAMPLE));
-    CFailingDlg dlg(run, "Series lost");
+    CFailingDlg dlg(run);
     QString strReported;
     bool bDialogOpened = false;
     WhenIdle([&] {

@@ -10,15 +10,12 @@
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
 
-#include <cstdio>
 #include <fstream>
 #include <random>
 
-namespace {
-
 // Two receivers of white frequency noise in ns, every 15 minutes as six-decimal Julian Dates;
 // the second misses a sample and has a y that is no number.
-std::string TwoReceivers() {
+static std::string TwoReceivers() {
     std::mt19937_64 random(26);
     std::normal_distribution<double> noise(0.0, 0.05);
     std::string strText;
@@ -48,8 +45,7 @@ TEST(StabilityWindow, ShowsWhatStabilityPrintsForTheSameSeries) {
     request.nMaxPoints = 4000;
     CPlotRun run(request);
     CPlotDlg dlg(run);
-    QString strShown;
-    QString strWithGaps;
+    QString strShown, strWithGaps;
     QStringList labels;
     QTimer::singleShot(0, &dlg, [&] {
         auto* pWindow = dlg.findChild<CStabilityWindow*>();
@@ -71,9 +67,9 @@ TEST(StabilityWindow, ShowsWhatStabilityPrintsForTheSameSeries) {
     });
     dlg.DoModal();
 
-    const auto pData = ReadNew(TwoReceivers(), 4000);
-    const std::string strPrinted = WholeTable([&](CTableWriter& out) {
-        WriteStabilityTable(MeasureGraphStability(SetsOfGraph(*pData, 0), SXRange(), 1e-9, {}, {}),
+    const std::string strPrinted = WholeTable([](CTableWriter& out) {
+        WriteStabilityTable(MeasureGraphStability(SetsOfGraph(*ReadNew(TwoReceivers(), 4000), 0),
+                                                  SXRange(), 1e-9, {}, {}),
                             out);
     });
     EXPECT_GT(strPrinted.size(), 1000U);
@@ -82,5 +78,3 @@ TEST(StabilityWindow, ShowsWhatStabilityPrintsForTheSameSeries) {
     EXPECT_TRUE(labels.contains(QStringLiteral("τ^−½, white FM")))
         << labels.join(u'|').toStdString();
 }
-
-} // namespace

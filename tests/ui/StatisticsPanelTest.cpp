@@ -6,8 +6,6 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-namespace {
-
 using StatisticsPanel = DrawnChart;
 
 // Dates are seconds on the chart's axis; the slope of a date series is per day all the same.
@@ -51,5 +49,3 @@ TEST_F(StatisticsPanel, FiveSeriesFitBesideTheChart) {
                   QStringLiteral("Receiver %1 Galileo E1 vs UTC(lab)").arg(c + 1));
     }
 }
-
-} // namespace

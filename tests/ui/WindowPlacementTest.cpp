@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(WindowPlacement, BesideTheMainWindowWhereThereIsRoomElseBelowElseInTheCorner) {
     const QRect screen(0, 0, 1600, 1000);
-    const QSize preferred(640, 680);
     const struct {
         QRect main;
         QRect window;
@@ -19,7 +16,7 @@ TEST(WindowPlacement, BesideTheMainWindowWhereThereIsRoomElseBelowElseInTheCorne
         {{300, 0, 1250, 900}, {960, 0, 640, 680}, 0},        // no room at all: the corner
     };
     for (const auto& c : cases) {
-        const SBesidePlacement placement = PlaceBeside(screen, c.main, preferred, 480);
+        const SBesidePlacement placement = PlaceBeside(screen, c.main, QSize(640, 680), 480);
         EXPECT_EQ(placement.window, c.window) << c.main.x();
         EXPECT_EQ(placement.nMainShift, c.nMainShift) << c.main.x();
         if (c.main.x() < 300) {
@@ -27,5 +24,3 @@ TEST(WindowPlacement, BesideTheMainWindowWhereThereIsRoomElseBelowElseInTheCorne
         }
     }
 }
-
-} // namespace

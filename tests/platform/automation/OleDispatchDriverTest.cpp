@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(OleExceptions, MessagesComeFromTheControlOrTheSystem) {
     std::string strMessage;
     EXPECT_FALSE(COleException(static_cast<SCODE>(0x80001234)).GetErrorMessage(strMessage));
@@ -12,5 +10,3 @@ TEST(OleExceptions, MessagesComeFromTheControlOrTheSystem) {
     EXPECT_FALSE(COleDispatchException(0, 0, "src", "").GetErrorMessage(strMessage));
     EXPECT_TRUE(CMemoryException().GetErrorMessage(strMessage));
 }
-
-} // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(SystemTimeToVariantTime, GivesThePublishedDayCountForRealDatesOnly) {
     // Year, month, day of week, day, hour, minute, second, milliseconds; then the day count,
     // or nothing for what is no date.
@@ -33,5 +31,3 @@ TEST(SystemTimeToVariantTime, GivesThePublishedDayCountForRealDatesOnly) {
         EXPECT_EQ(dDate, c.bValid ? c.dDate : -99.0) << c.st.wYear << "-" << c.st.wMonth;
     }
 }
-
-} // namespace
