@@ -34,4 +34,9 @@ TEST(ExitStatus, HelpManPageAndReadmeSayWhatTheCodeDoes) {
     }
 }
 
+// A chart that cannot be made is no export that failed: scripts tell the two apart.
+TEST(ExitStatus, AChartThatCannotBeMadeHasAStatusOfItsOwn) {
+    EXPECT_EQ(ExitStatusFor(ECause::NoChart), EExitStatus::NoChart);
+}
+
 } // namespace

@@ -17,6 +17,10 @@ TEST(TableWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLine) {
     EXPECT_EQ(strTable, "series\tn\tmean\n"
                         "rx1\\tUTC(lab)\\r\\n\\\\\t-3\t0.1\n"
                         "\tnan\t-inf\n");
+    // Many CSV readers end a row at a carriage return alone: such a field is quoted.
+    EXPECT_EQ(WholeTable([](CTableWriter& out) { out.Text("a\rb").EndRow(); },
+                         CTableWriter::EFormat::Csv),
+              "\"a\rb\"\r\n");
 }
 
 TEST(TableWriter, SendsALongTableInPiecesAndStopsAtAFailedOne) {
