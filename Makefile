@@ -54,11 +54,13 @@ check-package: build
 screenshot: build
 	scripts/screenshot $(BUILD)/verlo $(EXAMPLE) examples/screenshot.png
 
-# What a newcomer's change must keep: the format, the layers, test lines at most 0.36 of code lines.
+# What a newcomer's change must keep: the format, the layers, test lines at most 0.36 of code lines,
+# and a mutation list whose every fault still finds the text it changes.
 check: deps
 	scripts/check-format
 	scripts/check-layers
 	scripts/test-share
+	scripts/mutate --check scripts/mutations.txt
 
 # Whether the tests catch the faults of scripts/mutations.txt, one at a time: prints each
 # result and the share caught, and fails below 90 %. Takes about a minute a fault.
