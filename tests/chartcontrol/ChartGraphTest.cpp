@@ -77,6 +77,10 @@ TEST_F(ChartGraphOfMillions, KeepsSpikesAndCountsEachPointOutOfViewAmongAMillion
     EXPECT_EQ(m_view.Notes().OutsideText().toStdString(),
               "250001 left, 249999 right, 499999 above the view");
     EXPECT_EQ(&m_view.graph(0)->data()->constBegin()->key, pPairs.get());
+    // An x that goes back where a block of the index starts keeps the block from being drawn
+    // as it is.
+    pPairs.get()[2 * CValueIndex::BLOCK] = -1.0;
+    EXPECT_FALSE(CPointPairs(pPairs, POINTS, false).DrawsAsItIs(false));
 }
 
 } // namespace
