@@ -112,7 +112,10 @@ void CFileWatch::OnEvents() {
         m_longest.start(LONGEST_WAIT_MS);
         m_sinceFirst.start();
     }
-    SetWaiting(m_settle.remainingTime() > SETTLE_MS || m_sinceFirst.elapsed() > SETTLE_MS);
+    // Waiting: for a writer that keeps the file open, or for one that has gone on closing it
+    // for longer than the settling wait. (The settle timer's remaining time cannot tell: a
+    // coarse timer of 150 ms reports up to 157.)
+    SetWaiting(!(nLast & DONE) || m_sinceFirst.elapsed() > SETTLE_MS);
 }
 
 void CFileWatch::Look() {

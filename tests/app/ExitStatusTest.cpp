@@ -31,3 +31,8 @@ TEST(ExitStatus, HelpManPageAndReadmeSayWhatTheCodeDoes) {
             << row.pszWhen;
     }
 }
+
+// A chart that cannot be made is no export that failed: scripts tell the two apart.
+TEST(ExitStatus, AChartThatCannotBeMadeHasAStatusOfItsOwn) {
+    EXPECT_EQ(ExitStatusFor(ECause::NoChart), EExitStatus::NoChart);
+}

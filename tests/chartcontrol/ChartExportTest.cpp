@@ -53,4 +53,6 @@ TEST_F(ChartExport, WhatCannotBeWrittenLeavesNoFileAndSaysWhy) {
         EXPECT_NE(status.strMessage.find(strWhy), std::string::npos) << status.strMessage;
         EXPECT_FALSE(QFile::exists(m_folder.filePath(QString::fromUtf8(pszName)))) << pszName;
     }
+    // A chart with no table of its points has no CSV to give.
+    EXPECT_EQ(ExportChart(m_view, Model(), m_folder.filePath("t.csv")).cause, ECause::NotWritten);
 }

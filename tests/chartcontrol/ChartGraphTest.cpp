@@ -38,25 +38,38 @@ TEST_F(ChartGraph, DataAtTheEndsOfTheAxisIsDrawnOnTheFrame) {
 
 using ChartGraphOfMillions = DrawnChart;
 
-// A million points, one of them a spike: drawn a pixel column at a time, the spike's column
-// still reaches the spike.
-TEST_F(ChartGraphOfMillions, KeepsASpikeAndCountsEachPointOutOfViewAmongAMillion) {
+// A million points, among them a spike up (the first point of its block of the value index) and
+// one down: drawn a pixel column at a time, each spike's column still reaches its tip.
+TEST_F(ChartGraphOfMillions, KeepsSpikesAndCountsEachPointOutOfViewAmongAMillion) {
     constexpr int POINTS = 1000000;
-    constexpr int SPIKE = 500123;
+    constexpr int SPIKE = 500096;
+    constexpr int DIP = 251099;
     // Given as a block of pairs, drawn from the block itself.
     std::shared_ptr<double> pPairs(new double[2 * POINTS](), std::default_delete<double[]>());
     for (int i = 0; i < POINTS; ++i)
         pPairs.get()[2 * i] = i;
     pPairs.get()[2 * SPIKE + 1] = 100.0;
+    pPairs.get()[2 * DIP + 1] = -100.0;
     Model().series.emplace_back().pPairs = std::make_shared<CPointPairs>(pPairs, POINTS, false);
     Draw();
-    const QRect spike(qRound(m_view.xAxis->coordToPixel(SPIKE)) - 1,
-                      qRound(m_view.yAxis->coordToPixel(100.0)), 3, 20);
-    EXPECT_GT(CountPixelsNear(m_view.ToImage(QSize(555, 449), 1), PaletteColour(0), spike), 10);
+    const QImage image = m_view.ToImage(QSize(555, 449), 1);
+    for (const auto& [nAt, dY] : {std::pair{SPIKE, 100.0}, {DIP, -100.0}}) {
+        const int nColumn = qRound(m_view.xAxis->coordToPixel(nAt));
+        const int nTip = qRound(m_view.yAxis->coordToPixel(dY));
+        const QRect nearTip(nColumn - 1, dY > 0 ? nTip : nTip - 19, 3, 20);
+        EXPECT_GT(CountPixelsNear(image, PaletteColour(0), nearTip), 10) << dY;
+    }
     // Zoomed in, the points outside the view are counted a block at a time, each all the same.
     m_view.xAxis->setRange(250000.5, 750000.5);
     m_view.yAxis->setRange(0.5, 150);
     EXPECT_EQ(m_view.Notes().OutsideText().toStdString(),
               "250001 left, 249999 right, 499999 below the view");
+    m_view.yAxis->setRange(-150, -0.5);
+    EXPECT_EQ(m_view.Notes().OutsideText().toStdString(),
+              "250001 left, 249999 right, 499999 above the view");
     EXPECT_EQ(&m_view.graph(0)->data()->constBegin()->key, pPairs.get());
+    // An x that goes back where a block of the index starts keeps the block from being drawn
+    // as it is.
+    pPairs.get()[2 * CValueIndex::BLOCK] = -1.0;
+    EXPECT_FALSE(CPointPairs(pPairs, POINTS, false).DrawsAsItIs(false));
 }

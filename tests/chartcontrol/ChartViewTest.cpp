@@ -83,6 +83,7 @@ TEST_F(ChartView, TheMjdAxisLabelsTicksAndReadOutsWithModifiedJulianDates) {
     ASSERT_FALSE(labels.isEmpty());
     EXPECT_GE(labels.first().toDouble(), 61041.0);
     EXPECT_LE(labels.last().toDouble(), 61072.0);
+    EXPECT_EQ(labels[0].toInt() % (labels[1].toInt() - labels[0].toInt()), 0); // round MJDs
     EXPECT_EQ(m_view.DescribeX(dKey), QStringLiteral("MJD 61041.50")); // a day apart: 2 decimals
     m_view.SetMjdAxis(false);
     EXPECT_EQ(m_view.DescribeX(dKey), QStringLiteral("1 Jan 2026 12:00:00"));

@@ -18,4 +18,5 @@ TEST(DatePoint, ModifiedJulianDatesAreJulianDatesLessHalfADayAndTwoMillion) {
     EXPECT_TRUE(mjd.IsDate(std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(mjd.IsDate(-std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(IsDrawnPoint(1e9, 1.0, mjd)); // no date of the years 100 to 9999
+    EXPECT_FALSE(IsDrawnPoint(60650.25, std::numeric_limits<double>::quiet_NaN(), mjd));
 }

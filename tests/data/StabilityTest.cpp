@@ -129,6 +129,10 @@ TEST(Stability, GivesThePublishedBoundsForWhiteFrequencyNoise) {
     for (ENoise noise : {ENoise::WhitePm, ENoise::FlickerPm, ENoise::WhiteFm, ENoise::FlickerFm,
                          ENoise::RandomWalkFm})
         EXPECT_EQ(Compute(PublishedSet(), {.noise = noise}).points[0].nAlpha, nAlpha--);
+    // White phase noise through the Hadamard terms' filter (-1, 3, -3, 1): a term is worth
+    // 20^2 / (20^2 + 2 (15^2 + 6^2 + 1^2)) degrees of freedom.
+    const SStabilityPoint white = Compute(PublishedSet(), {.noise = ENoise::WhitePm}).points[0];
+    EXPECT_NEAR(white.dHdevEdf / static_cast<double>(white.nHdevTerms), 400.0 / 924.0, 1e-2);
 }
 
 // White phase noise of 1 ns with white frequency noise a third of it: the white phase noise

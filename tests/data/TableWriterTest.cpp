@@ -14,6 +14,10 @@ TEST(TableWriter, KeepsEveryFieldInItsColumnAndEveryRowOnItsLineAndSendsPieces) 
     EXPECT_EQ(strTable, "series\tn\tmean\n"
                         "rx1\\tUTC(lab)\\r\\n\\\\\t-3\t0.1\n"
                         "\tnan\t-inf\n");
+    // Many CSV readers end a row at a carriage return alone: such a field is quoted.
+    EXPECT_EQ(WholeTable([](CTableWriter& out) { out.Text("a\rb").EndRow(); },
+                         CTableWriter::EFormat::Csv),
+              "\"a\rb\"\r\n");
     std::vector<std::size_t> pieces;
     CTableWriter out([&](std::string_view strPiece) {
         pieces.push_back(strPiece.size());

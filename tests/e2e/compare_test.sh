@@ -33,6 +33,11 @@ awk -F'\t' -v OFS=' ' '
     }
     END { if (!seen || bad) { print "difference row: " bad; exit 1 } }' "$E2E_TMP/stdout" ||
     fail "--difference --stats: $(grep '−' "$E2E_TMP/stdout")"
+# Without --mjd the same x are plain numbers: no frequency of them, and no stability.
+run "$E2E_TMP/two.dat" --stats --y-unit ns
+[ "$(awk -F'\t' 'NR == 2 { print $16 }' "$E2E_TMP/stdout")" = nan ] || fail "--stats: a frequency of plain x"
+run "$E2E_TMP/two.dat" --stability --y-unit ns
+grep -q "'rx1': not measured: its x are no dates" "$E2E_TMP/stderr" || fail "--stability of plain x"
 
 # Three receivers of white phase noise of 1, 2 and 3 ns against a reference that wanders by
 # a random walk of 5 ns a step, 6000 epochs: the hat's ADEV at tau0 is sqrt(3) sigma / tau0.
