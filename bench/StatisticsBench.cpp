@@ -53,6 +53,22 @@ void BM_StatisticsInRangeOfFiveSeries(benchmark::State& state) {
 }
 BENCHMARK(BM_StatisticsInRangeOfFiveSeries)->Unit(benchmark::kMicrosecond);
 
+// A million seconds of one clock: the series of a --max-points file, far beyond the caches.
+void BM_StatisticsOfAMillionPoints(benchmark::State& state) {
+    constexpr int MILLION = 1000000;
+    std::vector<double> x, y;
+    for (int k = 0; k < MILLION; ++k) {
+        x.push_back(2460310.5 + k / 86400.0);
+        y.push_back(20.0 * std::sin(k / 5000.0) + 0.001 * (k % 997));
+    }
+    for (auto _ : state) {
+        SSeriesStatistics stats = ComputeStatistics(x.data(), y.data(), MILLION);
+        benchmark::DoNotOptimize(stats);
+    }
+    state.SetItemsProcessed(state.iterations() * MILLION);
+}
+BENCHMARK(BM_StatisticsOfAMillionPoints)->Unit(benchmark::kMillisecond);
+
 void BM_GapStartsOfFiveSeries(benchmark::State& state) {
     const std::vector<SSeries> series = ClockSeries();
     for (auto _ : state) {

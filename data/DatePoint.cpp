@@ -64,7 +64,16 @@ bool IsChartDate(const SDateTime& time) {
     return time.nMonth >= 1 && time.nYear >= 100 && time.nYear <= 9999;
 }
 
+bool IsChartJulianDate(double dJulian) {
+    // The civil days from 2 January 100 to 30 December 9999 are dates of those years whatever
+    // their time rounds to, a day on at most: the calendar is asked only near the ends.
+    constexpr double SECOND_DAY_OF_100 = 1757585.5;
+    constexpr double LAST_DAY_BUT_ONE_OF_9999 = 5373483.5;
+    return (dJulian >= SECOND_DAY_OF_100 && dJulian < LAST_DAY_BUT_ONE_OF_9999) ||
+           IsChartDate(JulianToDateTime(dJulian));
+}
+
 bool IsDrawnPoint(double dX, double dY, const SDateRule& rule) {
     return std::isfinite(dY) &&
-           (rule.IsDate(dX) ? IsChartDate(JulianToDateTime(rule.Julian(dX))) : std::isfinite(dX));
+           (rule.IsDate(dX) ? IsChartJulianDate(rule.Julian(dX)) : std::isfinite(dX));
 }

@@ -54,6 +54,8 @@ SDateTime JulianToDateTime(double dJulian);
 
 // Whether the chart can place a date there: a real date of the years 100 to 9999.
 bool IsChartDate(const SDateTime& time);
+// Whether it can place the date and time of a Julian Date: IsChartDate(JulianToDateTime()).
+bool IsChartJulianDate(double dJulian);
 
 // Whether the chart draws a point of the store at (dX, dY): x a plain finite number or a date
 // it places, and y a finite number.

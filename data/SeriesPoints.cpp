@@ -31,6 +31,8 @@ double ResolutionFor(const CGraphSeries& series, const SXRange& range) {
 SSeriesPoints DrawnPointsInRange(const CGraphSeries& series, const SXRange& range,
                                  const SDateRule& rule) {
     SSeriesPoints points;
+    points.x.reserve(static_cast<std::size_t>(series.Count()));
+    points.y.reserve(static_cast<std::size_t>(series.Count()));
     const double dResolution = ResolutionFor(series, range);
     for (int i = 0; i < series.Count(); ++i) {
         const double dX = series.X(i);
