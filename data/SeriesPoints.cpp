@@ -28,6 +28,14 @@ double ResolutionFor(const CGraphSeries& series, const SXRange& range) {
     return XResolution(x.data(), x.size());
 }
 
+bool AllDrawn(const CGraphSeries& series, const SDateRule& rule) {
+    for (int i = 0; i < series.Count(); ++i) {
+        if (!IsDrawnPoint(series.X(i), series.Y(i), rule))
+            return false;
+    }
+    return true;
+}
+
 SSeriesPoints DrawnPointsInRange(const CGraphSeries& series, const SXRange& range,
                                  const SDateRule& rule) {
     SSeriesPoints points;
