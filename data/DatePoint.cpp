@@ -17,32 +17,6 @@ void NextDay(SDateTime& time) {
 
 } // namespace
 
-bool RoundToMillisecond(int nHour, int nMinute, double dSecond, SClock& clock) {
-    // Half away from zero, as llround, without its call for the seconds of a day: a million
-    // dates take it.
-    const double dMilliseconds = dSecond * 1000.0;
-    long long nMilliseconds = 0;
-    if (dMilliseconds > 0.0 && dMilliseconds < 4503599627370496.0) {
-        nMilliseconds = static_cast<long long>(dMilliseconds);
-        nMilliseconds += dMilliseconds - static_cast<double>(nMilliseconds) >= 0.5;
-    } else {
-        nMilliseconds = std::max(0LL, std::llround(dMilliseconds));
-    }
-    clock = {nHour, nMinute, static_cast<int>(nMilliseconds / 1000),
-             static_cast<int>(nMilliseconds % 1000)};
-    if (clock.nSecond == 60) {
-        clock.nSecond = 0;
-        if (++clock.nMinute == 60) {
-            clock.nMinute = 0;
-            if (++clock.nHour == 24) {
-                clock.nHour = 0;
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 SDateTime JulianToDateTime(double dJulian) {
     SDateTime time;
     int nHour = 0, nMinute = 0;

@@ -63,10 +63,16 @@ private:
         Digits(m_szText + 10, time.nDay, 2);
     }
     void WriteClock(int nHour, int nMinute, int nSecond, int nMillisecond) {
-        Digits(m_szText + 13, nHour, 2);
-        Digits(m_szText + 16, nMinute, 2);
-        Digits(m_szText + 19, nSecond, 2);
-        Digits(m_szText + 23, nMillisecond, 3);
+        TwoDigits(m_szText + 11, nHour);
+        TwoDigits(m_szText + 14, nMinute);
+        TwoDigits(m_szText + 17, nSecond);
+        m_szText[20] = static_cast<char>('0' + nMillisecond / 100);
+        TwoDigits(m_szText + 21, nMillisecond % 100);
+    }
+    // Every row writes its time: two digits at a time, with no loop.
+    static void TwoDigits(char* pOut, int nValue) {
+        pOut[0] = static_cast<char>('0' + nValue / 10);
+        pOut[1] = static_cast<char>('0' + nValue % 10);
     }
 
     static constexpr int NO_DAY = std::numeric_limits<int>::min();
