@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 namespace {
@@ -52,6 +53,25 @@ void BM_StatisticsInRangeOfFiveSeries(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StatisticsInRangeOfFiveSeries)->Unit(benchmark::kMicrosecond);
+
+// A million seconds of one clock, a wobble and noise: the series of a --max-points file, far
+// beyond the caches.
+void BM_StatisticsOfAMillionPoints(benchmark::State& state) {
+    constexpr int MILLION = 1000000;
+    std::vector<double> x, y;
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> noise(0.0, 1.0);
+    for (int k = 0; k < MILLION; ++k) {
+        x.push_back(2460310.5 + k / 86400.0);
+        y.push_back(20.0 * std::sin(k / 5000.0) + noise(random));
+    }
+    for (auto _ : state) {
+        SSeriesStatistics stats = ComputeStatistics(x.data(), y.data(), MILLION);
+        benchmark::DoNotOptimize(stats);
+    }
+    state.SetItemsProcessed(state.iterations() * MILLION);
+}
+BENCHMARK(BM_StatisticsOfAMillionPoints)->Unit(benchmark::kMillisecond);
 
 void BM_GapStartsOfFiveSeries(benchmark::State& state) {
     const std::vector<SSeries> series = ClockSeries();

@@ -27,6 +27,16 @@ CChartInteraction::CChartInteraction(CChartView& view, CDrawSchedule& schedule,
     : m_view(view), m_schedule(schedule), m_document(document) {
     m_view.setInteractions(QCP::iRangeZoom);
     m_view.setSelectionRectMode(QCP::srmZoom);
+    // The rubber band's layer has a picture of its own only while the band is dragged, so that
+    // a move redraws the band alone; kept all the time, that picture would hold a megabyte more
+    // and be cleared at every drawing.
+    QCPLayer* pBandLayer = m_view.selectionRect()->layer();
+    pBandLayer->setMode(QCPLayer::lmLogical);
+    connect(m_view.selectionRect(), &QCPSelectionRect::started, this,
+            [pBandLayer] { pBandLayer->setMode(QCPLayer::lmBuffered); });
+    const auto ShareLayer = [pBandLayer] { pBandLayer->setMode(QCPLayer::lmLogical); };
+    connect(m_view.selectionRect(), &QCPSelectionRect::accepted, this, ShareLayer);
+    connect(m_view.selectionRect(), &QCPSelectionRect::canceled, this, ShareLayer);
     m_view.setMouseTracking(true);
     connect(AddAction(tr("&Reset view"), Qt::Key_Home), &QAction::triggered, &m_view,
             &CChartView::ResetView);

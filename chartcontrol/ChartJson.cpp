@@ -5,20 +5,28 @@
 #include "data/TextEncoding.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
+// The longest text WriteNumber writes.
+constexpr std::size_t NUMBER_BYTES = SHORTEST_BYTES;
+
+// A number, or the text of one that JSON has no number for.
+char* WriteNumber(char* pOut, double dValue) {
+    if (std::isfinite(dValue))
+        return WriteShortest(pOut, dValue);
+    const std::string_view strText = std::isnan(dValue) ? "\"nan\""
+                                     : dValue > 0       ? "\"inf\""
+                                                        : "\"-inf\"";
+    return std::copy(strText.begin(), strText.end(), pOut);
+}
+
 void AppendNumber(std::string& out, double dValue) {
-    if (std::isnan(dValue)) {
-        out += "\"nan\"";
-    } else if (std::isinf(dValue)) {
-        out += dValue > 0 ? "\"inf\"" : "\"-inf\"";
-    } else {
-        AppendShortest(out, dValue);
-    }
+    char szNumber[NUMBER_BYTES];
+    out.append(szNumber, WriteNumber(szNumber, dValue));
 }
 
 void AppendString(std::string& out, const std::string& strBytes) {
@@ -114,13 +122,25 @@ bool WriteChartJson(const SChartModel& model, const std::function<bool(std::stri
         const auto makePoints = [&series](std::size_t nChunk, std::string& strPoints) {
             const std::size_t nBegin = nChunk * CHUNK_POINTS;
             const std::size_t nEnd = std::min(series.Size(), nBegin + CHUNK_POINTS);
-            for (std::size_t p = nBegin; p < nEnd; ++p) {
-                strPoints += p ? ",[" : "[";
-                AppendNumber(strPoints, series.X(p));
-                strPoints += ',';
-                AppendNumber(strPoints, series.Y(p));
-                strPoints += ']';
+            // Written where they lie, into a piece that goes to the text a few thousand points
+            // at a time: appended a number at a time, the text would cost more than the digits.
+            constexpr std::size_t POINT_BYTES = 2 * NUMBER_BYTES + 4;
+            char szPiece[64 * 1024];
+            char* p = szPiece;
+            for (std::size_t i = nBegin; i < nEnd; ++i) {
+                if (static_cast<std::size_t>(szPiece + sizeof szPiece - p) < POINT_BYTES) {
+                    strPoints.append(szPiece, p);
+                    p = szPiece;
+                }
+                if (i > 0)
+                    *p++ = ',';
+                *p++ = '[';
+                p = WriteNumber(p, series.X(i));
+                *p++ = ',';
+                p = WriteNumber(p, series.Y(i));
+                *p++ = ']';
             }
+            strPoints.append(szPiece, p);
         };
         if (!MakeInOrder((series.Size() + CHUNK_POINTS - 1) / CHUNK_POINTS, makePoints, sink))
             return false;

@@ -17,23 +17,6 @@ void NextDay(SDateTime& time) {
 
 } // namespace
 
-bool RoundToMillisecond(int nHour, int nMinute, double dSecond, SClock& clock) {
-    const long long nMilliseconds = std::max(0LL, std::llround(dSecond * 1000.0));
-    clock = {nHour, nMinute, static_cast<int>(nMilliseconds / 1000),
-             static_cast<int>(nMilliseconds % 1000)};
-    if (clock.nSecond == 60) {
-        clock.nSecond = 0;
-        if (++clock.nMinute == 60) {
-            clock.nMinute = 0;
-            if (++clock.nHour == 24) {
-                clock.nHour = 0;
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 SDateTime JulianToDateTime(double dJulian) {
     SDateTime time;
     int nHour = 0, nMinute = 0;
@@ -55,7 +38,16 @@ bool IsChartDate(const SDateTime& time) {
     return time.nMonth >= 1 && time.nYear >= 100 && time.nYear <= 9999;
 }
 
+bool IsChartJulianDate(double dJulian) {
+    // The civil days from 2 January 100 to 30 December 9999 are dates of those years whatever
+    // their time rounds to, a day on at most: the calendar is asked only near the ends.
+    constexpr double SECOND_DAY_OF_100 = 1757585.5;
+    constexpr double LAST_DAY_BUT_ONE_OF_9999 = 5373483.5;
+    return (dJulian >= SECOND_DAY_OF_100 && dJulian < LAST_DAY_BUT_ONE_OF_9999) ||
+           IsChartDate(JulianToDateTime(dJulian));
+}
+
 bool IsDrawnPoint(double dX, double dY, const SDateRule& rule) {
     return std::isfinite(dY) &&
-           (rule.IsDate(dX) ? IsChartDate(JulianToDateTime(rule.Julian(dX))) : std::isfinite(dX));
+           (rule.IsDate(dX) ? IsChartJulianDate(rule.Julian(dX)) : std::isfinite(dX));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -45,7 +46,31 @@ struct SClock {
     int nSecond = 0;
     int nMillisecond = 0;
 };
-bool RoundToMillisecond(int nHour, int nMinute, double dSecond, SClock& clock);
+inline bool RoundToMillisecond(int nHour, int nMinute, double dSecond, SClock& clock) {
+    // Half away from zero, as llround, without its call for the seconds of a day; inline: a
+    // million dates take it.
+    const double dMilliseconds = dSecond * 1000.0;
+    long long nMilliseconds = 0;
+    if (dMilliseconds > 0.0 && dMilliseconds < 4503599627370496.0) {
+        nMilliseconds = static_cast<long long>(dMilliseconds);
+        nMilliseconds += dMilliseconds - static_cast<double>(nMilliseconds) >= 0.5;
+    } else {
+        nMilliseconds = std::max(0LL, std::llround(dMilliseconds));
+    }
+    clock = {nHour, nMinute, static_cast<int>(nMilliseconds / 1000),
+             static_cast<int>(nMilliseconds % 1000)};
+    if (clock.nSecond == 60) {
+        clock.nSecond = 0;
+        if (++clock.nMinute == 60) {
+            clock.nMinute = 0;
+            if (++clock.nHour == 24) {
+                clock.nHour = 0;
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 // The date and time of a Julian Date, the seconds rounded to the millisecond (a full second
 // carries into the minute, the hour and the day). Fields of 0 where the Julian Date lies
@@ -54,6 +79,8 @@ SDateTime JulianToDateTime(double dJulian);
 
 // Whether the chart can place a date there: a real date of the years 100 to 9999.
 bool IsChartDate(const SDateTime& time);
+// Whether it can place the date and time of a Julian Date: IsChartDate(JulianToDateTime()).
+bool IsChartJulianDate(double dJulian);
 
 // Whether the chart draws a point of the store at (dX, dY): x a plain finite number or a date
 // it places, and y a finite number.

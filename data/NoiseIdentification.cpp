@@ -8,7 +8,8 @@ namespace {
 
 // Fewer points than this at a tau leave the lag-1 autocorrelation too uncertain.
 constexpr std::size_t MIN_AUTOCORRELATION_POINTS = 30;
-// Differences taken at most: enough for random-walk frequency noise in phase data.
+// Differences taken at most: enough for random-walk frequency noise in phase data. (At spells
+// out each.)
 constexpr int MAX_DIFFERENCES = 2;
 constexpr int MIN_ALPHA = -2;
 constexpr int MAX_ALPHA = 2;
@@ -20,16 +21,18 @@ struct SDecimated {
     std::size_t m;
     std::size_t nCount; // of the phase at tau, before differencing
 
-    double At(std::size_t k, int nDifferences) const {
-        // The d-th difference: sum over i of (-1)^(d - i) C(d, i) z_(k + i).
-        double dSum = 0.0;
-        double dBinomial = 1.0;
-        for (int i = 0; i <= nDifferences; ++i) {
-            const double z = phase[(k + static_cast<std::size_t>(i)) * m];
-            dSum += ((nDifferences - i) % 2 == 0 ? dBinomial : -dBinomial) * z;
-            dBinomial = dBinomial * (nDifferences - i) / (i + 1);
-        }
-        return dSum;
+    // The d-th difference, sum over i of (-1)^(d - i) C(d, i) z_(k + i), for d up to
+    // MAX_DIFFERENCES spelt out, d known where it is called: a million points take it a few
+    // times each.
+    template <int d> double At(std::size_t k) const {
+        static_assert(d >= 0 && d <= MAX_DIFFERENCES);
+        const double* z = phase.data() + k * m;
+        if constexpr (d == 0)
+            return z[0];
+        else if constexpr (d == 1)
+            return z[m] - z[0];
+        else
+            return (z[0] - 2.0 * z[m]) + z[2 * m];
     }
 };
 
@@ -37,12 +40,12 @@ struct SDecimated {
 // neighbouring pairs that are present, with the pairs' sum scaled as if none were missing (so
 // that without gaps it is the paper's sum over N - 1 pairs over the sum over N values). NaN
 // when there is no pair or no variation.
-double LagOneAutocorrelation(const SDecimated& z, int d) {
+template <int d> double LagOneAutocorrelation(const SDecimated& z) {
     const std::size_t nValues = z.nCount - static_cast<std::size_t>(d);
     double dSum = 0.0;
     std::size_t nPresent = 0;
     for (std::size_t k = 0; k < nValues; ++k) {
-        const double v = z.At(k, d);
+        const double v = z.template At<d>(k);
         if (!std::isnan(v)) {
             dSum += v;
             ++nPresent;
@@ -53,7 +56,7 @@ double LagOneAutocorrelation(const SDecimated& z, int d) {
     std::size_t nPairs = 0;
     double dPrevious = std::nan("");
     for (std::size_t k = 0; k < nValues; ++k) {
-        const double v = z.At(k, d) - dMean;
+        const double v = z.template At<d>(k) - dMean;
         if (std::isnan(v)) {
             dPrevious = v;
             continue;
@@ -68,6 +71,18 @@ double LagOneAutocorrelation(const SDecimated& z, int d) {
     if (nPairs == 0 || !(dSquares > 0.0))
         return std::nan("");
     return dProducts / dSquares * static_cast<double>(nPresent - 1) / static_cast<double>(nPairs);
+}
+
+double LagOneAutocorrelation(const SDecimated& z, int d) {
+    static_assert(MAX_DIFFERENCES == 2);
+    switch (d) {
+    case 0:
+        return LagOneAutocorrelation<0>(z);
+    case 1:
+        return LagOneAutocorrelation<1>(z);
+    default:
+        return LagOneAutocorrelation<2>(z);
+    }
 }
 
 // W. J. Riley and C. A. Greenhall, "Power law noise identification using the lag 1
@@ -111,7 +126,7 @@ bool FromB1Ratio(const SDecimated& z, std::size_t m, double dAvarTau2, double dM
     double dSum = 0.0;
     std::size_t N = 0;
     for (std::size_t k = 0; k + 1 < z.nCount; ++k) {
-        const double y = z.At(k, 1);
+        const double y = z.At<1>(k);
         if (!std::isnan(y)) {
             dSum += y;
             ++N;
@@ -123,7 +138,7 @@ bool FromB1Ratio(const SDecimated& z, std::size_t m, double dAvarTau2, double dM
     const auto dN = static_cast<double>(N);
     double dSquares = 0.0;
     for (std::size_t k = 0; k + 1 < z.nCount; ++k) {
-        const double y = z.At(k, 1) - dSum / dN;
+        const double y = z.At<1>(k) - dSum / dN;
         if (!std::isnan(y))
             dSquares += y * y;
     }
@@ -150,7 +165,7 @@ SNoiseEstimate IdentifyNoise(const std::vector<double>& phase, std::size_t m, do
     const SDecimated z{phase, m, (phase.size() - 1) / m + 1};
     std::size_t nPresent = 0;
     for (std::size_t k = 0; k < z.nCount; ++k)
-        nPresent += !std::isnan(z.At(k, 0));
+        nPresent += !std::isnan(z.At<0>(k));
     SNoiseEstimate estimate{nPreviousAlpha, EAlphaSource::Carried};
     if (nPresent >= MIN_AUTOCORRELATION_POINTS) {
         if (FromAutocorrelation(z, estimate.nAlpha))

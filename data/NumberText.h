@@ -1,12 +1,17 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 // Numbers as the viewer writes them for people and for programs.
 
-// Appends the shortest text that reads back as the same double ("nan", "inf" and "-inf" for
-// the others).
+// The longest text WriteShortest writes.
+inline constexpr std::size_t SHORTEST_BYTES = 32;
+// Writes the shortest text that reads back as the same double at pOut, as std::to_chars
+// writes it ("nan", "inf" and "-inf" for the others); returns where it ends.
+char* WriteShortest(char* pOut, double dValue);
+// Appends that text.
 void AppendShortest(std::string& out, double dValue);
 std::string ShortestText(double dValue);
 

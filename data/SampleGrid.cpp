@@ -91,7 +91,12 @@ SSampleGrid LayOnGrid(const double* pX, const double* pPhase, std::size_t nPoint
     const double dFirstStep = SingleStep(pX, nPoints);
     std::vector<long long> slots(nPoints, 0);
     for (std::size_t i = 1; i < nPoints; ++i) {
-        const double dMultiple = std::max(1.0, std::nearbyint((pX[i] - pX[i - 1]) / dFirstStep));
+        // A step within a quarter of the first tau0 is one slot, whatever the quotient's
+        // rounding: the steps of a million points mostly are, and a division a step costs.
+        const double dStep = pX[i] - pX[i - 1];
+        const double dMultiple = std::fabs(dStep - dFirstStep) <= 0.25 * dFirstStep
+                                     ? 1.0
+                                     : std::max(1.0, std::nearbyint(dStep / dFirstStep));
         slots[i] = slots[i - 1] + static_cast<long long>(std::min(dMultiple, 2.0 * MAX_SLOTS));
         if (slots[i] >= MAX_SLOTS)
             return Refused("more than " + std::to_string(MAX_SLOTS) + " sample slots", i);

@@ -28,9 +28,19 @@ double ResolutionFor(const CGraphSeries& series, const SXRange& range) {
     return XResolution(x.data(), x.size());
 }
 
+bool AllDrawn(const CGraphSeries& series, const SDateRule& rule) {
+    for (int i = 0; i < series.Count(); ++i) {
+        if (!IsDrawnPoint(series.X(i), series.Y(i), rule))
+            return false;
+    }
+    return true;
+}
+
 SSeriesPoints DrawnPointsInRange(const CGraphSeries& series, const SXRange& range,
                                  const SDateRule& rule) {
     SSeriesPoints points;
+    points.x.reserve(static_cast<std::size_t>(series.Count()));
+    points.y.reserve(static_cast<std::size_t>(series.Count()));
     const double dResolution = ResolutionFor(series, range);
     for (int i = 0; i < series.Count(); ++i) {
         const double dX = series.X(i);

@@ -29,6 +29,9 @@ bool InRange(const SXRange& range, double dX, double dResolution);
 // where it changes nothing, so that no text of a million x is made for nothing.
 double ResolutionFor(const CGraphSeries& series, const SXRange& range);
 
+// Whether the chart draws every point of a series.
+bool AllDrawn(const CGraphSeries& series, const SDateRule& rule);
+
 // The drawn points of a series with x in range.
 SSeriesPoints DrawnPointsInRange(const CGraphSeries& series, const SXRange& range,
                                  const SDateRule& rule);

@@ -45,15 +45,15 @@ double CorrectedSquares(const CCompensatedSum& squares, const CCompensatedSum& d
     return std::max(0.0, CorrectedProducts(squares, deviations, deviations, dCount));
 }
 
-// The points [nBegin, nEnd) of the arrays, point i at pX[i * nStride] and pY[i * nStride].
+// The points [nBegin, nEnd) of the arrays, point i at pX[i * nStrideX] and pY[i * nStrideY].
 struct SSpan {
     const double* pX;
     const double* pY;
     std::size_t nBegin, nEnd;
-    std::size_t nStride;
+    std::size_t nStrideX, nStrideY;
 
-    double X(std::size_t i) const { return pX[i * nStride]; }
-    double Y(std::size_t i) const { return pY[i * nStride]; }
+    double X(std::size_t i) const { return pX[i * nStrideX]; }
+    double Y(std::size_t i) const { return pY[i * nStrideY]; }
     bool IsFinite(std::size_t i) const { return std::isfinite(X(i)) && std::isfinite(Y(i)); }
     // Calls use(x, y) for each finite point, in order.
     template <typename F> void ForEachFinite(F use) const {
@@ -111,7 +111,9 @@ SSeriesStatistics Compute(const SSpan& span) {
     const double dMeanU = sumU.Total() / dCount;
     const double dMeanV = sumV.Total() / dCount;
 
-    CCompensatedSum devU, devV, squaresU, squaresV, productsUV;
+    // The sums that need the means alone in one pass, those that need the line in another: a
+    // pass over a million points costs more in reading them than in adding.
+    CCompensatedSum devU, devV, squaresU, squaresV, productsUV, cubesU;
     span.ForEachFinite([&](double dX, double dY) {
         const double dDevU = u(dX) - dMeanU;
         const double dDevV = v(dY) - dMeanV;
@@ -120,6 +122,7 @@ SSeriesStatistics Compute(const SSpan& span) {
         squaresU.Add(dDevU * dDevU);
         squaresV.Add(dDevV * dDevV);
         productsUV.Add(dDevU * dDevV);
+        cubesU.Add(dDevU * dDevU * dDevU);
     });
     const double dSuu = CorrectedSquares(squaresU, devU, dCount);
     const double dSvv = CorrectedSquares(squaresV, devV, dCount);
@@ -138,31 +141,25 @@ SSeriesStatistics Compute(const SSpan& span) {
     if (stats.nCount < 3)
         return stats;
 
-    CCompensatedSum residuals, squaresResiduals;
+    // The residuals of the line; and the parabola through orthogonal polynomials of the
+    // deviations of u: the coefficient of the second, p2 = du^2 - (S3 / S2) du - S2 / n, is that
+    // of u^2, free of the line's.
+    const double dLinear = cubesU.Total() / dSuu;
+    const double dConstant = dSuu / dCount;
+    CCompensatedSum residuals, squaresResiduals, productsP2, squaresP2;
     span.ForEachFinite([&](double dX, double dY) {
-        const double dResidual = (v(dY) - dMeanV) - dSlope * (u(dX) - dMeanU);
+        const double dDevU = u(dX) - dMeanU;
+        const double dDevV = v(dY) - dMeanV;
+        const double dResidual = dDevV - dSlope * dDevU;
         residuals.Add(dResidual);
         squaresResiduals.Add(dResidual * dResidual);
+        const double dP2 = dDevU * dDevU - dLinear * dDevU - dConstant;
+        productsP2.Add(dDevV * dP2);
+        squaresP2.Add(dP2 * dP2);
     });
     const double dRss = CorrectedSquares(squaresResiduals, residuals, dCount);
     stats.dResidualStd = std::ldexp(std::sqrt(dRss / (dCount - 2.0)), nExpY);
 
-    // The parabola through orthogonal polynomials of the deviations of u: the coefficient of
-    // the second, p2 = du^2 - (S3 / S2) du - S2 / n, is that of u^2, free of the line's.
-    CCompensatedSum cubesU;
-    span.ForEachFinite([&](double dX, double) {
-        const double dDevU = u(dX) - dMeanU;
-        cubesU.Add(dDevU * dDevU * dDevU);
-    });
-    const double dLinear = cubesU.Total() / dSuu;
-    const double dConstant = dSuu / dCount;
-    CCompensatedSum productsP2, squaresP2;
-    span.ForEachFinite([&](double dX, double dY) {
-        const double dDevU = u(dX) - dMeanU;
-        const double dP2 = dDevU * dDevU - dLinear * dDevU - dConstant;
-        productsP2.Add((v(dY) - dMeanV) * dP2);
-        squaresP2.Add(dP2 * dP2);
-    });
     // Two different x leave p2 at 0 but for rounding.
     if (squaresP2.Total() > 1e-12 * dSuu * dSuu / dCount)
         stats.dQuadratic = std::ldexp(productsP2.Total() / squaresP2.Total(), nExpY - 2 * nExpX);
@@ -194,15 +191,20 @@ template <typename Past> std::size_t FirstIndexPast(const SSpan& span, Past bPas
 
 SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints,
                                     std::size_t nStride) {
-    return Compute(SSpan{pX, pY, 0, nPoints, nStride});
+    return Compute(SSpan{pX, pY, 0, nPoints, nStride, nStride});
+}
+
+SSeriesStatistics ComputeStatistics(const double* pX, std::size_t nStrideX, const double* pY,
+                                    std::size_t nStrideY, std::size_t nPoints) {
+    return Compute(SSpan{pX, pY, 0, nPoints, nStrideX, nStrideY});
 }
 
 SSeriesStatistics ComputeStatisticsIn(const double* pX, const double* pY, std::size_t nPoints,
                                       double dFromX, double dToX, std::size_t nStride) {
-    const SSpan all{pX, pY, 0, nPoints, nStride};
+    const SSpan all{pX, pY, 0, nPoints, nStride, nStride};
     const std::size_t nBegin = FirstIndexPast(all, [dFromX](double dX) { return dX >= dFromX; });
     const std::size_t nEnd = FirstIndexPast(all, [dToX](double dX) { return dX > dToX; });
-    return Compute(SSpan{pX, pY, nBegin, std::max(nBegin, nEnd), nStride});
+    return Compute(SSpan{pX, pY, nBegin, std::max(nBegin, nEnd), nStride, nStride});
 }
 
 SFrequency FrequencyOf(const SSeriesStatistics& stats, double dSecondsPerUnit) {

@@ -58,6 +58,9 @@ SFrequency FrequencyOf(const SSeriesStatistics& stats, double dSecondsPerUnit);
 // Point i is at pX[i * nStride] and pY[i * nStride]: x and y may lie interleaved in one array.
 SSeriesStatistics ComputeStatistics(const double* pX, const double* pY, std::size_t nPoints,
                                     std::size_t nStride = 1);
+// Point i is at pX[i * nStrideX] and pY[i * nStrideY]: x and y where a store keeps them apart.
+SSeriesStatistics ComputeStatistics(const double* pX, std::size_t nStrideX, const double* pY,
+                                    std::size_t nStrideY, std::size_t nPoints);
 
 // Over the points with dFromX <= x <= dToX, both ends included, found by binary search on
 // the ascending x. A point whose x is NaN takes the place of the x before it: it counts as

@@ -37,8 +37,11 @@ int ScaleToUnit(std::vector<double>& phase) {
     }
     int nExponent = 0;
     std::frexp(dLargest, &nExponent);
+    // A normal power of two scales as ldexp does, to the bit, in a multiplication.
+    const double dScale = std::ldexp(1.0, -nExponent);
+    const bool bNormalScale = std::isnormal(dScale);
     for (double& dPhase : phase)
-        dPhase = std::ldexp(dPhase, -nExponent);
+        dPhase = bNormalScale ? dPhase * dScale : std::ldexp(dPhase, -nExponent);
     return nExponent;
 }
 

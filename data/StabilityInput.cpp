@@ -9,6 +9,9 @@
 SStabilityInput PrepareStabilityInput(const CGraphSeries& series, const SXRange& range,
                                       double dSecondsPerUnit, const SDateRule& rule) {
     SStabilityInput input;
+    input.seconds.reserve(static_cast<std::size_t>(series.Count()));
+    input.phase.reserve(static_cast<std::size_t>(series.Count()));
+    input.points.reserve(static_cast<std::size_t>(series.Count()));
     const double dResolution = ResolutionFor(series, range);
     double dFirstX = 0.0;
     for (int i = 0; i < series.Count(); ++i) {
@@ -20,7 +23,7 @@ SStabilityInput PrepareStabilityInput(const CGraphSeries& series, const SXRange&
             continue;
         }
         // A date the chart places nowhere is no epoch either.
-        if (!IsChartDate(JulianToDateTime(rule.Julian(dX))))
+        if (!IsChartJulianDate(rule.Julian(dX)))
             continue;
         const double dY = series.Y(i);
         if (input.points.empty())

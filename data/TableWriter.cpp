@@ -1,12 +1,14 @@
 #include "data/TableWriter.h"
 
+#include "data/NumberText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <utility>
 
 namespace {
-// The longest text to_chars gives for a double or a long long.
+// The longest text to_chars gives for a long long.
 constexpr std::size_t NUMBER_BYTES = 32;
 } // namespace
 
@@ -71,9 +73,8 @@ CTableWriter& CTableWriter::Text(std::string_view strField) {
 
 CTableWriter& CTableWriter::Number(double dValue) {
     StartField();
-    char* p = Room(NUMBER_BYTES);
     m_nUsed =
-        static_cast<std::size_t>(std::to_chars(p, p + NUMBER_BYTES, dValue).ptr - m_buffer.data());
+        static_cast<std::size_t>(WriteShortest(Room(SHORTEST_BYTES), dValue) - m_buffer.data());
     return *this;
 }
 

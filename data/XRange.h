@@ -10,4 +10,9 @@ struct SXRange {
     double dTo = std::numeric_limits<double>::infinity();
     double dFromStep = std::numeric_limits<double>::infinity();
     double dToStep = std::numeric_limits<double>::infinity();
+
+    bool HasEnd() const {
+        return dFrom != -std::numeric_limits<double>::infinity() ||
+               dTo != std::numeric_limits<double>::infinity();
+    }
 };

@@ -69,10 +69,29 @@ bool CPlotDlg::CreateControls() {
     pView->setGeometry(DialogUnitsToPixels(7, 7, 370, 276));
     connect(pView, &CChartView::SaveRequested, this, &CPlotDlg::SaveChart);
     connect(pView, &CChartView::CopyRequested, this, [pView] { CopyChartImage(*pView); });
-    m_pStatistics = new CStatisticsPanel(*pView, this);
-    connect(pView, &CChartView::StatisticsRequested, m_pStatistics, &CStatisticsPanel::Toggle);
-    m_pStability = new CStabilityWindow(
-        *pView, this,
+    // The statistics and the stability are made when first asked for: most windows are opened
+    // to look at the chart, and making them would hold up its first drawing.
+    connect(pView, &CChartView::StatisticsRequested, this, [this, pView] {
+        if (!m_pStatistics)
+            m_pStatistics = new CStatisticsPanel(*pView, this);
+        m_pStatistics->Toggle();
+    });
+    connect(pView, &CChartView::StabilityRequested, this, [this, pView] {
+        if (!m_pStability)
+            m_pStability = MakeStabilityWindow(*pView);
+        m_pStability->Toggle();
+    });
+    m_pChartControl->SetEventSink([this](DISPID dispid) {
+        if (dispid == ChartIds::EVENT_DRAWN)
+            OnChartEvent();
+    });
+    connect(&m_run, &CPlotRun::NotesChanged, this, &CPlotDlg::ShowNotes);
+    return true;
+}
+
+CStabilityWindow* CPlotDlg::MakeStabilityWindow(CChartView& view) {
+    return new CStabilityWindow(
+        view, this,
         [this](const SXRange& julian, double dSecondsPerUnit, const SStabilityOptions& options,
                const std::vector<int>& hat) {
             const SDateRule& dates = m_run.Request().dates;
@@ -95,13 +114,6 @@ bool CPlotDlg::CreateControls() {
             return titles;
         },
         m_run.Request().dSecondsPerUnit, m_run.Request().stability);
-    connect(pView, &CChartView::StabilityRequested, m_pStability, &CStabilityWindow::Toggle);
-    m_pChartControl->SetEventSink([this](DISPID dispid) {
-        if (dispid == ChartIds::EVENT_DRAWN)
-            OnChartEvent();
-    });
-    connect(&m_run, &CPlotRun::NotesChanged, this, &CPlotDlg::ShowNotes);
-    return true;
 }
 
 void CPlotDlg::DoDataExchange() {

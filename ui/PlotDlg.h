@@ -9,6 +9,7 @@
 #include <memory>
 
 class CChartControl;
+class CChartView;
 class CNotesLabel;
 class CPlotRun;
 class CStabilityWindow;
@@ -50,6 +51,7 @@ private:
     void SaveChart();
     void BuildSystemMenu();
     void AskForDifference();
+    CStabilityWindow* MakeStabilityWindow(CChartView& view);
 
     QIcon m_hIcon;
     CTChart m_chart;

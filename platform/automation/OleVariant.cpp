@@ -18,31 +18,15 @@ COleVariant::COleVariant(const COleVariant& other)
         m_value.pDispatch->AddRef();
 }
 
-COleVariant::COleVariant(COleVariant&& other) noexcept
-    : m_vt(std::exchange(other.m_vt, VT_EMPTY)), m_value(other.m_value),
-      m_strValue(std::move(other.m_strValue)), m_pDoubles(std::move(other.m_pDoubles)),
-      m_nDoubles(std::exchange(other.m_nDoubles, 0)) {}
-
 COleVariant& COleVariant::operator=(const COleVariant& other) {
     if (this != &other)
         *this = COleVariant(other);
     return *this;
 }
 
-COleVariant& COleVariant::operator=(COleVariant&& other) noexcept {
-    if (this != &other) {
-        Clear();
-        m_vt = std::exchange(other.m_vt, VT_EMPTY);
-        m_value = other.m_value;
-        m_strValue = std::move(other.m_strValue);
-        m_pDoubles = std::move(other.m_pDoubles);
-        m_nDoubles = std::exchange(other.m_nDoubles, 0);
-    }
-    return *this;
-}
-
-COleVariant::~COleVariant() {
-    Clear();
+void COleVariant::ReleaseDispatch() {
+    if (m_value.pDispatch)
+        m_value.pDispatch->Release();
 }
 
 IDispatch* COleVariant::DetachDispatch() {
@@ -51,10 +35,9 @@ IDispatch* COleVariant::DetachDispatch() {
     return pDispatch;
 }
 
-void COleVariant::Clear() {
-    if (m_vt == VT_DISPATCH && m_value.pDispatch)
-        m_value.pDispatch->Release();
-    m_vt = VT_EMPTY;
+void COleVariant::ClearHeld() {
+    if (m_vt == VT_DISPATCH)
+        ReleaseDispatch();
     m_strValue.clear();
     m_pDoubles.reset();
     m_nDoubles = 0;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 class IDispatch;
@@ -32,10 +33,27 @@ public:
     static COleVariant FromBool(BOOL bValue);
 
     COleVariant(const COleVariant& other);
-    COleVariant(COleVariant&& other) noexcept;
+    COleVariant(COleVariant&& other) noexcept
+        : m_vt(std::exchange(other.m_vt, VT_EMPTY)), m_value(other.m_value),
+          m_strValue(std::move(other.m_strValue)), m_pDoubles(std::move(other.m_pDoubles)),
+          m_nDoubles(std::exchange(other.m_nDoubles, 0)) {}
     COleVariant& operator=(const COleVariant& other);
-    COleVariant& operator=(COleVariant&& other) noexcept;
-    ~COleVariant();
+    COleVariant& operator=(COleVariant&& other) noexcept {
+        if (this != &other) {
+            Clear();
+            m_vt = std::exchange(other.m_vt, VT_EMPTY);
+            m_value = other.m_value;
+            m_strValue = std::move(other.m_strValue);
+            m_pDoubles = std::move(other.m_pDoubles);
+            m_nDoubles = std::exchange(other.m_nDoubles, 0);
+        }
+        return *this;
+    }
+    // The members go by themselves; only an object's reference is given back by hand.
+    ~COleVariant() {
+        if (m_vt == VT_DISPATCH)
+            ReleaseDispatch();
+    }
 
     VARTYPE Type() const { return m_vt; }
     bool IsEmpty() const { return m_vt == VT_EMPTY; }
@@ -54,9 +72,17 @@ public:
 
     // Hands the held reference to the caller and leaves the variant empty.
     IDispatch* DetachDispatch();
-    void Clear();
+    // Inline for a number or a flag, which hold nothing to let go of: every call of the chart
+    // carries a few of those, and clears each.
+    void Clear() {
+        if (m_vt == VT_DISPATCH || m_vt == VT_BSTR || m_vt == (VT_ARRAY | VT_R8))
+            ClearHeld();
+        m_vt = VT_EMPTY;
+    }
 
 private:
+    void ReleaseDispatch();
+    void ClearHeld();
     const COleVariant& Expect(VARTYPE vt) const {
         if (m_vt != vt)
             throw std::logic_error("variant read as another type than it holds");

@@ -48,8 +48,14 @@ TEST(StabilityWindow, ShowsWhatStabilityPrintsForTheSameSeries) {
     QString strShown, strWithGaps;
     QStringList labels;
     QTimer::singleShot(0, &dlg, [&] {
+        // Asked for as the key D asks: made then, and shown.
+        emit dlg.ChartControl()->View()->StabilityRequested();
         auto* pWindow = dlg.findChild<CStabilityWindow*>();
-        pWindow->Toggle();
+        if (!pWindow || !pWindow->isVisible()) {
+            ADD_FAILURE() << "the request showed no stability window";
+            dlg.accept();
+            return;
+        }
         strShown = pWindow->TableText();
         auto* pPlot = pWindow->findChild<QCustomPlot*>();
         pPlot->replot();
