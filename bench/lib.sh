@@ -17,3 +17,17 @@ goal() {
         printf "  %-44s %7s   goal %-2s %-5s  %s\n", what, value, op, limit, met ? "met" : "MISSED"
     }'
 }
+
+# Runs the caller's run_once for each label in turn, WARMUP rounds and then RUNS counted ones,
+# so that drift on a busy machine falls on all alike; appends the counted lines to FILE.
+# Usage: alternate FILE LABEL...
+alternate() {
+    local file=$1 i label line
+    shift
+    for ((i = 0; i < WARMUP + RUNS; i++)); do
+        for label in "$@"; do
+            line=$(run_once "$label")
+            ((i < WARMUP)) || echo "$line" >>"$file"
+        done
+    done
+}

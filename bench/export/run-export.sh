@@ -70,12 +70,7 @@ run_once() {
         'BEGIN { printf "%s\t%.3f\t%.1f\n", label, us / 1000, kb / 1024 }'
 }
 
-for ((i = 0; i < WARMUP + RUNS; i++)); do
-    for label in "${PROGRAMS[@]}"; do
-        line=$(run_once "$label")
-        ((i < WARMUP)) || echo "$line" >>"$TMP/runs"
-    done
-done
+alternate "$TMP/runs" "${PROGRAMS[@]}"
 
 pixels() { identify -format '%wx%h' "$1" 2>/dev/null || echo "-"; }
 declare -A WALL RSS SIZE=(["verlo PNG"]=$(pixels "$TMP/verlo.png")
@@ -121,12 +116,7 @@ awk 'BEGIN { srand(7); for (s = 0; s < 2; s++) { printf "@S%d\n@legend string \"
 MILLIONS=("$BUILD/verlo" --max-points 1000000 "$TMP/millions.dat")
 LARGE=("2M PNG" "2M CSV" "2M JSON" "2M --stats" "2M --stability")
 rm -f "$TMP/runs"
-for ((i = 0; i < WARMUP + RUNS; i++)); do
-    for label in "${LARGE[@]}"; do
-        line=$(run_once "$label")
-        ((i < WARMUP)) || echo "$line" >>"$TMP/runs"
-    done
-done
+alternate "$TMP/runs" "${LARGE[@]}"
 while IFS=$'\t' read -r label wall rss; do
     WALL[$label]=$wall
     RSS[$label]=$rss
