@@ -66,6 +66,9 @@ while kill -0 "$writer" 2>/dev/null; do
 done
 sleep 0.5
 has_colour "$ORANGE" || fail "the set written by a slow writer did not show once it closed"
+# Sets more: what was said of the lines read before is not said again.
+printf '@S2\n1 2\n&\n@S3\n1 2\n2 3\n3 2\n&\n' >>"$E2E_TMP/w.dat" && sleep 0.5
+has_colour "$GREEN" || fail "the sets appended after the slow writer did not show"
 [ "$(grep -c '"oops" is no point' "$E2E_TMP/stderr")" = 1 ] || fail "the note was not said once"
 
 # Gone: the chart stays, and a note says why it no longer changes.
