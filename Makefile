@@ -64,7 +64,7 @@ check: deps
 	scripts/mutate --check scripts/mutations.txt
 
 # Whether the tests catch the faults of scripts/mutations.txt, one at a time: prints each
-# result and the share caught, and fails below 95 %. Takes about a minute a fault.
+# result and the share caught, and fails below 95 %. Takes an hour or more on two cores.
 mutate: build
 	scripts/mutate --build $(BUILD) --list scripts/mutations.txt
 
