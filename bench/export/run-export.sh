@@ -70,16 +70,23 @@ run_once() {
         'BEGIN { printf "%s\t%.3f\t%.1f\n", label, us / 1000, kb / 1024 }'
 }
 
-alternate "$TMP/runs" "${PROGRAMS[@]}"
+# Runs the labels in turn and takes each one's medians into WALL and RSS.
+declare -A WALL RSS
+measure() {
+    local label wall rss
+    rm -f "$TMP/runs"
+    alternate "$TMP/runs" "$@"
+    while IFS=$'\t' read -r label wall rss; do
+        WALL[$label]=$wall
+        RSS[$label]=$rss
+    done < <(summarise "$TMP/runs")
+}
 
+measure "${PROGRAMS[@]}"
 pixels() { identify -format '%wx%h' "$1" 2>/dev/null || echo "-"; }
-declare -A WALL RSS SIZE=(["verlo PNG"]=$(pixels "$TMP/verlo.png")
+declare -A SIZE=(["verlo PNG"]=$(pixels "$TMP/verlo.png")
     ["gracebat PNG"]=$(pixels "$TMP/grace.png") ["gnuplot pngcairo PNG"]=$(pixels "$TMP/gnuplot.png")
     ["toolkit floor PNG"]=$(pixels "$TMP/floor.png"))
-while IFS=$'\t' read -r label wall rss; do
-    WALL[$label]=$wall
-    RSS[$label]=$rss
-done < <(summarise "$TMP/runs")
 
 echo
 echo "Export of graph 0 (5 x 1000 points), whole process, median of $RUNS alternating runs after $WARMUP warm-up rounds:"
@@ -115,12 +122,7 @@ awk 'BEGIN { srand(7); for (s = 0; s < 2; s++) { printf "@S%d\n@legend string \"
                  print "&" } }' >"$TMP/millions.dat"
 MILLIONS=("$BUILD/verlo" --max-points 1000000 "$TMP/millions.dat")
 LARGE=("2M PNG" "2M CSV" "2M JSON" "2M --stats" "2M --stability")
-rm -f "$TMP/runs"
-alternate "$TMP/runs" "${LARGE[@]}"
-while IFS=$'\t' read -r label wall rss; do
-    WALL[$label]=$wall
-    RSS[$label]=$rss
-done < <(summarise "$TMP/runs")
+measure "${LARGE[@]}"
 echo
 echo "Verlo on 2 x 1 000 000 points (--max-points 1000000), whole process, median of $RUNS alternating runs after $WARMUP warm-up rounds:"
 printf '| %-20s | %8s | %11s |\n' run "wall ms" "peak RSS MB"
