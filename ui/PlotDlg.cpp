@@ -73,7 +73,7 @@ bool CPlotDlg::CreateControls() {
     // to look at the chart, and making them would hold up its first drawing.
     connect(pView, &CChartView::StatisticsRequested, this, [this, pView] {
         if (!m_pStatistics)
-            m_pStatistics = new CStatisticsPanel(*pView, this);
+            m_pStatistics = new CStatisticsPanel(*pView, this, m_run.Request().dSecondsPerUnit);
         m_pStatistics->Toggle();
     });
     connect(pView, &CChartView::StabilityRequested, this, [this, pView] {

@@ -3,6 +3,7 @@
 #include "chartcontrol/ChartView.h"
 #include "chartcontrol/DateTicker.h"
 #include "chartcontrol/MjdTicker.h"
+#include "data/SeriesStatistics.h"
 #include "data/TableWriter.h"
 #include "data/TimeConstants.h"
 #include "run/GraphStatistics.h"
@@ -32,10 +33,13 @@ constexpr int VALUE_DIGITS = 12;
 
 // The longest names over two lines, as narrow as the others.
 const char* const QUANTITIES[] = {
-    "N",     "first x",          "last x", "mean",     "std dev",      "RMS",
-    "min",   "x of min",         "max",    "x of max", "peak-to-peak", "line at\nfirst x",
-    "slope", "residual\nstd dev"};
+    "N",     "first x",           "last x",       "mean",     "std dev",      "RMS",
+    "min",   "x of min",          "max",          "x of max", "peak-to-peak", "line at\nfirst x",
+    "slope", "residual\nstd dev", "frac.\nfreq.", "drift /d"};
 constexpr int SLOPE_ROW = 12;
+// Shown when y is a time in a known unit on a date axis.
+constexpr int FREQUENCY_ROW = 14;
+constexpr int DRIFT_ROW = 15;
 
 // dValue with up to nDigits significant digits, as many as fit VALUE_CHARACTERS.
 QString Value(double dValue, int nDigits = VALUE_DIGITS) {
@@ -92,9 +96,9 @@ protected:
 
 } // namespace
 
-CStatisticsPanel::CStatisticsPanel(CChartView& view, QWidget* pWindow)
-    : QWidget(pWindow), m_view(view), m_pWindow(pWindow), m_pRange(new QLabel(this)),
-      m_pTable(new QTableWidget(this)) {
+CStatisticsPanel::CStatisticsPanel(CChartView& view, QWidget* pWindow, double dSecondsPerUnit)
+    : QWidget(pWindow), m_view(view), m_pWindow(pWindow), m_dSecondsPerUnit(dSecondsPerUnit),
+      m_pRange(new QLabel(this)), m_pTable(new QTableWidget(this)) {
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->addWidget(m_pRange);
@@ -179,16 +183,27 @@ void CStatisticsPanel::Fill(const SMeasures& measures) {
     const double dSlopeScale = measures.bDates ? SECONDS_PER_DAY : 1.0;
     m_pTable->verticalHeaderItem(SLOPE_ROW)->setText(measures.bDates ? tr("slope /d")
                                                                      : tr("slope"));
+    const bool bFrequency = measures.bDates && m_dSecondsPerUnit > 0.0;
+    m_pTable->setRowHidden(FREQUENCY_ROW, !bFrequency);
+    m_pTable->setRowHidden(DRIFT_ROW, !bFrequency);
     m_pTable->setColumnCount(static_cast<int>(measures.series.size()));
     CTableWriter copied([this](std::string_view strPiece) {
         m_strText += QString::fromUtf8(strPiece.data(), static_cast<qsizetype>(strPiece.size()));
         return true;
     });
     m_strText.clear();
-    copied.Texts(STATISTICS_COLUMNS).EndRow();
+    copied.Texts(STATISTICS_COLUMNS);
+    if (bFrequency)
+        copied.Texts(FREQUENCY_COLUMNS);
+    copied.EndRow();
     for (std::size_t s = 0; s < measures.series.size(); ++s) {
         const SSeriesMeasure& measure = measures.series[s];
         const SSeriesStatistics& st = measure.stats;
+        // The fit's coefficients per day, as --stats takes them from Julian Dates.
+        SSeriesStatistics perDay = st;
+        perDay.dSlope *= SECONDS_PER_DAY;
+        perDay.dQuadratic *= SECONDS_PER_DAY * SECONDS_PER_DAY;
+        const SFrequency frequency = FrequencyOf(perDay, m_dSecondsPerUnit);
         const QString shown[] = {QString::number(st.nCount),
                                  cellX(st.dFirstX),
                                  cellX(st.dLastX),
@@ -202,7 +217,9 @@ void CStatisticsPanel::Fill(const SMeasures& measures) {
                                  Value(st.dPeakToPeak, 10),
                                  Value(st.dFitY0),
                                  Value(st.dSlope * dSlopeScale, 8),
-                                 Value(st.dResidualStd, 6)};
+                                 Value(st.dResidualStd, 6),
+                                 bFrequency ? Value(frequency.dOffset, 6) : QString(),
+                                 bFrequency ? Value(frequency.dDriftPerDay, 6) : QString()};
         // The title takes no more width than the column's values, ten digits at the least.
         int nWidth = metrics.horizontalAdvance(QString(10, u'0'));
         for (int r = 0; r < m_pTable->rowCount(); ++r) {
@@ -230,7 +247,10 @@ void CStatisticsPanel::Fill(const SMeasures& measures) {
         copied.Number(st.dMax);
         copiedX(st.dXOfMax);
         copied.Number(st.dPeakToPeak).Number(st.dFitY0).Number(st.dSlope * dSlopeScale);
-        copied.Number(st.dResidualStd).EndRow();
+        copied.Number(st.dResidualStd);
+        if (bFrequency)
+            copied.Number(frequency.dOffset).Number(frequency.dDriftPerDay);
+        copied.EndRow();
     }
     copied.Finish();
     m_pTable->resizeColumnsToContents();

@@ -18,7 +18,9 @@ struct SMeasures;
 class CStatisticsPanel : public QWidget {
     Q_OBJECT
 public:
-    CStatisticsPanel(CChartView& view, QWidget* pWindow);
+    // dSecondsPerUnit: seconds in a unit of y, 0 while it is not known; when known, a date
+    // series also shows its fractional frequency and drift per day, as --stats gives them.
+    CStatisticsPanel(CChartView& view, QWidget* pWindow, double dSecondsPerUnit = 0.0);
 
     // Shows the panel, the window widened for it, or hides it and gives the room back.
     void Toggle();
@@ -36,6 +38,7 @@ private:
 
     CChartView& m_view;
     QWidget* m_pWindow;
+    double m_dSecondsPerUnit;
     QLabel* m_pRange;
     QTableWidget* m_pTable;
     QTimer m_refresh;

@@ -20,6 +20,26 @@ TEST_F(StatisticsPanel, GivesTheSlopeOfADateSeriesPerDay) {
     EXPECT_NEAR(strSlope.toDouble(), 2.0, 1e-12) << strSlope.toStdString();
 }
 
+// With the unit of y known, the fractional frequency and its drift a day, as --stats gives them:
+// y = t^2 ns, t in days from the first, has the slope 3 ns/d over t = 0 to 3 and a drift of
+// 2 ns/d a day.
+TEST_F(StatisticsPanel, GivesTheFrequencyAndItsDriftOnlyWhenTheUnitIsKnown) {
+    AddSeries("parabola", {{46023, 0}, {46024, 1}, {46025, 4}, {46026, 9}});
+    Model().bottom.bDateTime = true;
+    Draw();
+    QWidget window;
+    CStatisticsPanel unknown(m_view, &window);
+    unknown.Toggle();
+    EXPECT_FALSE(unknown.TableText().contains(u"frac_freq"));
+    CStatisticsPanel panel(m_view, &window, 1e-9);
+    panel.Toggle();
+    EXPECT_EQ(panel.TableText().section(u'\n', 0, 0).section(u'\t', 15),
+              u"frac_freq\tdrift_per_day");
+    const QString strRow = panel.TableText().section(u'\n', 1, 1);
+    EXPECT_NEAR(strRow.section(u'\t', 15, 15).toDouble() / (3e-9 / 86400), 1.0, 1e-9);
+    EXPECT_NEAR(strRow.section(u'\t', 16, 16).toDouble() / (2e-9 / 86400), 1.0, 1e-9);
+}
+
 // Five receivers, months of dates: every column shows whole, and each header its whole title,
 // in a panel that fits beside the chart on a screen 1280 pixels wide.
 TEST_F(StatisticsPanel, FiveSeriesFitBesideTheChart) {
