@@ -130,8 +130,7 @@ SStatus ExportChart(CChartView& view, const SChartModel& model, const QString& s
     }
     if (strKind == QLatin1String("csv")) {
         if (!options.table)
-            return SStatus::NotWritten('\'' + strPath.toStdString() + '\'',
-                                       "this chart has no table of its points");
+            return FileNotWritten(strPath, "this chart has no table of its points");
         return StreamOutput(strPath, options.table);
     }
     if (strKind == QLatin1String("json"))

@@ -6,15 +6,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-std::string Quoted(const QString& strPath) {
-    return '\'' + strPath.toStdString() + '\'';
-}
 
 // Writes every byte, as far as the stream takes them; errno on failure.
 bool WriteAll(int nFd, std::string_view bytes) {
@@ -62,11 +59,11 @@ SStatus WriteInPlace(const QString& strPath, const std::function<void(const Outp
     // No O_TRUNC, no O_CREAT: a device or a pipe is written to, never made or emptied.
     const int nFd = ::open(QFile::encodeName(strPath).constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
     if (nFd < 0)
-        return SStatus::NotWritten(Quoted(strPath), errno);
+        return FileNotWritten(strPath, errno);
     const int nError = WriteToFd(nFd, write);
     if (::close(nFd) != 0 && nError == 0)
-        return SStatus::NotWritten(Quoted(strPath), errno);
-    return nError == 0 ? SStatus() : SStatus::NotWritten(Quoted(strPath), nError);
+        return FileNotWritten(strPath, errno);
+    return nError == 0 ? SStatus() : FileNotWritten(strPath, nError);
 }
 
 // The file a name leads to through its symbolic links, as far as they lead: the link stays,
@@ -104,7 +101,7 @@ SStatus ReplaceWhole(const QString& strPath, const std::function<void(const Outp
     QByteArray temporary;
     const int nFd = CreateBeside(final, temporary);
     if (nFd < 0)
-        return SStatus::NotWritten(Quoted(strPath), errno);
+        return FileNotWritten(strPath, errno);
     struct stat old {};
     int nError = 0;
     if (::stat(final.constData(), &old) == 0 && ::fchmod(nFd, old.st_mode & 07777) != 0)
@@ -118,7 +115,7 @@ SStatus ReplaceWhole(const QString& strPath, const std::function<void(const Outp
     if (nError == 0)
         return {};
     ::unlink(temporary.constData());
-    return SStatus::NotWritten(Quoted(strPath), nError);
+    return FileNotWritten(strPath, nError);
 }
 
 } // namespace
@@ -140,4 +137,12 @@ SStatus WriteOutput(const QString& strPath, const QByteArray& bytes) {
     return StreamOutput(strPath, [&](const OutputSink& sink) {
         sink(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     });
+}
+
+SStatus FileNotWritten(const QString& strPath, int nError) {
+    return FileNotWritten(strPath, std::strerror(nError));
+}
+
+SStatus FileNotWritten(const QString& strPath, const std::string& strWhy) {
+    return SStatus::NotWritten('\'' + strPath.toStdString() + '\'', strWhy);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 // Takes the next piece of what is written; false when it could not, after which the writer
@@ -21,3 +22,7 @@ using OutputSink = std::function<bool(std::string_view)>;
 SStatus StreamOutput(const QString& strPath, const std::function<void(const OutputSink&)>& write);
 // The same for bytes at hand.
 SStatus WriteOutput(const QString& strPath, const QByteArray& bytes);
+// "cannot write 'PATH': why", for a file the user named; why is the system's reason of errno
+// nError, or the program's own words.
+SStatus FileNotWritten(const QString& strPath, int nError);
+SStatus FileNotWritten(const QString& strPath, const std::string& strWhy);

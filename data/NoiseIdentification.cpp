@@ -8,8 +8,8 @@ namespace {
 
 // Fewer points than this at a tau leave the lag-1 autocorrelation too uncertain.
 constexpr std::size_t MIN_AUTOCORRELATION_POINTS = 30;
-// Differences taken at most: enough for random-walk frequency noise in phase data. (At spells
-// out each.)
+// Differences taken at most: enough for random-walk frequency noise in phase data. Each is
+// spelt out in SDecimated::At.
 constexpr int MAX_DIFFERENCES = 2;
 constexpr int MIN_ALPHA = -2;
 constexpr int MAX_ALPHA = 2;

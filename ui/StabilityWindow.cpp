@@ -451,8 +451,7 @@ void CStabilityWindow::Save() {
             }};
         status = kinds.contains(strKind)
                      ? ExportPicture(source, strPath, strKind, m_pPlot->size(), devicePixelRatioF())
-                     : SStatus::NotWritten('\'' + strPath.toStdString() + '\'',
-                                           "the stability is saved as PNG, SVG, PDF or CSV");
+                     : FileNotWritten(strPath, "the stability is saved as PNG, SVG, PDF or CSV");
     }
     if (!status.Ok())
         ShowFailure(this, status);
